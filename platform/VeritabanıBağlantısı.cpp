@@ -1,0 +1,329 @@
+#include "platform/VeritabanıBağlantısı.h"
+
+#include "platform/Türkçe.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+int türkçeHarmanla(void*, int n1, const void* s1, int n2, const void* s2) {
+    const QString a = QString::fromUtf16(static_cast<const char16_t*>(s1), n1 / 2);
+    const QString b = QString::fromUtf16(static_cast<const char16_t*>(s2), n2 / 2);
+    return TürkçeKarşılaştır(a, b);
+}
+
+int numarası(int kod) {
+    switch (kod & 0xff) {
+    case SQLITE_NOTADB: return HataNo::ŞifreYanlış;
+    case SQLITE_CANTOPEN: return HataNo::DosyayaErişilemiyor;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return 3260;  // held by another user
+    default: return kod & 0xff;
+    }
+}
+
+}  // namespace
+
+QString VeritabanıBağlantısı::VarsayılanAnahtar() { return QStringLiteral("zegöpnr1987"); }
+
+VeritabanıBağlantısı::~VeritabanıBağlantısı() { kapat(); }
+
+void VeritabanıBağlantısı::hataFırlat(int kod) const {
+    const QString ileti = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(kod));
+    throw DeporaHatası(numarası(kod), ileti);
+}
+
+sqlite3* VeritabanıBağlantısı::gerekli() const {
+    if (!db_) throw DeporaHatası(HataNo::VeritabanıAçıkDeğil, QStringLiteral("Veritabanı açık değil."));
+    return db_;
+}
+
+void VeritabanıBağlantısı::aç(const QString& yol, const QString& anahtar) { bağlan(yol, anahtar, false); }
+
+void VeritabanıBağlantısı::yeniOluştur(const QString& yol, const QString& anahtar) {
+    if (QFileInfo::exists(yol))
+        throw DeporaHatası(HataNo::DosyayaErişilemiyor, QStringLiteral("Dosya zaten var: %1").arg(yol));
+    bağlan(yol, anahtar, true);
+}
+
+void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahtar, bool oluştur) {
+    kapat();
+    const QFileInfo bilgi(yol);
+    if (!bilgi.dir().exists())
+        throw DeporaHatası(HataNo::YolBulunamadı, QStringLiteral("Yol bulunamadı: %1").arg(yol));
+    if (!oluştur && !bilgi.exists())
+        throw DeporaHatası(HataNo::DosyayaErişilemiyor, QStringLiteral("Dosya bulunamadı: %1").arg(yol));
+
+    sqlite3* db = nullptr;
+    const int bayrak = SQLITE_OPEN_READWRITE | (oluştur ? SQLITE_OPEN_CREATE : 0);
+    int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &db, bayrak, nullptr);
+    auto vazgeç = [&](int k, const QString& ileti) {
+        sqlite3_close_v2(db);
+        throw DeporaHatası(numarası(k), ileti);
+    };
+    if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
+    const QByteArray a = anahtar.toUtf8();
+    kod = sqlite3_key(db, a.constData(), a.size());
+    if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
+    // The first read tells a wrong key from a good one.
+    kod = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
+    sqlite3_busy_timeout(db, 5000);
+    kod = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr);
+    if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
+    sqlite3_create_collation_v2(db, "TURKCE", SQLITE_UTF16_ALIGNED, nullptr, türkçeHarmanla, nullptr);
+    db_ = db;
+    yol_ = yol;
+}
+
+void VeritabanıBağlantısı::önbelleğiBoşalt() {
+    for (auto& h : önbellek_) sqlite3_finalize(h.st);
+    önbellek_.clear();
+}
+
+void VeritabanıBağlantısı::kapat() {
+    if (!db_) return;
+    önbelleğiBoşalt();
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+    yol_.clear();
+}
+
+sqlite3_stmt* VeritabanıBağlantısı::hazırla(const QString& sql, bool& önbellekten) {
+    sqlite3* db = gerekli();
+    auto it = önbellek_.find(sql);
+    if (it != önbellek_.end() && !it->kullanımda) {
+        it->kullanımda = true;
+        önbellekten = true;
+        return it->st;
+    }
+    sqlite3_stmt* st = nullptr;
+    const QByteArray s = sql.toUtf8();
+    const int kod = sqlite3_prepare_v2(db, s.constData(), s.size(), &st, nullptr);
+    if (kod != SQLITE_OK) hataFırlat(kod);
+    if (it == önbellek_.end()) {
+        önbellek_.insert(sql, Hazır{st, true});
+        önbellekten = true;
+    } else {
+        önbellekten = false;  // the cached one is busy (a nested use)
+    }
+    return st;
+}
+
+void VeritabanıBağlantısı::bırak(sqlite3_stmt* st, bool önbellekten) {
+    if (!önbellekten) {
+        sqlite3_finalize(st);
+        return;
+    }
+    sqlite3_reset(st);
+    sqlite3_clear_bindings(st);
+    for (auto& h : önbellek_)
+        if (h.st == st) h.kullanımda = false;
+}
+
+int VeritabanıBağlantısı::çalıştır(const QString& sql, const QVariantList& değerler) {
+    Sorgu s(*this, sql, değerler);
+    return s.çalıştır();
+}
+
+QVariant VeritabanıBağlantısı::tekDeğer(const QString& sql, const QVariantList& değerler) {
+    Sorgu s(*this, sql, değerler);
+    if (!s.sonraki()) return {};
+    return s.değer(QString());
+}
+
+void VeritabanıBağlantısı::betikÇalıştır(const QString& sql) {
+    char* ileti = nullptr;
+    const int kod = sqlite3_exec(gerekli(), sql.toUtf8().constData(), nullptr, nullptr, &ileti);
+    if (kod != SQLITE_OK) {
+        const QString m = QString::fromUtf8(ileti ? ileti : "");
+        sqlite3_free(ileti);
+        throw DeporaHatası(numarası(kod), m);
+    }
+}
+
+std::int64_t VeritabanıBağlantısı::sonEklenenNo() const { return sqlite3_last_insert_rowid(gerekli()); }
+
+bool VeritabanıBağlantısı::tabloVarMı(const QString& tablo) {
+    return tekDeğer(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=?"), {tablo})
+               .toLongLong() > 0;
+}
+
+bool VeritabanıBağlantısı::sütunVarMı(const QString& tablo, const QString& sütun) {
+    // PRAGMA takes no bound table name; the name is checked against the catalogue first.
+    if (!tabloVarMı(tablo)) return false;
+    QString t = tablo;
+    t.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    Sorgu s(*this, QStringLiteral("PRAGMA table_info(\"%1\")").arg(t));
+    while (s.sonraki())
+        if (s.metin(QStringLiteral("name")).compare(sütun, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+void VeritabanıBağlantısı::işlemBaşlat() { betikÇalıştır(QStringLiteral("BEGIN IMMEDIATE")); }
+void VeritabanıBağlantısı::işlemOnayla() { betikÇalıştır(QStringLiteral("COMMIT")); }
+void VeritabanıBağlantısı::işlemGeriAl() {
+    if (db_ && !sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+bool VeritabanıBağlantısı::işlemde() const { return db_ && !sqlite3_get_autocommit(db_); }
+
+void VeritabanıBağlantısı::sıkıştırılmışKopyaYaz(const QString& hedef, const QStringList& olmasıGerekenTablolar) {
+    gerekli();
+    const QString geçici = hedef + QStringLiteral(".yeni");
+    QFile::remove(geçici);
+    try {
+        çalıştır(QStringLiteral("ATTACH DATABASE ? AS yedek KEY ?"), {geçici, VarsayılanAnahtar()});
+        try {
+            Sorgu s(*this, QStringLiteral("SELECT sqlcipher_export('yedek')"));
+            s.sonraki();
+        } catch (...) {
+            try { çalıştır(QStringLiteral("DETACH DATABASE yedek")); } catch (...) {}
+            throw;
+        }
+        çalıştır(QStringLiteral("DETACH DATABASE yedek"));
+        {
+            VeritabanıBağlantısı sınama;
+            sınama.aç(geçici);
+            for (const QString& t : olmasıGerekenTablolar)
+                if (!sınama.tabloVarMı(t))
+                    throw DeporaHatası(HataNo::DosyayaErişilemiyor,
+                                       QStringLiteral("Yedek eksik: %1 tablosu yok.").arg(t));
+        }
+        if (std::rename(QFile::encodeName(geçici).constData(), QFile::encodeName(hedef).constData()) != 0)
+            throw DeporaHatası(HataNo::DosyayaErişilemiyor, QStringLiteral("Yedek yazılamadı: %1").arg(hedef));
+    } catch (...) {
+        QFile::remove(geçici);
+        throw;
+    }
+}
+
+İşlem::İşlem(VeritabanıBağlantısı& vt) : vt_(vt) { vt_.işlemBaşlat(); }
+İşlem::~İşlem() {
+    if (!bitti_) vt_.işlemGeriAl();
+}
+void İşlem::onayla() {
+    vt_.işlemOnayla();
+    bitti_ = true;
+}
+
+Sorgu::Sorgu(VeritabanıBağlantısı& vt, const QString& sql) : vt_(vt), st_(vt.hazırla(sql, önbellekten_)) {}
+
+Sorgu::Sorgu(VeritabanıBağlantısı& vt, const QString& sql, const QVariantList& değerler) : Sorgu(vt, sql) {
+    try {
+        for (const auto& d : değerler) bağla(d);
+    } catch (...) {
+        vt_.bırak(st_, önbellekten_);
+        throw;
+    }
+}
+
+Sorgu::~Sorgu() { vt_.bırak(st_, önbellekten_); }
+
+Sorgu& Sorgu::bağla(const QVariant& d) {
+    const int i = sıradaki_++;
+    int kod;
+    if (d.isNull() || !d.isValid()) {
+        kod = sqlite3_bind_null(st_, i);
+    } else {
+        switch (d.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+            kod = sqlite3_bind_int64(st_, i, d.toLongLong());
+            break;
+        case QMetaType::ULongLong:
+        case QMetaType::ULong: {
+            const auto u = d.toULongLong();
+            if (u > static_cast<unsigned long long>(INT64_MAX))
+                throw DeporaHatası(HataNo::Taşma, QStringLiteral("Taşma"));
+            kod = sqlite3_bind_int64(st_, i, static_cast<sqlite3_int64>(u));
+            break;
+        }
+        case QMetaType::Double:
+        case QMetaType::Float:
+            kod = sqlite3_bind_double(st_, i, d.toDouble());
+            break;
+        case QMetaType::QDate: {
+            const QByteArray t = VtTarihi(d.toDate()).toUtf8();
+            kod = sqlite3_bind_text(st_, i, t.constData(), t.size(), SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QString s = d.toString();
+            kod = sqlite3_bind_text16(st_, i, s.utf16(), static_cast<int>(s.size() * 2), SQLITE_TRANSIENT);
+        }
+        }
+    }
+    if (kod != SQLITE_OK) vt_.hataFırlat(kod);
+    return *this;
+}
+
+Sorgu& Sorgu::bağla(Para tutar) { return bağla(QVariant(static_cast<qlonglong>(tutar.onBinde()))); }
+
+bool Sorgu::sonraki() {
+    const int kod = sqlite3_step(st_);
+    if (kod == SQLITE_ROW) return true;
+    if (kod == SQLITE_DONE) return false;
+    sqlite3_reset(st_);
+    vt_.hataFırlat(kod);
+}
+
+int Sorgu::çalıştır() {
+    while (sonraki()) {
+    }
+    return sqlite3_changes(vt_.tutamaç());
+}
+
+int Sorgu::sütunNo(const QString& sütun) const {
+    if (sütun.isEmpty()) return 0;
+    if (sütunlar_.isEmpty()) {
+        const int n = sqlite3_column_count(st_);
+        for (int i = 0; i < n; ++i)
+            sütunlar_.insert(QString::fromUtf8(sqlite3_column_name(st_, i)).toLower(), i);
+    }
+    const auto it = sütunlar_.constFind(sütun.toLower());
+    if (it == sütunlar_.constEnd())
+        throw DeporaHatası(3265, QStringLiteral("Sütun bulunamadı: %1").arg(sütun));
+    return *it;
+}
+
+bool Sorgu::boşMu(const QString& sütun) const { return sqlite3_column_type(st_, sütunNo(sütun)) == SQLITE_NULL; }
+
+QVariant Sorgu::değer(const QString& sütun) const {
+    const int i = sütunNo(sütun);
+    switch (sqlite3_column_type(st_, i)) {
+    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER: return QVariant(static_cast<qlonglong>(sqlite3_column_int64(st_, i)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(st_, i));
+    default: return metin(sütun);
+    }
+}
+
+QString Sorgu::metin(const QString& sütun) const {
+    const int i = sütunNo(sütun);
+    const auto* p = static_cast<const char16_t*>(sqlite3_column_text16(st_, i));
+    if (!p) return {};
+    return QString::fromUtf16(p, sqlite3_column_bytes16(st_, i) / 2);
+}
+
+std::int64_t Sorgu::tamsayı(const QString& sütun) const { return sqlite3_column_int64(st_, sütunNo(sütun)); }
+double Sorgu::sayı(const QString& sütun) const { return sqlite3_column_double(st_, sütunNo(sütun)); }
+Para Sorgu::para(const QString& sütun) const { return Para::onBindeden(sqlite3_column_int64(st_, sütunNo(sütun))); }
+QDate Sorgu::tarih(const QString& sütun) const { return VtTarihindenOku(metin(sütun)); }
+
+QString İleBaşlarKalıbı(const QString& önek) {
+    QString s = önek;
+    s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    s.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    s.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return s + QLatin1Char('%');
+}

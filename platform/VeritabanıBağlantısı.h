@@ -1,0 +1,138 @@
+#pragma once
+// The one database connection of the program: an encrypted SQLite file
+// (SQLCipher) opened with its key, never created by opening. Statements take
+// bound values only; rows are read by column name; a failing statement throws
+// DeporaHatası with the number the error routine dispatches on.
+#include "platform/DeporaHatası.h"
+#include "platform/SayıTarih.h"
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+class VeritabanıBağlantısı {
+public:
+    VeritabanıBağlantısı() = default;
+    ~VeritabanıBağlantısı();
+    VeritabanıBağlantısı(const VeritabanıBağlantısı&) = delete;
+    VeritabanıBağlantısı& operator=(const VeritabanıBağlantısı&) = delete;
+
+    // The key every copy of the store is written with.
+    static QString VarsayılanAnahtar();
+
+    // Opens an existing file; a missing file or folder, a wrong key or a file that
+    // is not a store throws (3044, 3051, 3031). Closes what was open before.
+    void aç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
+    // Makes a new, empty store file (the delivery tool and the tests).
+    void yeniOluştur(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
+    void kapat();
+    bool açıkMı() const { return db_ != nullptr; }
+    const QString& yol() const { return yol_; }
+
+    // Runs one statement with bound values; returns the number of rows it changed.
+    int çalıştır(const QString& sql, const QVariantList& değerler = {});
+    // The first column of the first row, or a null value when there is no row.
+    QVariant tekDeğer(const QString& sql, const QVariantList& değerler = {});
+    // Several statements without values (schema scripts).
+    void betikÇalıştır(const QString& sql);
+    // The key the store gave the last added row.
+    std::int64_t sonEklenenNo() const;
+
+    bool tabloVarMı(const QString& tablo);
+    bool sütunVarMı(const QString& tablo, const QString& sütun);
+
+    // Transactions (use the İşlem guard below).
+    void işlemBaşlat();
+    void işlemOnayla();
+    void işlemGeriAl();
+    bool işlemde() const;
+
+    // A compacted, encrypted copy of the open store: written to a temporary file,
+    // checked to open with the key and to hold the given tables, then renamed over
+    // the target. On any failure the old target stays and this throws.
+    void sıkıştırılmışKopyaYaz(const QString& hedef, const QStringList& olmasıGerekenTablolar);
+
+    sqlite3* tutamaç() const { return db_; }
+
+    // Throws for an unopened connection (3420).
+    sqlite3* gerekli() const;
+    [[noreturn]] void hataFırlat(int kod) const;
+
+    // Statements are prepared once and kept by their text.
+    sqlite3_stmt* hazırla(const QString& sql, bool& önbellekten);
+    void bırak(sqlite3_stmt* st, bool önbellekten);
+
+private:
+    void bağlan(const QString& yol, const QString& anahtar, bool oluştur);
+    void önbelleğiBoşalt();
+
+    sqlite3* db_ = nullptr;
+    QString yol_;
+    struct Hazır {
+        sqlite3_stmt* st = nullptr;
+        bool kullanımda = false;
+    };
+    QHash<QString, Hazır> önbellek_;
+};
+
+// Guards one transaction: rolled back unless onayla() was called.
+class İşlem {
+public:
+    explicit İşlem(VeritabanıBağlantısı& vt);
+    ~İşlem();
+    void onayla();
+    İşlem(const İşlem&) = delete;
+    İşlem& operator=(const İşlem&) = delete;
+
+private:
+    VeritabanıBağlantısı& vt_;
+    bool bitti_ = false;
+};
+
+// A prepared statement: bind values in order, step through rows, read by column name.
+class Sorgu {
+public:
+    Sorgu(VeritabanıBağlantısı& vt, const QString& sql);
+    Sorgu(VeritabanıBağlantısı& vt, const QString& sql, const QVariantList& değerler);
+    ~Sorgu();
+    Sorgu(const Sorgu&) = delete;
+    Sorgu& operator=(const Sorgu&) = delete;
+
+    // Binds the next "?" (null QVariant -> NULL, QDate -> ISO text, bool -> 0/1).
+    Sorgu& bağla(const QVariant& değer);
+    Sorgu& bağla(Para tutar);
+
+    // Next row; false at the end.
+    bool sonraki();
+    // Runs a statement that returns no rows; the number of rows changed.
+    int çalıştır();
+
+    bool boşMu(const QString& sütun) const;
+    QVariant değer(const QString& sütun) const;
+    QString metin(const QString& sütun) const;
+    std::int64_t tamsayı(const QString& sütun) const;
+    double sayı(const QString& sütun) const;
+    Para para(const QString& sütun) const;
+    QDate tarih(const QString& sütun) const;
+
+private:
+    int sütunNo(const QString& sütun) const;
+
+    VeritabanıBağlantısı& vt_;
+    sqlite3_stmt* st_;
+    bool önbellekten_;
+    int sıradaki_ = 1;
+    mutable QHash<QString, int> sütunlar_;
+};
+
+// A LIKE pattern for "begins with": %, _ and \ in the text are taken literally
+// (use with "LIKE ? ESCAPE '\'").
+QString İleBaşlarKalıbı(const QString& önek);

@@ -1,0 +1,235 @@
+#include "shell/GirişDavranışları.h"
+
+#include "platform/MesajKapısı.h"
+#include "platform/SayıTarih.h"
+#include "platform/Türkçe.h"
+#include "shell/OrtakYordamlarModülü.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+const char* const DenetimAtlaÖzelliği = "depora_denetimAtla";
+
+// Calls a function on the events of one object.
+class OlayFiltresi : public QObject {
+public:
+    OlayFiltresi(QObject* hedef, std::function<bool(QEvent*)> işle) : QObject(hedef), işle_(std::move(işle)) {
+        hedef->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* olay) override { return işle_(olay); }
+
+private:
+    std::function<bool(QEvent*)> işle_;
+};
+
+struct Denetim {
+    std::function<bool()> işlev;
+};
+
+QHash<QWidget*, Denetim>& denetimler() {
+    static QHash<QWidget*, Denetim> d;
+    return d;
+}
+
+// Box whose check waits for the handler of the button that took the focus.
+QHash<QWidget*, QPointer<QWidget>>& bekleyenler() {
+    static QHash<QWidget*, QPointer<QWidget>> b;
+    return b;
+}
+
+bool çalışıyor = false;
+
+QWidget* denetimliAlan(QWidget* w) {
+    // a combo box's line edit stands for its combo box
+    while (w) {
+        if (denetimler().contains(w)) return w;
+        if (!qobject_cast<QLineEdit*>(w)) return nullptr;
+        w = w->parentWidget();
+        if (!qobject_cast<QComboBox*>(w)) return nullptr;
+    }
+    return nullptr;
+}
+
+bool denetle(QWidget* alan) {
+    if (çalışıyor) return true;
+    auto it = denetimler().find(alan);
+    if (it == denetimler().end() || !it->işlev) return true;
+    çalışıyor = true;
+    bool sonuç = true;
+    try {
+        sonuç = it->işlev();
+    } catch (...) {
+        sonuç = true;
+    }
+    çalışıyor = false;
+    if (!sonuç) alan->setFocus(Qt::OtherFocusReason);
+    return sonuç;
+}
+
+void odakDeğişti(QWidget* eski, QWidget* yeni) {
+    if (çalışıyor || !yeni) return;
+    QWidget* pencere = yeni->window();
+    // leaving the button that had a pending check for another field runs it
+    if (auto b = bekleyenler().value(pencere); b && !qobject_cast<QAbstractButton*>(yeni)) {
+        bekleyenler().remove(pencere);
+        if (b != yeni && !yeni->property(DenetimAtlaÖzelliği).toBool()) denetle(b);
+        return;
+    }
+    QWidget* alan = denetimliAlan(eski);
+    if (!alan || alan->window() != pencere) return;  // another window (a message box): no check
+    if (yeni == alan || alan->isAncestorOf(yeni)) return;
+    if (yeni->property(DenetimAtlaÖzelliği).toBool()) return;
+    if (qobject_cast<QAbstractButton*>(yeni)) {
+        bekleyenler().insert(pencere, alan);
+        return;
+    }
+    denetle(alan);
+}
+
+void odakİzle() {
+    static bool kuruldu = false;
+    if (kuruldu || !qApp) return;
+    kuruldu = true;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* eski, QWidget* yeni) { odakDeğişti(eski, yeni); });
+}
+
+void tuşSüz(QWidget* kutu, std::function<bool(QChar)> izinli) {
+    new OlayFiltresi(kutu, [izinli](QEvent* o) {
+        if (o->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(o);
+        if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+        const QString t = k->text();
+        if (t.isEmpty() || !t[0].isPrint()) return false;  // navigation, Backspace, Enter
+        for (QChar c : t)
+            if (!izinli(c)) return true;
+        return false;
+    });
+}
+
+void büyükHarfYap(QLineEdit* kutu) {
+    QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu](const QString& metin) {
+        const QString yeni = SerbestMetin(metin);
+        if (yeni == metin) return;
+        const int imleç = kutu->cursorPosition();
+        kutu->setText(yeni);
+        kutu->setCursorPosition(std::min(imleç, static_cast<int>(yeni.size())));
+    });
+}
+
+}  // namespace
+
+namespace Giriş {
+
+void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
+    QPointer<QLabel> e(etiket);
+    QWidget* izlenen = alan;
+    if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) izlenen = c->lineEdit();
+    new OlayFiltresi(izlenen, [alan, e, metniSeç](QEvent* o) {
+        if (o->type() == QEvent::FocusIn) {
+            if (e) {
+                QPalette p = e->palette();
+                p.setColor(QPalette::WindowText, EtkinEtiketRengi);
+                e->setPalette(p);
+            }
+            if (metniSeç) {
+                // after Qt's own focus handling, which may move the cursor
+                QPointer<QWidget> a(alan);
+                QMetaObject::invokeMethod(alan, [a] { if (a) MetniSeç(a); }, Qt::QueuedConnection);
+                MetniSeç(alan);
+            }
+        } else if (o->type() == QEvent::FocusOut) {
+            if (e) e->setPalette(QPalette());
+        }
+        return false;
+    });
+}
+
+void EnterİleSonraki(QWidget* alan) {
+    QWidget* izlenen = alan;
+    if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) izlenen = c->lineEdit();
+    new OlayFiltresi(izlenen, [alan](QEvent* o) {
+        if (o->type() != QEvent::KeyPress) return false;
+        const int t = static_cast<QKeyEvent*>(o)->key();
+        if (t != Qt::Key_Return && t != Qt::Key_Enter) return false;
+        QWidget* sonraki = alan->nextInFocusChain();
+        while (sonraki && sonraki != alan &&
+               (!sonraki->isEnabled() || !sonraki->isVisible() || !(sonraki->focusPolicy() & Qt::TabFocus) ||
+                alan->isAncestorOf(sonraki)))
+            sonraki = sonraki->nextInFocusChain();
+        if (sonraki && sonraki != alan) sonraki->setFocus(Qt::TabFocusReason);
+        return true;
+    });
+}
+
+void YalnızRakam(QLineEdit* kutu) {
+    tuşSüz(kutu, [](QChar c) { return c.isDigit(); });
+}
+
+void SayıKutusu(QLineEdit* kutu) {
+    tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
+    new OlayFiltresi(kutu, [kutu](QEvent* o) {
+        if (o->type() == QEvent::FocusOut) {
+            if (const auto s = SayıOku(kutu->text())) kutu->setText(BiçimliSayı(*s));
+        }
+        return false;
+    });
+}
+
+void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim) {
+    tuşSüz(kutu, [](QChar c) {
+        return c.isDigit() || c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char('.');
+    });
+    AyrılıncaDenetle(kutu, [kutu, ekDenetim] {
+        if (kutu->text().trimmed().isEmpty()) return true;
+        const auto t = TarihOku(kutu->text());
+        if (!t) {
+            Bilgi(QStringLiteral("Lütfen, TARİHİ doğru biçimde giriniz."));
+            return false;
+        }
+        kutu->setText(KısaTarih(*t));
+        return ekDenetim ? ekDenetim() : true;
+    });
+}
+
+void BüyükHarfKutusu(QLineEdit* kutu) { büyükHarfYap(kutu); }
+
+void BüyükHarfKutusu(QComboBox* kutu) {
+    if (kutu->lineEdit()) büyükHarfYap(kutu->lineEdit());
+}
+
+void AyrılıncaDenetle(QWidget* alan, std::function<bool()> denetim) {
+    odakİzle();
+    denetimler().insert(alan, Denetim{std::move(denetim)});
+    QObject::connect(alan, &QObject::destroyed, [alan] { denetimler().remove(alan); });
+}
+
+void DenetimAtlatır(QAbstractButton* düğme) { düğme->setProperty(DenetimAtlaÖzelliği, true); }
+
+bool AyrılmaDenetimiGeçti(QWidget* pencere) {
+    QWidget* p = pencere->window();
+    if (auto b = bekleyenler().take(p)) return denetle(b);
+    if (QWidget* alan = denetimliAlan(p->focusWidget())) return denetle(alan);
+    return true;
+}
+
+void VarsayılanDüğmeleriKapat(QDialog* pencere, QAbstractButton* varsayılan) {
+    for (auto* d : pencere->findChildren<QPushButton*>()) {
+        d->setAutoDefault(false);
+        d->setDefault(false);
+    }
+    if (auto* d = qobject_cast<QPushButton*>(varsayılan)) d->setDefault(true);
+}
+
+}  // namespace Giriş

@@ -1,0 +1,53 @@
+#pragma once
+// Behaviours that many windows' input fields share, attached once per field:
+// - entering a box selects its text and colours its caption label RGB(192, 64, 0),
+//   leaving restores the window's text colour;
+// - Enter moves to the next field;
+// - digit-only, number (digits and comma, "##,##0.00" when left) and date boxes
+//   (normalised to "dd.MM.yyyy" when left, otherwise a message and the focus stays);
+// - Turkish upper case while typing, the apostrophe turned into "’";
+// - the check made when a box is left: it does not run when the focus goes to a
+//   button marked DenetimAtlatır (close/cancel) or to another window; when the
+//   focus goes to another button, that button's handler runs it first through
+//   AyrılmaDenetimiGeçti.
+#include <QColor>
+#include <functional>
+
+class QAbstractButton;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace Giriş {
+
+inline const QColor EtkinEtiketRengi{192, 64, 0};
+
+// Entering: select the whole text (when metniSeç) and colour the label; leaving: restore.
+void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç = true);
+// Enter (Return or keypad Enter) moves the focus to the next field.
+void EnterİleSonraki(QWidget* alan);
+// Only digits and Backspace may be typed.
+void YalnızRakam(QLineEdit* kutu);
+// Digits and the comma may be typed; the box shows "##,##0.00" when left with a number.
+void SayıKutusu(QLineEdit* kutu);
+// Digits, "/", "-" and "." may be typed; when left, a non-empty text is normalised
+// to "dd.MM.yyyy" or refused with "Lütfen, TARİHİ doğru biçimde giriniz." (the focus stays).
+// ekDenetim runs after a good date (e.g. the working-year check); false keeps the focus.
+void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim = {});
+// Typed text goes to Turkish upper case and every apostrophe becomes "’".
+void BüyükHarfKutusu(QLineEdit* kutu);
+void BüyükHarfKutusu(QComboBox* kutu);
+// The check run when the box is left; false keeps the focus in the box.
+void AyrılıncaDenetle(QWidget* alan, std::function<bool()> denetim);
+// Leaving a box for this button skips the box's check (close and cancel buttons).
+void DenetimAtlatır(QAbstractButton* düğme);
+// Called first by a button's handler: runs the check of the box being left for
+// it, if any. False means the check refused; the handler must stop.
+bool AyrılmaDenetimiGeçti(QWidget* pencere);
+// Turns off the default-button behaviour of every push button of a dialog, so
+// Enter is handled by the fields; then marks varsayılan (if any) as the one default.
+void VarsayılanDüğmeleriKapat(QDialog* pencere, QAbstractButton* varsayılan = nullptr);
+
+}  // namespace Giriş

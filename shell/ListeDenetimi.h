@@ -1,0 +1,97 @@
+#pragma once
+// The one list control of the program's multi-column lists: a table view over
+// rows of cell texts, each row with a key of its own (a movement number, a part
+// number). Columns are classed as text, number or date for sorting. The column
+// layout (display position and width in twips) is kept in the settings section
+// "Listeler\Liste-N". A header click sorts by the program-wide sort state
+// (SıralananSütun, SıralamaYönü, SayısalSıralama) and shows the arrow.
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTableView>
+#include <QVariant>
+#include <functional>
+#include <vector>
+
+enum class SütunTürü { Metin, Sayı, Tarih };
+
+struct ListeSatırı {
+    QStringList hücreler;
+    QVariant anahtar;
+};
+
+class ListeModeli : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+    int rowCount(const QModelIndex& = {}) const override { return static_cast<int>(satırlar.size()); }
+    int columnCount(const QModelIndex& = {}) const override { return static_cast<int>(başlıklar.size()); }
+    QVariant data(const QModelIndex& i, int rol) const override;
+    QVariant headerData(int bölüm, Qt::Orientation yön, int rol) const override;
+
+    void sıfırla(std::vector<ListeSatırı> yeni);
+    void ekle(ListeSatırı satır);
+    void sil(int satır);
+    void hücreyiYaz(int satır, int sütun, const QString& metin);
+    void yenidenDiz(std::vector<ListeSatırı> dizili);  // same rows, new order
+    void sütunEkle(const QString& başlık, Qt::Alignment hiza);
+
+    std::vector<ListeSatırı> satırlar;
+    QStringList başlıklar;
+    std::vector<Qt::Alignment> hizalar;
+    int okluSütun = -1;
+    int okYönü = 0;
+};
+
+class ListeDenetimi : public QTableView {
+public:
+    explicit ListeDenetimi(QWidget* üst = nullptr);
+
+    // Adds a column; width in twips (15 to a pixel). Returns its index from 0.
+    int sütunEkle(const QString& başlık, int genişlikTwips, SütunTürü tür = SütunTürü::Metin,
+                  Qt::Alignment hizalama = Qt::AlignLeft);
+    int sütunSayısı() const { return model_->columnCount(); }
+    SütunTürü sütunTürü(int sütun) const { return türler_.at(sütun); }
+
+    // Restores each column's display position and width from "Listeler\Liste-N"
+    // (keys "Konum-i" and "Genislik-i", i from 1; missing keys keep the design).
+    void düzeniYükle(int listeNo);
+    // Writes the current positions and widths there.
+    void düzeniKaydet(int listeNo);
+    // Header clicks sort (lists 3 to 10); off for the pending lists.
+    void sıralanabilirYap(bool evet);
+    // Grid lines as the preference says (lists 1 to 7, on each activation).
+    void çizgileriUygula();
+
+    // Rows.
+    int satırEkle(const QStringList& hücreler, const QVariant& anahtar = {});
+    void satırlarıKoy(std::vector<ListeSatırı> satırlar);  // fills in one go
+    void temizle();
+    void satırSil(int satır);
+    int satırSayısı() const { return model_->rowCount(); }
+    QString hücre(int satır, int sütun) const;
+    void hücreYaz(int satır, int sütun, const QString& metin);
+    QVariant anahtar(int satır) const;
+    const std::vector<ListeSatırı>& satırlar() const { return model_->satırlar; }
+
+    int seçiliSatır() const;  // -1 when none
+    void satırSeç(int satır);  // -1 clears; scrolls into view
+
+    // Sorts as a click on the column's header does (the program-wide state).
+    void başlığaTıkla(int sütun);
+
+    // Events.
+    std::function<void(int satır)> satırSeçildi;
+    std::function<void(int satır)> çiftTıklandı;
+
+    ListeModeli* model() const { return model_; }
+
+private:
+    void sırala();
+    ListeModeli* model_;
+    std::vector<SütunTürü> türler_;
+    std::vector<int> tasarımGenişlikleri_;
+    bool sıralanabilir_ = false;
+};
+
+// The row comparison of a sort: dates (0) or numbers (1) by SayısalSıralama; an
+// empty or unreadable cell is the earliest date or 0. Negative, 0, positive.
+int ListeHücreleriniKarşılaştır(const QString& a, const QString& b, int sayısal);

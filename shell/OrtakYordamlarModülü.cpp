@@ -1,0 +1,178 @@
+#include "shell/OrtakYordamlarModülü.h"
+
+#include "platform/AyarDeposu.h"
+#include "platform/Masaüstü.h"
+#include "platform/MesajKapısı.h"
+#include "platform/SayıTarih.h"
+#include "platform/Türkçe.h"
+#include "shell/GenelDeğişkenler.h"
+#include "shell/KaynakMetinleri.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <cstdlib>
+
+namespace {
+std::function<void()>& sonlandırıcı() {
+    static std::function<void()> s;
+    return s;
+}
+
+void sabitMesajlaBitir(const QString& metin) {
+    MesajGöster(metin, MesajSimgesi::Ünlem);
+    ProgramıSonlandır();
+}
+}  // namespace
+
+void ProgramSonlandırıcısıKur(std::function<void()> s) { sonlandırıcı() = std::move(s); }
+
+void ProgramıSonlandır() {
+    if (sonlandırıcı()) {
+        sonlandırıcı()();
+        return;
+    }
+    std::_Exit(0);
+}
+
+void HataYönet(int numara, const QString& açıklama) {
+    switch (numara) {
+    case HataNo::YazıcıHatası:
+    case HataNo::ÖzelKullanımda:
+        return;
+    case HataNo::ŞifreYanlış:
+        sabitMesajlaBitir(QStringLiteral("Veritabanı dosyanız önceki sürüme ait! Lütfen, kontrol edip tekrar deneyiniz!"));
+        return;
+    case HataNo::AğBağlantısı:
+    case HataNo::YolBulunamadı:
+        sabitMesajlaBitir(QStringLiteral("Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!"));
+        return;
+    case HataNo::DosyayaErişilemiyor:
+        sabitMesajlaBitir(QStringLiteral("Dosyaya erişilemiyor. Lütfen, kontrol edip tekrar deneyiniz!"));
+        return;
+    default:
+        break;
+    }
+    const QString metin = KaynakMetni(40) + QStringLiteral("\r\n\r\n") + KaynakMetni(50) + QLatin1Char(' ') +
+                          QString::number(numara) + QStringLiteral("\r\n\r\n") + KaynakMetni(60) +
+                          QLatin1Char(' ') + açıklama;
+    const auto cevap = MesajGöster(metin, MesajSimgesi::Kritik, MesajDüğmeleri::EvetHayır, KaynakMetni(70),
+                                   MesajCevabı::Evet);
+    if (cevap == MesajCevabı::Hayır) {
+        if (ExcelUygulaması) {
+            auto temizle = std::move(ExcelUygulaması);
+            ExcelUygulaması = nullptr;
+            temizle();
+        }
+        ProgramıSonlandır();
+    }
+}
+
+void HataYönet(const std::exception& hata) {
+    if (const auto* d = dynamic_cast<const DeporaHatası*>(&hata)) {
+        HataYönet(d->numara(), d->açıklama());
+        return;
+    }
+    HataYönet(5, QString::fromLocal8Bit(hata.what()));
+}
+
+bool HataYönetimiyle(const std::function<void()>& iş) {
+    try {
+        iş();
+        return true;
+    } catch (const std::exception& e) {
+        VeriTabanı.işlemGeriAl();
+        HataYönet(e);
+    }
+    return false;
+}
+
+void MetniSeç(QWidget* kutu) {
+    if (auto* e = qobject_cast<QLineEdit*>(kutu)) {
+        e->selectAll();
+    } else if (auto* c = qobject_cast<QComboBox*>(kutu); c && c->lineEdit()) {
+        c->lineEdit()->selectAll();
+    }
+}
+
+QString KayıtDefteriDeğeriOku(const QString& anahtar, const QString& değerAdı) {
+    if (değerAdı == QStringLiteral("ProgramFilesDir")) return Masaüstü::veriKlasörü();
+    if (değerAdı == QStringLiteral("RegisteredOwner")) return Masaüstü::kullanıcıAdı();
+    if (değerAdı == QStringLiteral("RegisteredOrganization")) return Masaüstü::kuruluş();
+    if (anahtar == QStringLiteral("Excel.Application"))
+        return Masaüstü::işleyiciVarMı(QStringLiteral("xlsx")) ? QStringLiteral("Excel.Application") : QString();
+    return {};
+}
+
+QString BaşHarfleriBüyüt(const QString& metin) {
+    QString s = metin.trimmed();
+    s.replace(QChar(u'I'), QChar(u'ı'));
+    s.replace(QChar(u'İ'), QChar(u'i'));
+    auto büyüt = [&](int i) {
+        const QChar c = s[i];
+        if (c == QChar(u'ı')) s[i] = QChar(u'I');
+        else if (c == QChar(u'i')) s[i] = QChar(u'İ');
+        else s[i] = c.toUpper();
+    };
+    if (s.isEmpty()) return s;
+    büyüt(0);
+    for (QChar ayraç : {QChar(u' '), QChar(u'/'), QChar(u'-'), QChar(u'.')})
+        for (int i = 0; i + 1 < s.size(); ++i)
+            if (s[i] == ayraç) büyüt(i + 1);
+    return s;
+}
+
+QString SoyadınıBüyüt(const QString& ad) {
+    const QString s = ad.trimmed();
+    const int boşluk = s.lastIndexOf(QLatin1Char(' '));
+    if (boşluk < 0) {
+        BoşlukKonumu = 0;
+        return s;
+    }
+    BoşlukKonumu = boşluk + 2;  // 1-based position of the surname's first letter
+    QString soyadı = s.mid(boşluk + 1);
+    soyadı.replace(QChar(u'ı'), QChar(u'I'));
+    soyadı.replace(QChar(u'i'), QChar(u'İ'));
+    return s.left(boşluk + 1) + soyadı.toUpper();
+}
+
+double ParçaStokMiktarı(std::int64_t parçaNo) {
+    const double giriş = VeriTabanı
+                             .tekDeğer(QStringLiteral("SELECT SUM(Miktari) AS GirisToplami FROM GirisIslemleriTablosu "
+                                                      "WHERE ParcaNo=?"),
+                                       {static_cast<qlonglong>(parçaNo)})
+                             .toDouble();
+    const double çıkış = VeriTabanı
+                             .tekDeğer(QStringLiteral("SELECT SUM(Miktari) AS CikisToplami FROM CikisIslemleriTablosu "
+                                                      "WHERE ParcaNo=?"),
+                                       {static_cast<qlonglong>(parçaNo)})
+                             .toDouble();
+    return Normalleştir(giriş - çıkış);
+}
+
+QString AyarOku(const QString& bölüm, const QString& anahtar, const QString& varsayılan) {
+    return AyarDeposu::oku(UygulamaAdı, bölüm, anahtar, varsayılan);
+}
+
+void AyarYaz(const QString& bölüm, const QString& anahtar, const QString& değer) {
+    AyarDeposu::yaz(UygulamaAdı, bölüm, anahtar, değer);
+}
+
+void HatırlananlarıYükle(QComboBox* kutu, const QString& bölüm) {
+    for (const auto& [anahtar, değer] : AyarDeposu::bölümüOku(UygulamaAdı, bölüm)) kutu->addItem(değer);
+}
+
+void DeğeriHatırla(QComboBox* kutu, const QString& bölüm, const QString& önek, const QString& değer) {
+    if (değer.isEmpty()) return;
+    for (int i = 0; i < kutu->count(); ++i)
+        if (TürkçeAynı(kutu->itemText(i), değer)) return;
+    const QString metin = kutu->currentText();
+    if (kutu->count() < 10) {
+        kutu->insertItem(0, değer);
+        AyarYaz(bölüm, önek + QLatin1Char('-') + QString::number(kutu->count()), değer);
+    } else {
+        kutu->insertItem(0, değer);
+        while (kutu->count() > 10) kutu->removeItem(kutu->count() - 1);
+        for (int i = 0; i < 10; ++i) AyarYaz(bölüm, önek + QLatin1Char('-') + QString::number(i + 1), kutu->itemText(i));
+    }
+    if (kutu->isEditable()) kutu->setEditText(metin);
+}

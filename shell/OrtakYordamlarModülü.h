@@ -1,0 +1,58 @@
+#pragma once
+// Procedures every window uses: the error routine, text selection, Turkish
+// name capitalisation, the stock of a part, settings by the program's name,
+// remembered values of a combo box.
+#include "platform/DeporaHatası.h"
+
+#include <QString>
+#include <cstdint>
+#include <exception>
+#include <functional>
+
+class QComboBox;
+class QWidget;
+
+// The common error routine. Shows the box the error's number calls for:
+// 482 and 3356 pass silently; 3031, 3043/3044 and 3051 show their fixed text and
+// end the program; anything else asks "Hata oluştu!" with Yes (go on) / No (end).
+// The caller's action stops after this returns: its transaction is rolled back
+// and nothing is reported as done.
+void HataYönet(const std::exception& hata);
+void HataYönet(int numara, const QString& açıklama);
+
+// Runs an action; on any exception rolls back an open transaction of VeriTabanı,
+// calls HataYönet and returns false.
+bool HataYönetimiyle(const std::function<void()>& iş);
+
+// Ends the program at once (no window's closing step runs). Tests install a
+// replacement that records the end and returns instead.
+void ProgramıSonlandır();
+void ProgramSonlandırıcısıKur(std::function<void()> sonlandırıcı);
+
+// Selects the whole text of a line edit or an editable combo box.
+void MetniSeç(QWidget* kutu);
+
+// Registry stand-in: the values the program once read from the registry.
+// "ProgramFilesDir" -> the data folder; owner and organisation -> the user;
+// "Excel.Application" -> non-empty when the desktop opens .xlsx files.
+QString KayıtDefteriDeğeriOku(const QString& anahtar, const QString& değerAdı);
+
+inline int BoşlukKonumu = 0;
+QString BaşHarfleriBüyüt(const QString& metin);
+QString SoyadınıBüyüt(const QString& ad);
+
+// Stock on hand: receipts minus issues over all years, normalised; 0 for a part
+// without movements. Throws on a failed query.
+double ParçaStokMiktarı(std::int64_t parçaNo);
+
+// Settings under UygulamaAdı.
+QString AyarOku(const QString& bölüm, const QString& anahtar, const QString& varsayılan = QString());
+void AyarYaz(const QString& bölüm, const QString& anahtar, const QString& değer);
+
+// Loads a remembered-values section into a combo box's list (after its own items).
+void HatırlananlarıYükle(QComboBox* kutu, const QString& bölüm);
+// Remembers a value: when it is not empty and no entry equals it (case ignored),
+// it becomes the first entry; below ten entries it is stored under
+// önek + "-" + the new count; at ten the last entry is dropped and all ten are
+// stored again under 1..10 from the top.
+void DeğeriHatırla(QComboBox* kutu, const QString& bölüm, const QString& önek, const QString& değer);

@@ -1,0 +1,66 @@
+#include "tests/ortak/TestOrtamı.h"
+
+#include "platform/AyarDeposu.h"
+#include "shell/GenelDeğişkenler.h"
+#include "shell/OrtakYordamlarModülü.h"
+#include "shell/VeritabanıTabloları.h"
+
+#include <QApplication>
+#include <QTimer>
+
+void TestOrtamı::SetUp() {
+    ASSERT_TRUE(geçici.isValid());
+    qputenv("DEPORA_AYAR_KLASORU", (klasör() + "/ayarlar").toLocal8Bit());
+    qputenv("DEPORA_PROGRAM_KLASORU", (klasör() + "/program").toLocal8Bit());
+    qputenv("DEPORA_VERI_KLASORU", (klasör() + "/veri").toLocal8Bit());
+    qputenv("DEPORA_BELGE_KLASORU", (klasör() + "/belgeler").toLocal8Bit());
+    QDir().mkpath(klasör() + "/program");
+    QDir().mkpath(klasör() + "/belgeler");
+    AyarDeposu::yenidenYükle();
+    MesajKapısı::yanıtlayıcıKur([this](const MesajKaydı& m) {
+        mesajlar.push_back(m);
+        if (m.düğmeler == MesajDüğmeleri::Tamam) return MesajCevabı::Tamam;
+        if (cevaplar.empty()) return m.varsayılan;
+        const auto c = cevaplar.front();
+        cevaplar.pop_front();
+        return c;
+    });
+    ProgramSonlandırıcısıKur([this] { ++sonlandırmaSayısı; });
+    ProgramKlasörü = klasör() + "/program/";
+    VeriTabanı.yeniOluştur(ProgramKlasörü + "Ambar.vtb");
+    TemelTablolarıOluştur(VeriTabanı);
+    // Program-wide state back to its start values.
+    ÇizgiliListeler = true;
+    GirişFişiKopyaSayısı = ÇıkışFişiKopyaSayısı = SayımCetveliKopyaSayısı = MalzemeCetveliKopyaSayısı = 1;
+    GirişŞifresiSor = false;
+    ArşivModu = false;
+    AramaYapıldı = false;
+    SıralananSütun = SıralamaYönü = SayısalSıralama = 0;
+    YazıcıSeçimiİptal = false;
+}
+
+void TestOrtamı::TearDown() {
+    VeriTabanı.kapat();
+    MesajKapısı::yanıtlayıcıKaldır();
+    ProgramSonlandırıcısıKur(nullptr);
+    AyarDeposu::yenidenYükle();
+}
+
+QStringList TestOrtamı::mesajMetinleri() const {
+    QStringList l;
+    for (const auto& m : mesajlar) l << m.metin;
+    return l;
+}
+
+void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş) {
+    auto* zamanlayıcı = new QTimer;
+    zamanlayıcı->setInterval(10);
+    QObject::connect(zamanlayıcı, &QTimer::timeout, [zamanlayıcı, iş] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            zamanlayıcı->stop();
+            zamanlayıcı->deleteLater();
+            iş(w);
+        }
+    });
+    zamanlayıcı->start();
+}

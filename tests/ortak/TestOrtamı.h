@@ -1,0 +1,34 @@
+#pragma once
+// The shared test fixture: a temporary folder with a fresh store made by the
+// delivery tool's code, an empty settings store, folders moved into the
+// temporary folder, and the message responder that records every box.
+#include "platform/MesajKapısı.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
+#include <vector>
+
+class TestOrtamı : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Queue answers for the next question boxes (Evet/Hayır); OK boxes need none.
+    void cevapla(MesajCevabı c) { cevaplar.push_back(c); }
+    // The texts of the boxes shown so far.
+    QStringList mesajMetinleri() const;
+    // The last box's text (empty when none).
+    QString sonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
+
+    QString klasör() const { return geçici.path(); }
+
+    QTemporaryDir geçici;
+    std::vector<MesajKaydı> mesajlar;
+    std::deque<MesajCevabı> cevaplar;
+    int sonlandırmaSayısı = 0;  // times the program was told to end
+};
+
+// Runs a function once the next modal window is shown (for windows opened with exec()).
+void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş);

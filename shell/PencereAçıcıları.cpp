@@ -1,0 +1,19 @@
+#include "shell/PencereAçıcıları.h"
+
+// Each window's opener: construct, fill what the caller fills, run modally.
+PencereAçıcı PencereAçıcısı(Pencere p) {
+    switch (p) {
+    case Pencere::ParçaTanımla: return nullptr;
+    case Pencere::ParçaGirişi: return nullptr;
+    case Pencere::ParçaÇıkışı: return nullptr;
+    case Pencere::GirişFişleri: return nullptr;
+    case Pencere::ÇıkışFişleri: return nullptr;
+    case Pencere::ParçaHareketleri: return nullptr;
+    case Pencere::AlınanYerlereGöreHareketler: return nullptr;
+    case Pencere::VerilenYerlereGöreHareketler: return nullptr;
+    case Pencere::SayımCetveli: return nullptr;
+    case Pencere::MalzemeCetveli: return nullptr;
+    case Pencere::ÖzetMalzemeCetveli: return nullptr;
+    }
+    return nullptr;
+}

@@ -1,0 +1,5 @@
+#include "shell/TercihlerFormu.h"
+
+TercihlerFormu::TercihlerFormu(QWidget* sahip) : QDialog(sahip) { setObjectName(QStringLiteral("TercihlerFormu")); }
+
+void TercihlerFormu::TercihleriYükle() {}

@@ -19,6 +19,7 @@ private:
 // Numbers that callers and the error routine agree on.
 namespace HataNo {
 constexpr int Taşma = 6;               // a number out of range
+constexpr int YedekYazılamadı = 75;    // a copy or file that cannot be written
 constexpr int YazıcıHatası = 482;      // printer: passed over silently
 constexpr int ŞifreYanlış = 3031;      // not a database, or the key is wrong
 constexpr int AğBağlantısı = 3043;

@@ -177,6 +177,13 @@ void VeritabanıBağlantısı::sıkıştırılmışKopyaYaz(const QString& hedef
     const QString geçici = hedef + QStringLiteral(".yeni");
     QFile::remove(geçici);
     try {
+        // The connection is opened without the create flag, and an attached file
+        // inherits it: start from an empty file, which the store takes as new.
+        {
+            QFile boş(geçici);
+            if (!boş.open(QIODevice::WriteOnly))
+                throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Yedek yazılamadı: %1").arg(geçici));
+        }
         çalıştır(QStringLiteral("ATTACH DATABASE ? AS yedek KEY ?"), {geçici, VarsayılanAnahtar()});
         try {
             Sorgu s(*this, QStringLiteral("SELECT sqlcipher_export('yedek')"));
@@ -191,11 +198,16 @@ void VeritabanıBağlantısı::sıkıştırılmışKopyaYaz(const QString& hedef
             sınama.aç(geçici);
             for (const QString& t : olmasıGerekenTablolar)
                 if (!sınama.tabloVarMı(t))
-                    throw DeporaHatası(HataNo::DosyayaErişilemiyor,
+                    throw DeporaHatası(HataNo::YedekYazılamadı,
                                        QStringLiteral("Yedek eksik: %1 tablosu yok.").arg(t));
         }
         if (std::rename(QFile::encodeName(geçici).constData(), QFile::encodeName(hedef).constData()) != 0)
-            throw DeporaHatası(HataNo::DosyayaErişilemiyor, QStringLiteral("Yedek yazılamadı: %1").arg(hedef));
+            throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Yedek yazılamadı: %1").arg(hedef));
+    } catch (const DeporaHatası& h) {
+        QFile::remove(geçici);
+        // the store itself is fine: a copy that cannot be written is not "cannot open"
+        if (h.numara() == HataNo::DosyayaErişilemiyor) throw DeporaHatası(HataNo::YedekYazılamadı, h.açıklama());
+        throw;
     } catch (...) {
         QFile::remove(geçici);
         throw;

@@ -92,6 +92,7 @@ TEST_F(VeritabanıTesti, TürkçeHarmanlamaİleSıralar) {
 
 TEST_F(VeritabanıTesti, SıkıştırılmışKopyaDenetlenipYerineKonur) {
     VeriTabanı.çalıştır("INSERT INTO ParcaBilgileriTablosu (Kodu, Adi) VALUES (1, 'X')");
+    VeriTabanı.aç(yol());  // as the program opens it: without the create flag
     const QString yedek = klasör() + "/Ambar.ydk";
     VeriTabanı.sıkıştırılmışKopyaYaz(yedek, TemelTablolar());
     VeritabanıBağlantısı vt;

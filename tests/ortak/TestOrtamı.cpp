@@ -6,6 +6,8 @@
 #include "shell/VeritabanıTabloları.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
 #include <QTimer>
 
 void TestOrtamı::SetUp() {
@@ -63,4 +65,17 @@ void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş) {
         }
     });
     zamanlayıcı->start();
+}
+
+void Yaz(QWidget* hedef, const QString& metin) {
+    for (QChar c : metin) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(hedef, c.toLatin1());
+            continue;
+        }
+        QKeyEvent bas(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent bırak(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(hedef, &bas);
+        QApplication::sendEvent(hedef, &bırak);
+    }
 }

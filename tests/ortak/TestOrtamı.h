@@ -30,5 +30,9 @@ protected:
     int sonlandırmaSayısı = 0;  // times the program was told to end
 };
 
+// Types text key by key like QTest::keyClicks, Turkish letters included
+// (QTest::keyClicks asserts on characters outside ASCII).
+void Yaz(QWidget* hedef, const QString& metin);
+
 // Runs a function once the next modal window is shown (for windows opened with exec()).
 void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş);

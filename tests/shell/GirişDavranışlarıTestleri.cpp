@@ -1,0 +1,124 @@
+#include "platform/MesajKapısı.h"
+#include "shell/GirişDavranışları.h"
+#include "tests/ortak/TestOrtamı.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+// A small window with the kinds of box the program's windows have.
+struct DenemePenceresi : QDialog {
+    QLabel* etiket = new QLabel("Tarihi :", this);
+    QLineEdit* tarih = new QLineEdit(this);
+    QLineEdit* miktar = new QLineEdit(this);
+    QLineEdit* kod = new QLineEdit(this);
+    QComboBox* yer = new QComboBox(this);
+    QPushButton* ekle = new QPushButton("Ekle", this);
+    QPushButton* kapat = new QPushButton("Kapat", this);
+    int eklemeSayısı = 0;
+
+    DenemePenceresi() {
+        auto* l = new QVBoxLayout(this);
+        for (QWidget* w : std::initializer_list<QWidget*>{etiket, tarih, miktar, kod, yer, ekle, kapat}) l->addWidget(w);
+        yer->setEditable(true);
+        Giriş::EtiketliAlan(tarih, etiket);
+        Giriş::TarihKutusu(tarih);
+        Giriş::EnterİleSonraki(tarih);
+        Giriş::SayıKutusu(miktar);
+        Giriş::EnterİleSonraki(miktar);
+        Giriş::YalnızRakam(kod);
+        Giriş::BüyükHarfKutusu(yer);
+        Giriş::DenetimAtlatır(kapat);
+        Giriş::VarsayılanDüğmeleriKapat(this);
+        connect(ekle, &QPushButton::clicked, this, [this] {
+            if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
+            ++eklemeSayısı;
+        });
+    }
+};
+}  // namespace
+
+class GirişDavranışlarıTesti : public TestOrtamı {
+protected:
+    void SetUp() override {
+        TestOrtamı::SetUp();
+        p.show();
+        QApplication::setActiveWindow(&p);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+    }
+    DenemePenceresi p;
+};
+
+TEST_F(GirişDavranışlarıTesti, TarihKutusuBırakılınceDüzeltilirYaDaOdağıTutar) {
+    p.tarih->setFocus();
+    EXPECT_EQ(p.etiket->palette().color(QPalette::WindowText), Giriş::EtkinEtiketRengi);
+    QTest::keyClicks(p.tarih, "5a/3x/2026");  // letters are not taken
+    EXPECT_EQ(p.tarih->text(), "5/3/2026");
+    QTest::keyClick(p.tarih, Qt::Key_Return);  // Enter goes on to the next box
+    EXPECT_EQ(QApplication::focusWidget(), p.miktar);
+    EXPECT_EQ(p.tarih->text(), "05.03.2026");
+    EXPECT_NE(p.etiket->palette().color(QPalette::WindowText), Giriş::EtkinEtiketRengi);
+
+    p.tarih->setFocus();
+    p.tarih->setText("31.02.2026");
+    p.miktar->setFocus();
+    EXPECT_EQ(sonMesaj(), "Lütfen, TARİHİ doğru biçimde giriniz.");
+    EXPECT_EQ(QApplication::focusWidget(), p.tarih);
+}
+
+TEST_F(GirişDavranışlarıTesti, KapatDüğmesiDenetimiAtlarDiğerDüğmeÖnceDenetler) {
+    p.tarih->setFocus();
+    p.tarih->setText("99.99.2026");
+    QTest::mouseClick(p.kapat, Qt::LeftButton);
+    EXPECT_TRUE(mesajlar.empty());
+
+    p.tarih->setFocus();
+    QTest::mouseClick(p.ekle, Qt::LeftButton);
+    EXPECT_EQ(p.eklemeSayısı, 0);
+    EXPECT_EQ(sonMesaj(), "Lütfen, TARİHİ doğru biçimde giriniz.");
+    EXPECT_EQ(QApplication::focusWidget(), p.tarih);
+
+    p.tarih->setText("1.1.26");
+    QTest::mouseClick(p.ekle, Qt::LeftButton);
+    EXPECT_EQ(p.eklemeSayısı, 1);
+    EXPECT_EQ(p.tarih->text(), "01.01.2026");
+}
+
+TEST_F(GirişDavranışlarıTesti, SayıRakamVeBüyükHarfKutuları) {
+    p.miktar->setFocus();
+    QTest::keyClicks(p.miktar, "1234,5x.");
+    EXPECT_EQ(p.miktar->text(), "1234,5");
+    p.kod->setFocus();
+    EXPECT_EQ(p.miktar->text(), "1.234,50");
+    QTest::keyClicks(p.kod, "12a,3");
+    EXPECT_EQ(p.kod->text(), "123");
+    p.yer->setFocus();
+    Yaz(p.yer->lineEdit(), "işçi'nin odası");
+    EXPECT_EQ(p.yer->currentText(), "İŞÇİ’NİN ODASI");
+}
+
+TEST(MesajKapısı, TürkçeDüğmelerVeBaşlık) {
+    MesajKapısı::başlığıAyarla("Orvelta - Depora 1.00 (Sunucu)");
+    QStringList düğmeler;
+    QString başlık;
+    QTimer::singleShot(50, [&] {
+        auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(kutu, nullptr);
+        başlık = kutu->windowTitle();
+        for (auto* d : kutu->buttons()) düğmeler << d->text();
+        for (auto* d : kutu->buttons())
+            if (d->text() == "Hayır") d->click();
+    });
+    EXPECT_FALSE(EvetMi("Programdan çıkmak istiyor musunuz?"));
+    EXPECT_EQ(başlık, "Orvelta - Depora 1.00 (Sunucu)");
+    düğmeler.sort();
+    EXPECT_EQ(düğmeler, QStringList({"Evet", "Hayır"}));
+}

@@ -22,18 +22,6 @@ namespace {
 
 const char* const DenetimAtlaÖzelliği = "depora_denetimAtla";
 
-// Calls a function on the events of one object.
-class OlayFiltresi : public QObject {
-public:
-    OlayFiltresi(QObject* hedef, std::function<bool(QEvent*)> işle) : QObject(hedef), işle_(std::move(işle)) {
-        hedef->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* olay) override { return işle_(olay); }
-
-private:
-    std::function<bool(QEvent*)> işle_;
-};
-
 struct Denetim {
     std::function<bool()> işlev;
 };
@@ -106,7 +94,7 @@ void odakİzle() {
 }
 
 void tuşSüz(QWidget* kutu, std::function<bool(QChar)> izinli) {
-    new OlayFiltresi(kutu, [izinli](QEvent* o) {
+    OlayDinle(kutu, [izinli](QEvent* o) {
         if (o->type() != QEvent::KeyPress) return false;
         auto* k = static_cast<QKeyEvent*>(o);
         if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
@@ -136,7 +124,7 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
     QPointer<QLabel> e(etiket);
     QWidget* izlenen = alan;
     if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) izlenen = c->lineEdit();
-    new OlayFiltresi(izlenen, [alan, e, metniSeç](QEvent* o) {
+    OlayDinle(izlenen, [alan, e, metniSeç](QEvent* o) {
         if (o->type() == QEvent::FocusIn) {
             if (e) {
                 QPalette p = e->palette();
@@ -159,7 +147,7 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
 void EnterİleSonraki(QWidget* alan) {
     QWidget* izlenen = alan;
     if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) izlenen = c->lineEdit();
-    new OlayFiltresi(izlenen, [alan](QEvent* o) {
+    OlayDinle(izlenen, [alan](QEvent* o) {
         if (o->type() != QEvent::KeyPress) return false;
         const int t = static_cast<QKeyEvent*>(o)->key();
         if (t != Qt::Key_Return && t != Qt::Key_Enter) return false;
@@ -179,7 +167,7 @@ void YalnızRakam(QLineEdit* kutu) {
 
 void SayıKutusu(QLineEdit* kutu) {
     tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
-    new OlayFiltresi(kutu, [kutu](QEvent* o) {
+    OlayDinle(kutu, [kutu](QEvent* o) {
         if (o->type() == QEvent::FocusOut) {
             if (const auto s = SayıOku(kutu->text())) kutu->setText(BiçimliSayı(*s));
         }

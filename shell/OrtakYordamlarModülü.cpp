@@ -9,6 +9,8 @@
 #include "shell/KaynakMetinleri.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <cstdlib>
 
@@ -84,6 +86,27 @@ bool HataYönetimiyle(const std::function<void()>& iş) {
         HataYönet(e);
     }
     return false;
+}
+
+namespace {
+class OlayFiltresi : public QObject {
+public:
+    OlayFiltresi(QObject* hedef, std::function<bool(QEvent*)> işle) : QObject(hedef), işle_(std::move(işle)) {
+        hedef->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* olay) override { return işle_(olay); }
+
+private:
+    std::function<bool(QEvent*)> işle_;
+};
+}  // namespace
+
+void OlayDinle(QObject* hedef, std::function<bool(QEvent*)> işle) { new OlayFiltresi(hedef, std::move(işle)); }
+
+void PencereyiSabitle(QDialog* pencere) {
+    pencere->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                            Qt::MSWindowsFixedSizeDialogHint);
+    if (QLayout* l = pencere->layout()) l->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MetniSeç(QWidget* kutu) {

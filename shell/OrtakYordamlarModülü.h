@@ -10,6 +10,9 @@
 #include <functional>
 
 class QComboBox;
+class QDialog;
+class QEvent;
+class QObject;
 class QWidget;
 
 // The common error routine. Shows the box the error's number calls for:
@@ -28,6 +31,14 @@ bool HataYönetimiyle(const std::function<void()>& iş);
 // replacement that records the end and returns instead.
 void ProgramıSonlandır();
 void ProgramSonlandırıcısıKur(std::function<void()> sonlandırıcı);
+
+// Makes a dialog a fixed window without minimise and maximise buttons; call it
+// after its layout is set. Qt centres a dialog on its owner when it is shown.
+void PencereyiSabitle(QDialog* pencere);
+
+// Calls işle on every event of hedef (for as long as hedef lives); true from işle
+// swallows the event.
+void OlayDinle(QObject* hedef, std::function<bool(QEvent*)> işle);
 
 // Selects the whole text of a line edit or an editable combo box.
 void MetniSeç(QWidget* kutu);

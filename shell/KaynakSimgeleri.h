@@ -1,0 +1,12 @@
+#pragma once
+// The program's icons by their resource names ("YAZDIR", "LISTE", "EXCEL",
+// "HATABILDIRME", "HAKKINDA"). The desktop theme's icon when it has one,
+// otherwise the style's nearest standard icon.
+#include <QIcon>
+#include <QString>
+
+class QLabel;
+
+QIcon KaynakSimgesi(const QString& ad);
+// Shows the icon in an image label and notes its name in the label's "simge" property.
+void SimgeKoy(QLabel* kutu, const QString& ad, int boyut = 32);

@@ -144,13 +144,14 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
     });
 }
 
-void EnterİleSonraki(QWidget* alan) {
+void EnterİleSonraki(QWidget* alan, std::function<void()> önce) {
     QWidget* izlenen = alan;
     if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) izlenen = c->lineEdit();
-    OlayDinle(izlenen, [alan](QEvent* o) {
+    OlayDinle(izlenen, [alan, önce](QEvent* o) {
         if (o->type() != QEvent::KeyPress) return false;
         const int t = static_cast<QKeyEvent*>(o)->key();
         if (t != Qt::Key_Return && t != Qt::Key_Enter) return false;
+        if (önce) önce();
         QWidget* sonraki = alan->nextInFocusChain();
         while (sonraki && sonraki != alan &&
                (!sonraki->isEnabled() || !sonraki->isVisible() || !(sonraki->focusPolicy() & Qt::TabFocus) ||
@@ -172,6 +173,12 @@ void SayıKutusu(QLineEdit* kutu) {
             if (const auto s = SayıOku(kutu->text())) kutu->setText(BiçimliSayı(*s));
         }
         return false;
+    });
+}
+
+void SayıDeğilseGeriAl(QLineEdit* kutu) {
+    QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu](const QString& metin) {
+        if (!metin.isEmpty() && !SayıOku(metin)) kutu->backspace();
     });
 }
 

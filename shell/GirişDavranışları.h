@@ -26,12 +26,16 @@ inline const QColor EtkinEtiketRengi{192, 64, 0};
 
 // Entering: select the whole text (when metniSeç) and colour the label; leaving: restore.
 void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç = true);
-// Enter (Return or keypad Enter) moves the focus to the next field.
-void EnterİleSonraki(QWidget* alan);
+// Enter (Return or keypad Enter) moves the focus to the next field; önce, when
+// given, runs first (a find box runs its find).
+void EnterİleSonraki(QWidget* alan, std::function<void()> önce = {});
 // Only digits and Backspace may be typed.
 void YalnızRakam(QLineEdit* kutu);
 // Digits and the comma may be typed; the box shows "##,##0.00" when left with a number.
 void SayıKutusu(QLineEdit* kutu);
+// While typing: a non-empty text that does not read as a number loses the
+// character just typed (a second comma, for instance).
+void SayıDeğilseGeriAl(QLineEdit* kutu);
 // Digits, "/", "-" and "." may be typed; when left, a non-empty text is normalised
 // to "dd.MM.yyyy" or refused with "Lütfen, TARİHİ doğru biçimde giriniz." (the focus stays).
 // ekDenetim runs after a good date (e.g. the working-year check); false keeps the focus.

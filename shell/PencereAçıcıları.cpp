@@ -1,10 +1,16 @@
 #include "shell/PencereAçıcıları.h"
 
+#include "receipts/ParçaGirişiFormu.h"
+
 // Each window's opener: construct, fill what the caller fills, run modally.
 PencereAçıcı PencereAçıcısı(Pencere p) {
     switch (p) {
     case Pencere::ParçaTanımla: return nullptr;
-    case Pencere::ParçaGirişi: return nullptr;
+    case Pencere::ParçaGirişi:
+        return [](QWidget* sahip, bool) {
+            ParçaGirişiFormu pencere(sahip);
+            pencere.exec();
+        };
     case Pencere::ParçaÇıkışı: return nullptr;
     case Pencere::GirişFişleri: return nullptr;
     case Pencere::ÇıkışFişleri: return nullptr;

@@ -1,0 +1,94 @@
+#include "receipts/ParçaGirişiVerileri.h"
+
+#include "platform/DeporaHatası.h"
+#include "shell/GenelDeğişkenler.h"
+
+namespace {
+constexpr int TürUyuşmazlığı = 13;
+
+double sayıOlarak(const QString& metin) {
+    const auto s = SayıOku(metin);
+    if (!s) throw DeporaHatası(TürUyuşmazlığı, QStringLiteral("Tür uyuşmazlığı: \"%1\"").arg(metin));
+    return *s;
+}
+}  // namespace
+
+QString ParçaListesiMetni(const QString& nosu, const QString& adı) {
+    return nosu.isEmpty() ? adı + QStringLiteral(" (Nosu Yok!)") : nosu;
+}
+
+std::vector<ListeKutusuÖğesi> KodunParçaları(std::int64_t kodu) {
+    std::vector<ListeKutusuÖğesi> öğeler;
+    Sorgu s(VeriTabanı, QStringLiteral("SELECT ParcaNo, Nosu, Adi FROM ParcaBilgileriTablosu WHERE Kodu=?"),
+            {static_cast<qlonglong>(kodu)});
+    while (s.sonraki()) öğeler.emplace_back(ParçaListesiMetni(s.metin("Nosu"), s.metin("Adi")), s.tamsayı("ParcaNo"));
+    return öğeler;
+}
+
+QString MarkaAdı(std::int64_t kodu) {
+    return VeriTabanı
+        .tekDeğer(QStringLiteral("SELECT Markasi FROM MarkaBilgileriTablosu WHERE Kodu=?"), {static_cast<qlonglong>(kodu)})
+        .toString();
+}
+
+std::optional<ParçaBilgisi> ParçaBilgisiOku(std::int64_t parçaNo) {
+    Sorgu s(VeriTabanı,
+            QStringLiteral("SELECT Nosu, Adi, KdvOrani, Birimi, AmbarYeri FROM ParcaBilgileriTablosu WHERE ParcaNo=?"),
+            {static_cast<qlonglong>(parçaNo)});
+    if (!s.sonraki()) return std::nullopt;
+    ParçaBilgisi p;
+    p.nosu = s.metin("Nosu");
+    p.adı = s.metin("Adi");
+    p.kdvOranı = s.boşMu("KdvOrani") ? QStringLiteral("0") : s.metin("KdvOrani");
+    p.birimi = s.metin("Birimi");
+    p.ambarYeri = s.metin("AmbarYeri");
+    return p;
+}
+
+std::optional<GirişFişiBaşlığı> GirişFişiBaşlığıOku(std::int64_t fişNo, const QDate& yılBaşı, const QDate& yılSonu) {
+    Sorgu s(VeriTabanı,
+            QStringLiteral("SELECT Kodu, Tarihi, FaturaTarihi, FaturaNo, FaturaVeren FROM GirisIslemleriTablosu "
+                           "WHERE FisNo=? AND Tarihi BETWEEN ? AND ? ORDER BY HareketNo LIMIT 1"),
+            {static_cast<qlonglong>(fişNo), yılBaşı, yılSonu});
+    if (!s.sonraki()) return std::nullopt;
+    GirişFişiBaşlığı b;
+    b.kodu = s.tamsayı("Kodu");
+    b.tarihi = s.tarih("Tarihi");
+    b.faturaTarihi = s.tarih("FaturaTarihi");
+    b.faturaNo = s.metin("FaturaNo");
+    b.faturaVeren = s.metin("FaturaVeren");
+    return b;
+}
+
+GirişFiyatı GirişFiyatıHesapla(const QString& fiyat, const QString& kdvOranı, const QString& miktar, bool kdvEkleme,
+                               bool birimFiyatı) {
+    const auto yazılan = Para::metinden(fiyat);
+    if (!yazılan) throw DeporaHatası(TürUyuşmazlığı, QStringLiteral("Tür uyuşmazlığı: \"%1\"").arg(fiyat));
+    const double f = yazılan->sayı();
+    const double kdvli = (sayıOlarak(kdvOranı) / 100 + 1) * f;
+    const double m = sayıOlarak(miktar);
+    const double p = kdvEkleme ? f : kdvli;
+    const double birim = birimFiyatı ? p : p / m;
+    return {birim, m * birim};
+}
+
+void GirişleriYaz(const std::vector<GirişSatırı>& satırlar, std::int64_t fişNo) {
+    İşlem tx(VeriTabanı);
+    for (const auto& g : satırlar) {
+        Sorgu s(VeriTabanı, QStringLiteral("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Miktari, Fiyati, Tutari, "
+                                           "Tarihi, FaturaTarihi, FaturaNo, FaturaVeren, FisNo) "
+                                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        s.bağla(static_cast<qlonglong>(g.parçaNo))
+            .bağla(static_cast<qlonglong>(g.kodu))
+            .bağla(g.miktarı)
+            .bağla(g.fiyatı)
+            .bağla(g.tutarı)
+            .bağla(g.tarihi)
+            .bağla(g.faturaTarihi)
+            .bağla(g.faturaNo)
+            .bağla(g.faturaVeren)
+            .bağla(static_cast<qlonglong>(fişNo));
+        s.çalıştır();
+    }
+    tx.onayla();
+}

@@ -1,0 +1,71 @@
+#pragma once
+// What the receipt window reads and writes, apart from the window: the parts of
+// a brand code, one part's data, the stored header of this year's voucher of a
+// number, the price of a line, and the writing of a voucher's lines.
+#include "platform/SayıTarih.h"
+#include "shell/ListeKutusu.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The text a part shows in a part list: its number, or its name followed by
+// " (Nosu Yok!)" when it has none.
+QString ParçaListesiMetni(const QString& nosu, const QString& adı);
+
+// The parts of one brand code as (list text, ParcaNo), in the order read.
+std::vector<ListeKutusuÖğesi> KodunParçaları(std::int64_t kodu);
+
+// The brand name of a code (empty when the code has none).
+QString MarkaAdı(std::int64_t kodu);
+
+struct ParçaBilgisi {
+    QString nosu;
+    QString adı;
+    QString kdvOranı;  // "0" when none is stored
+    QString birimi;
+    QString ambarYeri;
+};
+std::optional<ParçaBilgisi> ParçaBilgisiOku(std::int64_t parçaNo);
+
+// The header of the first stored line of a voucher number between two dates.
+struct GirişFişiBaşlığı {
+    std::int64_t kodu = 0;
+    QDate tarihi;
+    QDate faturaTarihi;
+    QString faturaNo;
+    QString faturaVeren;
+};
+std::optional<GirişFişiBaşlığı> GirişFişiBaşlığıOku(std::int64_t fişNo, const QDate& yılBaşı, const QDate& yılSonu);
+
+// The unit price and the amount of a line from the texts of the boxes:
+// the price is read as money (four decimals, halves to even); unless kdvEkleme,
+// the VAT rate is added; unless birimFiyatı, the typed value is the line's total
+// and is divided by the quantity. Neither result is rounded.
+// A text that does not read as a number throws.
+struct GirişFiyatı {
+    double birim = 0;
+    double tutar = 0;
+};
+GirişFiyatı GirişFiyatıHesapla(const QString& fiyat, const QString& kdvOranı, const QString& miktar, bool kdvEkleme,
+                               bool birimFiyatı);
+
+// One line to be stored.
+struct GirişSatırı {
+    std::int64_t parçaNo = 0;
+    std::int64_t kodu = 0;
+    double miktarı = 0;
+    Para fiyatı;
+    Para tutarı;
+    QDate tarihi;
+    QDate faturaTarihi;
+    QString faturaNo;
+    QString faturaVeren;
+};
+
+// Writes all the lines under one voucher number in one transaction: every row
+// or, on a failure (which throws), none.
+void GirişleriYaz(const std::vector<GirişSatırı>& satırlar, std::int64_t fişNo);

@@ -1,0 +1,46 @@
+#include "shell/ListeKutusu.h"
+
+#include "platform/Türkçe.h"
+
+#include <QListWidget>
+#include <algorithm>
+
+namespace {
+QListWidgetItem* öğeYap(const QString& metin, std::int64_t veri) {
+    auto* ö = new QListWidgetItem(metin);
+    ö->setData(Qt::UserRole, static_cast<qlonglong>(veri));
+    return ö;
+}
+}  // namespace
+
+void SıralıListeyiDoldur(QListWidget* liste, std::vector<ListeKutusuÖğesi> öğeler) {
+    std::stable_sort(öğeler.begin(), öğeler.end(),
+                     [](const auto& a, const auto& b) { return TürkçeKarşılaştır(a.first, b.first) < 0; });
+    liste->setUpdatesEnabled(false);
+    liste->clear();
+    for (const auto& [metin, veri] : öğeler) liste->addItem(öğeYap(metin, veri));
+    liste->setUpdatesEnabled(true);
+}
+
+int SıralıListeyeEkle(QListWidget* liste, const QString& metin, std::int64_t veri) {
+    int alt = 0, üst = liste->count();
+    while (alt < üst) {
+        const int orta = (alt + üst) / 2;
+        if (TürkçeKarşılaştır(liste->item(orta)->text(), metin) <= 0) alt = orta + 1;
+        else üst = orta;
+    }
+    liste->insertItem(alt, öğeYap(metin, veri));
+    return alt;
+}
+
+std::int64_t ListeVerisi(const QListWidget* liste, int satır) {
+    const QListWidgetItem* ö = liste->item(satır);
+    return ö ? ö->data(Qt::UserRole).toLongLong() : 0;
+}
+
+int ÖnekleBaşlayanSatır(const QListWidget* liste, const QString& önek) {
+    const QString aranan = TürkçeBüyükHarf(önek);
+    for (int i = 0; i < liste->count(); ++i)
+        if (TürkçeBüyükHarf(liste->item(i)->text()).startsWith(aranan)) return i;
+    return -1;
+}

@@ -14,15 +14,21 @@ QString TürkçeBüyükHarf(const QString& metin) { return türkçe().toUpper(me
 
 QString TürkçeKüçükHarf(const QString& metin) { return türkçe().toLower(metin); }
 
-int TürkçeKarşılaştır(const QString& a, const QString& b) {
+namespace {
+QCollator& sıralayıcı() {
     thread_local QCollator c = [] {
         QCollator k(türkçe());
         k.setCaseSensitivity(Qt::CaseInsensitive);
         k.setNumericMode(false);
         return k;
     }();
-    return c.compare(a, b);
+    return c;
 }
+}  // namespace
+
+int TürkçeKarşılaştır(const QString& a, const QString& b) { return sıralayıcı().compare(a, b); }
+
+QCollatorSortKey TürkçeSıralamaAnahtarı(const QString& metin) { return sıralayıcı().sortKey(metin); }
 
 bool TürkçeAynı(const QString& a, const QString& b) { return TürkçeBüyükHarf(a) == TürkçeBüyükHarf(b); }
 

@@ -5,11 +5,12 @@
 #include "shell/GenelDeğişkenler.h"
 #include "shell/OrtakYordamlarModülü.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 constexpr int TwipPiksel = 15;
@@ -26,6 +27,18 @@ qint64 tarihDeğeri(const QString& s) {
     if (s.isEmpty()) return sıfırGünü;
     const auto t = TarihOku(s);
     return t ? t->toJulianDay() : sıfırGünü;
+}
+
+// The order of the rows by their keys: stable, so equal rows keep their order.
+template <class Anahtar, class Küçük>
+std::vector<int> sıraBul(const std::vector<Anahtar>& anahtarlar, bool azalan, Küçük küçük) {
+    std::vector<int> sıra(anahtarlar.size());
+    std::iota(sıra.begin(), sıra.end(), 0);
+    std::stable_sort(sıra.begin(), sıra.end(), [&](int a, int b) {
+        return azalan ? küçük(anahtarlar[static_cast<size_t>(b)], anahtarlar[static_cast<size_t>(a)])
+                      : küçük(anahtarlar[static_cast<size_t>(a)], anahtarlar[static_cast<size_t>(b)]);
+    });
+    return sıra;
 }
 }  // namespace
 
@@ -52,11 +65,14 @@ QVariant ListeModeli::data(const QModelIndex& i, int rol) const {
 
 QVariant ListeModeli::headerData(int bölüm, Qt::Orientation yön, int rol) const {
     if (yön != Qt::Horizontal || bölüm < 0 || bölüm >= columnCount()) return {};
+    const Qt::Alignment hiza = hizalar[static_cast<size_t>(bölüm)];
     if (rol == Qt::DisplayRole) {
-        if (bölüm == okluSütun) return başlıklar[bölüm] + (okYönü == 0 ? QStringLiteral(" ▲") : QStringLiteral(" ▼"));
-        return başlıklar[bölüm];
+        if (bölüm != okluSütun) return başlıklar[bölüm];
+        // the arrow stands right of the caption, left of it in a right-aligned column
+        const QString ok = okYönü == 0 ? QStringLiteral("▲") : QStringLiteral("▼");
+        return (hiza & Qt::AlignRight) ? ok + QLatin1Char(' ') + başlıklar[bölüm] : başlıklar[bölüm] + QLatin1Char(' ') + ok;
     }
-    if (rol == Qt::TextAlignmentRole) return QVariant::fromValue(hizalar[static_cast<size_t>(bölüm)] | Qt::AlignVCenter);
+    if (rol == Qt::TextAlignmentRole) return QVariant::fromValue(hiza | Qt::AlignVCenter);
     return {};
 }
 
@@ -102,6 +118,25 @@ void ListeModeli::yenidenDiz(std::vector<ListeSatırı> dizili) {
     emit layoutChanged();
 }
 
+void ListeModeli::sırayıUygula(const std::vector<int>& sıra) {
+    if (sıra.size() != satırlar.size()) return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> yeniYer(sıra.size());
+    std::vector<ListeSatırı> yeni;
+    yeni.reserve(sıra.size());
+    for (size_t i = 0; i < sıra.size(); ++i) {
+        yeniYer[static_cast<size_t>(sıra[i])] = static_cast<int>(i);
+        yeni.push_back(std::move(satırlar[static_cast<size_t>(sıra[i])]));
+    }
+    satırlar = std::move(yeni);
+    const QModelIndexList eskiler = persistentIndexList();
+    QModelIndexList yeniler;
+    yeniler.reserve(eskiler.size());
+    for (const QModelIndex& e : eskiler) yeniler << index(yeniYer[static_cast<size_t>(e.row())], e.column());
+    changePersistentIndexList(eskiler, yeniler);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 ListeDenetimi::ListeDenetimi(QWidget* üst) : QTableView(üst), model_(new ListeModeli(this)) {
     setModel(model_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -110,12 +145,13 @@ ListeDenetimi::ListeDenetimi(QWidget* üst) : QTableView(üst), model_(new Liste
     setWordWrap(false);
     setAlternatingRowColors(false);
     verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // one height: fast with many rows
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setStretchLastSection(false);
-    setShowGrid(ÇizgiliListeler);
+    setShowGrid(true);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& şimdi) {
         if (satırSeçildi) satırSeçildi(şimdi.isValid() ? şimdi.row() : -1);
     });
@@ -132,20 +168,37 @@ int ListeDenetimi::sütunEkle(const QString& başlık, int genişlikTwips, Sütu
     model_->sütunEkle(başlık, hizalama);
     türler_.push_back(tür);
     tasarımGenişlikleri_.push_back(genişlikTwips);
-    setColumnWidth(n, genişlikTwips / TwipPiksel);
+    setColumnWidth(n, static_cast<int>(std::lround(double(genişlikTwips) / TwipPiksel)));
     return n;
+}
+
+int ListeDenetimi::sütunGenişliğiTwips(int sütun) const { return columnWidth(sütun) * TwipPiksel; }
+
+void ListeDenetimi::düzeniBağla(int listeNo) {
+    listeNo_ = listeNo;
+    düzeniYükle(listeNo);
+    if (listeNo_ >= 1 && listeNo_ <= 7) çizgileriUygula();
 }
 
 void ListeDenetimi::düzeniYükle(int listeNo) {
     QHeaderView* b = horizontalHeader();
     const QString bölüm = bölümü(listeNo);
-    for (int i = 0; i < sütunSayısı(); ++i) {
+    const int n = sütunSayısı();
+    // (saved position, index): placing the columns by ascending position rebuilds
+    // any saved order; a damaged one still gives every column a place
+    std::vector<std::pair<int, int>> konumlar;
+    for (int i = 0; i < n; ++i) {
         bool tamam = false;
         const int konum = AyarOku(bölüm, QStringLiteral("Konum-%1").arg(i + 1)).toInt(&tamam);
-        if (tamam && konum >= 0 && konum < sütunSayısı()) b->moveSection(b->visualIndex(i), konum);
+        konumlar.emplace_back(tamam ? std::clamp(konum, 1, n) : i + 1, i);
         const auto genişlik = SayıOku(AyarOku(bölüm, QStringLiteral("Genislik-%1").arg(i + 1)));
-        const double twip = genişlik ? *genişlik : tasarımGenişlikleri_[static_cast<size_t>(i)];
+        const double twip = genişlik && *genişlik >= 0 ? *genişlik : tasarımGenişlikleri_[static_cast<size_t>(i)];
         setColumnWidth(i, static_cast<int>(std::lround(twip / TwipPiksel)));
+    }
+    std::stable_sort(konumlar.begin(), konumlar.end());
+    for (int yer = 0; yer < n; ++yer) {
+        const int sütun = konumlar[static_cast<size_t>(yer)].second;
+        b->moveSection(b->visualIndex(sütun), yer);
     }
 }
 
@@ -154,12 +207,24 @@ void ListeDenetimi::düzeniKaydet(int listeNo) {
     const QString bölüm = bölümü(listeNo);
     try {
         for (int i = 0; i < sütunSayısı(); ++i) {
-            AyarYaz(bölüm, QStringLiteral("Konum-%1").arg(i + 1), QString::number(b->visualIndex(i)));
-            AyarYaz(bölüm, QStringLiteral("Genislik-%1").arg(i + 1), GenelSayı(double(columnWidth(i) * TwipPiksel)));
+            AyarYaz(bölüm, QStringLiteral("Konum-%1").arg(i + 1), QString::number(b->visualIndex(i) + 1));
+            AyarYaz(bölüm, QStringLiteral("Genislik-%1").arg(i + 1), GenelSayı(double(sütunGenişliğiTwips(i))));
         }
     } catch (...) {
         // a layout that cannot be saved is not worth stopping a close for
     }
+}
+
+bool ListeDenetimi::event(QEvent* olay) {
+    if ((olay->type() == QEvent::Show || olay->type() == QEvent::WindowActivate) && listeNo_ >= 1 && listeNo_ <= 7)
+        çizgileriUygula();
+    return QTableView::event(olay);
+}
+
+void ListeDenetimi::hideEvent(QHideEvent* olay) {
+    // a window hides its children whichever way it closes
+    if (listeNo_ > 0) düzeniKaydet(listeNo_);
+    QTableView::hideEvent(olay);
 }
 
 void ListeDenetimi::sıralanabilirYap(bool evet) { sıralanabilir_ = evet; }
@@ -209,44 +274,61 @@ void ListeDenetimi::satırSeç(int satır) {
 
 void ListeDenetimi::başlığaTıkla(int sütun) {
     if (sütun < 0 || sütun >= sütunSayısı()) return;
-    // the state is program-wide: the same column number as the last sort anywhere toggles
     if (sütun != SıralananSütun) SıralamaYönü = 0;
     else SıralamaYönü = SıralamaYönü == 0 ? 1 : 0;
     SıralananSütun = sütun;
-    const SütunTürü tür = türler_[static_cast<size_t>(sütun)];
-    if (tür == SütunTürü::Tarih) SayısalSıralama = 0;
-    else if (tür == SütunTürü::Sayı) SayısalSıralama = 1;
-    sırala();
+    try {
+        switch (türler_[static_cast<size_t>(sütun)]) {
+        case SütunTürü::Tarih:
+            SayısalSıralama = 0;
+            ListeyiSırala();
+            break;
+        case SütunTürü::Sayı:
+            SayısalSıralama = 1;
+            ListeyiSırala();
+            break;
+        case SütunTürü::Metin:
+            metinleSırala();
+            break;
+        }
+    } catch (...) {
+        // a failed sort leaves the rows as they were; the arrow is still drawn
+    }
+    SütunBaşlığınaOkKoy(sütun);
+}
+
+void ListeDenetimi::ListeyiSırala() {
+    const int sütun = SıralananSütun;
+    if (sütun < 0 || sütun >= sütunSayısı()) return;
+    const bool azalan = SıralamaYönü != 0;
+    const auto& satırlar = model_->satırlar;
+    auto hücreOf = [sütun](const ListeSatırı& r) { return sütun < r.hücreler.size() ? r.hücreler[sütun] : QString(); };
+    if (SayısalSıralama == 0) {
+        std::vector<qint64> günler;
+        günler.reserve(satırlar.size());
+        for (const auto& r : satırlar) günler.push_back(tarihDeğeri(hücreOf(r)));
+        model_->sırayıUygula(sıraBul(günler, azalan, std::less<qint64>()));
+    } else {
+        std::vector<double> sayılar;
+        sayılar.reserve(satırlar.size());
+        for (const auto& r : satırlar) sayılar.push_back(sayıDeğeri(hücreOf(r)));
+        model_->sırayıUygula(sıraBul(sayılar, azalan, std::less<double>()));
+    }
+}
+
+void ListeDenetimi::metinleSırala() {
+    const int sütun = SıralananSütun;
+    std::vector<QCollatorSortKey> anahtarlar;
+    anahtarlar.reserve(model_->satırlar.size());
+    for (const auto& r : model_->satırlar)
+        anahtarlar.push_back(TürkçeSıralamaAnahtarı(sütun < r.hücreler.size() ? r.hücreler[sütun] : QString()));
+    model_->sırayıUygula(sıraBul(anahtarlar, SıralamaYönü != 0,
+                                 [](const QCollatorSortKey& a, const QCollatorSortKey& b) { return a.compare(b) < 0; }));
+}
+
+void ListeDenetimi::SütunBaşlığınaOkKoy(int sütun) {
     model_->okluSütun = sütun;
     model_->okYönü = SıralamaYönü;
     emit model_->headerDataChanged(Qt::Horizontal, 0, sütunSayısı() - 1);
-    if (seçiliSatır() >= 0) scrollTo(model_->index(seçiliSatır(), 0));
-}
-
-void ListeDenetimi::sırala() {
-    const int sütun = SıralananSütun;
-    const bool azalan = SıralamaYönü != 0;
-    const SütunTürü tür = türler_[static_cast<size_t>(sütun)];
-    const QVariant seçiliAnahtar = anahtar(seçiliSatır());
-    const int seçiliEski = seçiliSatır();
-    std::vector<std::pair<ListeSatırı, int>> s;
-    s.reserve(model_->satırlar.size());
-    for (size_t i = 0; i < model_->satırlar.size(); ++i) s.emplace_back(model_->satırlar[i], static_cast<int>(i));
-    auto hücreOf = [sütun](const ListeSatırı& r) { return sütun < r.hücreler.size() ? r.hücreler[sütun] : QString(); };
-    std::stable_sort(s.begin(), s.end(), [&](const auto& a, const auto& b) {
-        int k;
-        if (tür == SütunTürü::Metin) k = TürkçeKarşılaştır(hücreOf(a.first), hücreOf(b.first));
-        else k = ListeHücreleriniKarşılaştır(hücreOf(a.first), hücreOf(b.first), SayısalSıralama);
-        return azalan ? k > 0 : k < 0;
-    });
-    std::vector<ListeSatırı> dizili;
-    dizili.reserve(s.size());
-    int yeniSeçili = -1;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i].second == seçiliEski) yeniSeçili = static_cast<int>(i);
-        dizili.push_back(std::move(s[i].first));
-    }
-    (void)seçiliAnahtar;
-    model_->yenidenDiz(std::move(dizili));
-    if (yeniSeçili >= 0) satırSeç(yeniSeçili);
+    if (satırSayısı() > 0 && seçiliSatır() >= 0) scrollTo(model_->index(seçiliSatır(), 0));
 }

@@ -32,6 +32,9 @@ public:
     void sil(int satır);
     void hücreyiYaz(int satır, int sütun, const QString& metin);
     void yenidenDiz(std::vector<ListeSatırı> dizili);  // same rows, new order
+    // Puts the rows in a new order: sıra[i] is the old place of the row that
+    // goes to place i. The selection and the current row follow their rows.
+    void sırayıUygula(const std::vector<int>& sıra);
     void sütunEkle(const QString& başlık, Qt::Alignment hiza);
 
     std::vector<ListeSatırı> satırlar;
@@ -50,9 +53,18 @@ public:
                   Qt::Alignment hizalama = Qt::AlignLeft);
     int sütunSayısı() const { return model_->columnCount(); }
     SütunTürü sütunTürü(int sütun) const { return türler_.at(sütun); }
+    // The caption as added (without the sort arrow) and the width in twips as the user left it.
+    QString sütunBaşlığı(int sütun) const { return model_->başlıklar.value(sütun); }
+    int sütunGenişliğiTwips(int sütun) const;
 
+    // The whole layout protocol of list N, for its window to call once its columns
+    // are added: restores the layout now and saves it whenever the window closes
+    // (any way: a button, Esc, the frame); lists 1 to 7 also take their grid lines
+    // from the preference each time the window is shown or becomes active.
+    void düzeniBağla(int listeNo);
     // Restores each column's display position and width from "Listeler\Liste-N"
-    // (keys "Konum-i" and "Genislik-i", i from 1; missing keys keep the design).
+    // (keys "Konum-i", the position counted from 1, and "Genislik-i" in twips,
+    // i from 1; missing keys keep the design).
     void düzeniYükle(int listeNo);
     // Writes the current positions and widths there.
     void düzeniKaydet(int listeNo);
@@ -75,8 +87,17 @@ public:
     int seçiliSatır() const;  // -1 when none
     void satırSeç(int satır);  // -1 clears; scrolls into view
 
-    // Sorts as a click on the column's header does (the program-wide state).
+    // The header click: sorts as the column's class says, by the program-wide
+    // state (the same column number as the last sort anywhere toggles the
+    // direction), and shows the arrow. Errors are ignored.
     void başlığaTıkla(int sütun);
+    // Sorts the rows by column SıralananSütun read as dates (SayısalSıralama 0)
+    // or numbers (1), ascending when SıralamaYönü is 0. A cell that is empty or
+    // not a date or number counts as the earliest date or 0.
+    void ListeyiSırala();
+    // Shows the arrow of SıralamaYönü on the header of the given column only and
+    // scrolls the selected row into view.
+    void SütunBaşlığınaOkKoy(int sütun);
 
     // Events.
     std::function<void(int satır)> satırSeçildi;
@@ -84,12 +105,18 @@ public:
 
     ListeModeli* model() const { return model_; }
 
+protected:
+    bool event(QEvent* olay) override;
+    void hideEvent(QHideEvent* olay) override;
+
 private:
     void sırala();
+    void metinleSırala();
     ListeModeli* model_;
     std::vector<SütunTürü> türler_;
     std::vector<int> tasarımGenişlikleri_;
     bool sıralanabilir_ = false;
+    int listeNo_ = 0;
 };
 
 // The row comparison of a sort: dates (0) or numbers (1) by SayısalSıralama; an

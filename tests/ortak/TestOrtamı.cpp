@@ -39,6 +39,9 @@ void TestOrtamı::SetUp() {
     AramaYapıldı = false;
     SıralananSütun = SıralamaYönü = SayısalSıralama = 0;
     YazıcıSeçimiİptal = false;
+    YazıcıListesiKaynağıKur([] { return std::vector<YazıcıBilgisi>{{"Kayıt Yazıcısı", "LPT1:", true}}; });
+    YazıcıArkaUcuYapıcısıKur([k = basılanlar](const QString& ad) { return std::make_unique<KayıtArkaUcu>(k, ad); });
+    GeçerliYazıcıyıSıfırla();
 }
 
 void TestOrtamı::TearDown() {
@@ -46,6 +49,9 @@ void TestOrtamı::TearDown() {
     MesajKapısı::yanıtlayıcıKaldır();
     ProgramSonlandırıcısıKur(nullptr);
     AyarDeposu::yenidenYükle();
+    YazıcıListesiKaynağıKur(nullptr);
+    YazıcıArkaUcuYapıcısıKur(nullptr);
+    GeçerliYazıcıyıSıfırla();
 }
 
 QStringList TestOrtamı::mesajMetinleri() const {

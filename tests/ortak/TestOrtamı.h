@@ -3,6 +3,7 @@
 // delivery tool's code, an empty settings store, folders moved into the
 // temporary folder, and the message responder that records every box.
 #include "platform/MesajKapısı.h"
+#include "platform/Yazıcı.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -28,6 +29,9 @@ protected:
     std::vector<MesajKaydı> mesajlar;
     std::deque<MesajCevabı> cevaplar;
     int sonlandırmaSayısı = 0;  // times the program was told to end
+    // The system has one printer, "Kayıt Yazıcısı" on "LPT1:", a recorder: every
+    // document printed on it lands here. YazıcıVar is left false.
+    YazılanBelgeler basılanlar = std::make_shared<std::vector<YazılanBelge>>();
 };
 
 // Types text key by key like QTest::keyClicks, Turkish letters included

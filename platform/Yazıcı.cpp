@@ -1,0 +1,258 @@
+#include "platform/Yazıcı.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+constexpr double MmİnçBaşına = 25.4;
+constexpr int ÖlçüDpi = 1200;
+
+// Text is measured on a 1200 dpi page, whatever the device: both back ends then
+// give the same widths, and the font is scalable, so the printed text matches.
+const QImage& ölçüSayfası() {
+    static const QImage sayfa = [] {
+        QImage s(1, 1, QImage::Format_Mono);
+        s.setDotsPerMeterX(qRound(ÖlçüDpi / MmİnçBaşına * 1000));
+        s.setDotsPerMeterY(qRound(ÖlçüDpi / MmİnçBaşına * 1000));
+        return s;
+    }();
+    return sayfa;
+}
+
+double mm(double nokta) { return nokta * MmİnçBaşına / ÖlçüDpi; }
+
+std::function<std::vector<YazıcıBilgisi>()>& listeKaynağı() {
+    static std::function<std::vector<YazıcıBilgisi>()> k;
+    return k;
+}
+
+YazıcıArkaUcuYapıcısı& arkaUçYapıcısı() {
+    static YazıcıArkaUcuYapıcısı y;
+    return y;
+}
+
+QPageLayout::Orientation qtYönü(SayfaYönü yön) {
+    return yön == SayfaYönü::Yatay ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+class QPrinterArkaUcu : public YazıcıArkaUcu {
+public:
+    QPrinterArkaUcu() : yazıcı_(QPrinter::HighResolution) {}
+
+    static std::unique_ptr<QPrinterArkaUcu> kâğıt(const QString& ad) {
+        auto a = std::make_unique<QPrinterArkaUcu>();
+        a->yazıcı_.setPrinterName(ad);
+        return a;
+    }
+    static std::unique_ptr<QPrinterArkaUcu> pdf(const QString& dosya) {
+        auto a = std::make_unique<QPrinterArkaUcu>();
+        a->yazıcı_.setOutputFormat(QPrinter::PdfFormat);
+        a->yazıcı_.setOutputFileName(dosya);
+        a->yazıcı_.setPageSize(QPageSize(QPageSize::A4));
+        a->yazıcı_.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        return a;
+    }
+
+    QSizeF yazdırılabilirAlan(SayfaYönü yön) const override {
+        QPageLayout düzen = yazıcı_.pageLayout();
+        düzen.setOrientation(qtYönü(yön));
+        return düzen.paintRect(QPageLayout::Millimeter).size();
+    }
+    bool başla(int kopya, SayfaYönü yön) override {
+        yazıcı_.setCopyCount(kopya);
+        yazıcı_.setPageOrientation(qtYönü(yön));
+        return boyacı_.begin(&yazıcı_);
+    }
+    void metin(double x, double y, const QString& metin, const QFont& yazıTipi) override {
+        const double nokta = yazıcı_.resolution() / MmİnçBaşına;
+        boyacı_.setFont(yazıTipi);
+        const QFontMetricsF ölçü(yazıTipi, &yazıcı_);
+        boyacı_.drawText(QPointF(x * nokta, y * nokta + ölçü.ascent()), metin);
+    }
+    bool yeniSayfa() override { return yazıcı_.newPage(); }
+    bool bitir() override { return boyacı_.end() && yazıcı_.printerState() != QPrinter::Error; }
+    void iptal() override {
+        yazıcı_.abort();
+        if (boyacı_.isActive()) boyacı_.end();
+    }
+
+private:
+    QPrinter yazıcı_;
+    QPainter boyacı_;
+};
+
+}  // namespace
+
+// ---- Yazıcı ----
+
+void Yazıcı::aygıtıSeç(const QString& ad) {
+    auto& y = arkaUçYapıcısı();
+    aygıtıKoy(y ? y(ad) : KâğıtArkaUcu(ad), ad);
+}
+
+void Yazıcı::aygıtıKoy(std::unique_ptr<YazıcıArkaUcu> arkaUç, const QString& ad) {
+    if (açık_) belgeyiİptalEt();
+    arkaUç_ = std::move(arkaUç);
+    ad_ = ad;
+    if (arkaUç_ && !arkaUç_->yönüAlır(yön_)) yön_ = SayfaYönü::Dikey;
+}
+
+void Yazıcı::yönKoy(SayfaYönü yön) {
+    if (arkaUç_ && arkaUç_->yönüAlır(yön)) yön_ = yön;
+}
+
+double Yazıcı::sayfaGenişliği() const { return arkaUç_ ? arkaUç_->yazdırılabilirAlan(yön_).width() : 0; }
+
+double Yazıcı::sayfaYüksekliği() const { return arkaUç_ ? arkaUç_->yazdırılabilirAlan(yön_).height() : 0; }
+
+QFont Yazıcı::yazıTipi() const {
+    static const bool eşlendi = [] {
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)eşlendi;
+    QString aile = yazıTipiAdı_;
+    if (aile.endsWith(QStringLiteral(" Tur"))) aile.chop(4);  // the Turkish code page of a Windows font
+    QFont f(aile);
+    f.setPointSizeF(punto_);
+    f.setBold(kalın_);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+double Yazıcı::metinGenişliği(const QString& metin) const {
+    return mm(QFontMetricsF(yazıTipi(), &ölçüSayfası()).horizontalAdvance(metin));
+}
+
+double Yazıcı::satırYüksekliği() const { return mm(QFontMetricsF(yazıTipi(), &ölçüSayfası()).lineSpacing()); }
+
+void Yazıcı::başlat() {
+    açık_ = true;
+    sayfa_ = 1;
+    hatalı_ = !arkaUç_ || !arkaUç_->başla(kopya_, yön_);
+}
+
+void Yazıcı::yaz(const QString& metin, bool satırıBitir) {
+    if (!açık_) başlat();
+    if (!hatalı_) arkaUç_->metin(X, Y, metin, yazıTipi());
+    if (satırıBitir) {
+        X = 0;
+        Y += satırYüksekliği();
+    } else {
+        X += metinGenişliği(metin);
+    }
+}
+
+void Yazıcı::yeniSayfa() {
+    if (!açık_) başlat();
+    if (!hatalı_ && !arkaUç_->yeniSayfa()) hatalı_ = true;
+    ++sayfa_;
+    X = Y = 0;
+}
+
+bool Yazıcı::belgeyiBitir() {
+    if (!açık_) return true;
+    bool tamam = !hatalı_ && arkaUç_->bitir();
+    if (hatalı_ && arkaUç_) arkaUç_->iptal();
+    ++biten_;
+    sonBaşarılı_ = tamam;
+    sıfırla();
+    return tamam;
+}
+
+void Yazıcı::belgeyiİptalEt() {
+    if (açık_ && !hatalı_ && arkaUç_) arkaUç_->iptal();
+    sıfırla();
+}
+
+void Yazıcı::sıfırla() {
+    açık_ = false;
+    hatalı_ = false;
+    sayfa_ = 1;
+    X = Y = 0;
+}
+
+// ---- the program's printer and the sources ----
+
+namespace {
+Yazıcı& yazıcıNesnesi() {
+    static Yazıcı y;
+    return y;
+}
+}  // namespace
+
+Yazıcı& GeçerliYazıcı() {
+    Yazıcı& y = yazıcıNesnesi();
+    if (!y.aygıtVar()) {
+        const auto liste = Yazıcılar();
+        for (const auto& b : liste)
+            if (b.varsayılan) y.aygıtıSeç(b.ad);
+        if (!y.aygıtVar() && !liste.empty()) y.aygıtıSeç(liste.front().ad);
+    }
+    return y;
+}
+
+void GeçerliYazıcıyıSıfırla() { yazıcıNesnesi() = Yazıcı(); }
+
+std::vector<YazıcıBilgisi> Yazıcılar() {
+    if (listeKaynağı()) return listeKaynağı()();
+    std::vector<YazıcıBilgisi> l;
+    const QString varsayılan = QPrinterInfo::defaultPrinterName();
+    for (const QPrinterInfo& b : QPrinterInfo::availablePrinters())
+        l.push_back({b.printerName(), b.location(), b.printerName() == varsayılan});
+    return l;
+}
+
+void YazıcıListesiKaynağıKur(std::function<std::vector<YazıcıBilgisi>()> kaynak) { listeKaynağı() = std::move(kaynak); }
+
+void YazıcıArkaUcuYapıcısıKur(YazıcıArkaUcuYapıcısı yapıcı) { arkaUçYapıcısı() = std::move(yapıcı); }
+
+std::unique_ptr<YazıcıArkaUcu> KâğıtArkaUcu(const QString& yazıcıAdı) { return QPrinterArkaUcu::kâğıt(yazıcıAdı); }
+
+std::unique_ptr<YazıcıArkaUcu> PdfArkaUcu(const QString& dosya) { return QPrinterArkaUcu::pdf(dosya); }
+
+// ---- the recorder ----
+
+KayıtArkaUcu::KayıtArkaUcu(YazılanBelgeler belgeler, QString ad, QSizeF dikeyAlan)
+    : belgeler_(std::move(belgeler)), ad_(std::move(ad)), dikeyAlan_(dikeyAlan) {}
+
+QSizeF KayıtArkaUcu::yazdırılabilirAlan(SayfaYönü yön) const {
+    return yön == SayfaYönü::Yatay ? dikeyAlan_.transposed() : dikeyAlan_;
+}
+
+bool KayıtArkaUcu::başla(int kopya, SayfaYönü yön) {
+    if (bozuk) return false;
+    YazılanBelge b;
+    b.yazıcı = ad_;
+    b.kopya = kopya;
+    b.yön = yön;
+    belgeler_->push_back(std::move(b));
+    belge_ = static_cast<int>(belgeler_->size()) - 1;
+    return true;
+}
+
+void KayıtArkaUcu::metin(double x, double y, const QString& metin, const QFont& yazıTipi) {
+    if (belge_ < 0) return;
+    auto& b = (*belgeler_)[static_cast<size_t>(belge_)];
+    b.metinler.push_back({b.sayfaSayısı, x, y, metin, yazıTipi.pointSizeF(), yazıTipi.bold()});
+}
+
+bool KayıtArkaUcu::yeniSayfa() {
+    if (belge_ < 0) return false;
+    ++(*belgeler_)[static_cast<size_t>(belge_)].sayfaSayısı;
+    return true;
+}
+
+bool KayıtArkaUcu::bitir() {
+    if (belge_ < 0) return false;
+    (*belgeler_)[static_cast<size_t>(belge_)].bitti = true;
+    belge_ = -1;
+    return true;
+}
+
+void KayıtArkaUcu::iptal() { belge_ = -1; }

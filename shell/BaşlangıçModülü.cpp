@@ -2,6 +2,7 @@
 
 #include "platform/Masaüstü.h"
 #include "platform/MesajKapısı.h"
+#include "platform/Yazıcı.h"
 #include "shell/AnaForm.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişŞifresiSorFormu.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
-#include <QPrinterInfo>
 
 namespace {
 
@@ -139,7 +139,8 @@ int Main(QApplication& uygulama) {
 
     // 11-12. Settings name and printer.
     UygulamaAdı = QStringLiteral("Orvelta\\Depora");
-    YazıcıVar = !QPrinterInfo::availablePrinterNames().isEmpty();
+    YazıcıVar = !Yazıcılar().empty();
+    if (YazıcıVar) GeçerliYazıcı().yazıTipiAdıKoy(QStringLiteral("Arial Tur"));
 
     // 13-14. Preferences, then the main window (which closes the splash).
     TercihlerFormu::TercihleriYükle();

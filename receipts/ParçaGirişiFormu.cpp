@@ -158,16 +158,16 @@ void ParçaGirişiFormu::kontrolleriKur() {
         ParçaTanımlaDüğmesi = düğme(QStringLiteral("Parça Ta&nımla"), QStringLiteral("ParçaTanımlaDüğmesi"));
         ParçaListesi = adlı(new QListWidget, QStringLiteral("ParçaListesi"));
         ParçaBulKutusu = kutu(QStringLiteral("ParçaBulKutusu"));
-        ı->addWidget(etiket(0, QStringLiteral("Parça &Kodu"), BulKutusu), 0, 0, 1, 3);
-        ı->addWidget(BulKutusu, 1, 0, 1, 3);
+        ı->addWidget(etiket(0, QStringLiteral("Parça &Kodu"), BulKutusu), 0, 0, 1, 2);
+        ı->addWidget(BulKutusu, 1, 0, 1, 2);
         ı->addWidget(BulDüğmesi, 2, 0);
         ı->addWidget(TemizleDüğmesi, 2, 1);
-        ı->addWidget(ParçaTanımlaDüğmesi, 2, 2);
-        ı->addWidget(etiket(1, QStringLiteral("&Parça Listesi"), ParçaListesi), 3, 0, 1, 3);
-        ı->addWidget(ParçaListesi, 4, 0, 1, 3);
-        ı->addWidget(etiket(2, QStringLiteral("Parça &Bul"), ParçaBulKutusu), 5, 0, 1, 3);
-        ı->addWidget(ParçaBulKutusu, 6, 0, 1, 3);
-        ı->setRowStretch(4, 1);
+        ı->addWidget(ParçaTanımlaDüğmesi, 3, 0, 1, 2);
+        ı->addWidget(etiket(1, QStringLiteral("&Parça Listesi"), ParçaListesi), 4, 0, 1, 2);
+        ı->addWidget(ParçaListesi, 5, 0, 1, 2);
+        ı->addWidget(etiket(2, QStringLiteral("Parça &Bul"), ParçaBulKutusu), 6, 0, 1, 2);
+        ı->addWidget(ParçaBulKutusu, 7, 0, 1, 2);
+        ı->setRowStretch(5, 1);
     }
     // Frame 1: the selected part.
     {
@@ -207,19 +207,24 @@ void ParçaGirişiFormu::kontrolleriKur() {
         ı->addWidget(FişNoKutusu, 0, 1);
         ı->addWidget(etiket(9, QStringLiteral("&Giriş Tarihi :"), GirişTarihiKutusu), 0, 2);
         ı->addWidget(GirişTarihiKutusu, 0, 3);
-        ı->addWidget(etiket(10, QStringLiteral("&Fatura Tarihi :"), FaturaTarihiKutusu), 0, 4);
-        ı->addWidget(FaturaTarihiKutusu, 0, 5);
-        ı->addWidget(etiket(11, QStringLiteral("Fatura N&o'su :"), FaturaNoKutusu), 1, 0);
-        ı->addWidget(FaturaNoKutusu, 1, 1);
-        ı->addWidget(etiket(12, QStringLiteral("Fatura &Veren :"), FaturaVerenKutusu), 1, 2);
-        ı->addWidget(FaturaVerenKutusu, 1, 3, 1, 3);
-        ı->addWidget(etiket(13, QStringLiteral("Giriş &Miktarı :"), MiktarıKutusu), 2, 0);
-        ı->addWidget(MiktarıKutusu, 2, 1);
-        ı->addWidget(etiket(14, QStringLiteral("Birim Fiya&tı :"), FiyatıKutusu), 2, 2);
-        ı->addWidget(FiyatıKutusu, 2, 3);
-        ı->addWidget(BirimFiyatıOnayı, 3, 0, 1, 2);
-        ı->addWidget(KdvEklemeOnayı, 3, 2, 1, 2);
-        ı->addWidget(ListeyeEkleDüğmesi, 3, 4, 1, 2);
+        ı->addWidget(etiket(10, QStringLiteral("&Fatura Tarihi :"), FaturaTarihiKutusu), 1, 0);
+        ı->addWidget(FaturaTarihiKutusu, 1, 1);
+        ı->addWidget(etiket(11, QStringLiteral("Fatura N&o'su :"), FaturaNoKutusu), 1, 2);
+        ı->addWidget(FaturaNoKutusu, 1, 3);
+        ı->addWidget(etiket(12, QStringLiteral("Fatura &Veren :"), FaturaVerenKutusu), 2, 0);
+        ı->addWidget(FaturaVerenKutusu, 2, 1, 1, 3);
+        ı->addWidget(etiket(13, QStringLiteral("Giriş &Miktarı :"), MiktarıKutusu), 3, 0);
+        ı->addWidget(MiktarıKutusu, 3, 1);
+        ı->addWidget(etiket(14, QStringLiteral("Birim Fiya&tı :"), FiyatıKutusu), 3, 2);
+        ı->addWidget(FiyatıKutusu, 3, 3);
+        auto* seçenekler = new QHBoxLayout;
+        seçenekler->addWidget(BirimFiyatıOnayı);
+        seçenekler->addWidget(KdvEklemeOnayı);
+        seçenekler->addStretch(1);
+        seçenekler->addWidget(ListeyeEkleDüğmesi);
+        ı->addLayout(seçenekler, 4, 0, 1, 4);
+        ı->setColumnStretch(1, 1);
+        ı->setColumnStretch(3, 1);
     }
     // Frame 5: the pending lines.
     {

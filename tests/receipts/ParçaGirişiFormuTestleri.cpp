@@ -104,7 +104,9 @@ TEST_F(ParçaGirişiTesti, AçılışSütunlarVeKalıcıSeçenekler) {
     EXPECT_EQ(AyarOku("Ayarlar", "Kdv Ekleme"), "1");
     EXPECT_EQ(AyarOku("Listeler\\Liste-1", "Genislik-3"), "1500");
 
+    ÇizgiliListeler = false;  // the preference shows at the next activation
     aç();
+    EXPECT_FALSE(f->GirişYapılacakParçaListesi->showGrid());
     EXPECT_FALSE(f->BirimFiyatıOnayı->isChecked());
     EXPECT_TRUE(f->KdvEklemeOnayı->isChecked());
     EXPECT_EQ(f->Etiket[14]->text(), "&Tutarı :");

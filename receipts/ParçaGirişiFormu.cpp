@@ -15,7 +15,6 @@
 #endif
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -351,7 +350,7 @@ void ParçaGirişiFormu::Form_Load() {
     l->sütunEkle(QStringLiteral("Fatatura No"), 0);
     l->sütunEkle(QStringLiteral("Fatura Veren"), 0);
     try {
-        l->düzeniYükle(ListeNo);
+        l->düzeniBağla(ListeNo);  // restored now, saved when the window closes, grid lines by the preference
     } catch (...) {
     }
     // A stored value other than 0 or 1 leaves the option as designed.
@@ -366,11 +365,6 @@ void ParçaGirişiFormu::Form_Load() {
     onayYükle(BirimFiyatıOnayı, QStringLiteral("Birim Fiyati"), QStringLiteral("1"));
     onayYükle(KdvEklemeOnayı, QStringLiteral("Kdv Ekleme"), QStringLiteral("0"));
     BirimFiyatıOnayı_Click();
-}
-
-bool ParçaGirişiFormu::event(QEvent* olay) {
-    if (olay->type() == QEvent::WindowActivate) GirişYapılacakParçaListesi->çizgileriUygula();
-    return QDialog::event(olay);
 }
 
 // ---- Finding and showing parts ----
@@ -630,7 +624,6 @@ bool ParçaGirişiFormu::Form_QueryUnload() {
         !EvetMi(QStringLiteral("Listenizde ambara girilmemiş parçalar var, devam ederseniz bu parçalar ambara "
                                "eklenmeyecek!\n\nBu parçaları ambara eklemeden devam etmek istediğinize emin misiniz?")))
         return false;
-    GirişYapılacakParçaListesi->düzeniKaydet(ListeNo);
     try {
         AyarYaz(QStringLiteral("Ayarlar"), QStringLiteral("Birim Fiyati"), BirimFiyatıOnayı->isChecked() ? "1" : "0");
         AyarYaz(QStringLiteral("Ayarlar"), QStringLiteral("Kdv Ekleme"), KdvEklemeOnayı->isChecked() ? "1" : "0");

@@ -85,9 +85,6 @@ public:
     // The total amount of the pending lines.
     Para ListeToplamı;
 
-protected:
-    bool event(QEvent* olay) override;
-
 private:
     void kontrolleriKur();
     void davranışlarıBağla();

@@ -20,6 +20,8 @@ private:
 namespace HataNo {
 constexpr int Taşma = 6;               // a number out of range
 constexpr int YedekYazılamadı = 75;    // a copy or file that cannot be written
+constexpr int GeçersizNull = 94;       // an empty value where one is needed
+constexpr int KayıtYok = 3021;         // the row asked for is not there
 constexpr int YazıcıHatası = 482;      // printer: passed over silently
 constexpr int ŞifreYanlış = 3031;      // not a database, or the key is wrong
 constexpr int AğBağlantısı = 3043;

@@ -204,6 +204,20 @@ void BüyükHarfKutusu(QComboBox* kutu) {
     if (kutu->lineEdit()) büyükHarfYap(kutu->lineEdit());
 }
 
+void AyrılıncaKırp(QWidget* alan) {
+    auto* c = qobject_cast<QComboBox*>(alan);
+    auto* kutu = c ? c->lineEdit() : qobject_cast<QLineEdit*>(alan);
+    if (!kutu) return;
+    OlayDinle(kutu, [kutu](QEvent* o) {
+        if (o->type() == QEvent::FocusOut) {
+            QString t = kutu->text().trimmed();
+            t.replace(QLatin1Char('\''), QChar(u'’'));
+            if (t != kutu->text()) kutu->setText(t);
+        }
+        return false;
+    });
+}
+
 void AyrılıncaDenetle(QWidget* alan, std::function<bool()> denetim) {
     odakİzle();
     denetimler().insert(alan, Denetim{std::move(denetim)});

@@ -43,6 +43,9 @@ void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim = {});
 // Typed text goes to Turkish upper case and every apostrophe becomes "’".
 void BüyükHarfKutusu(QLineEdit* kutu);
 void BüyükHarfKutusu(QComboBox* kutu);
+// When the box (line edit or editable combo box) is left, its text is trimmed and
+// every apostrophe becomes "’".
+void AyrılıncaKırp(QWidget* alan);
 // The check run when the box is left; false keeps the focus in the box.
 void AyrılıncaDenetle(QWidget* alan, std::function<bool()> denetim);
 // Leaving a box for this button skips the box's check (close and cancel buttons).

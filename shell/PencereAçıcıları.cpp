@@ -1,5 +1,6 @@
 #include "shell/PencereAçıcıları.h"
 
+#include "issues/ParçaÇıkışıFormu.h"
 #include "receipts/ParçaGirişiFormu.h"
 
 // Each window's opener: construct, fill what the caller fills, run modally.
@@ -11,7 +12,11 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
             ParçaGirişiFormu pencere(sahip);
             pencere.exec();
         };
-    case Pencere::ParçaÇıkışı: return nullptr;
+    case Pencere::ParçaÇıkışı:
+        return [](QWidget* sahip, bool) {
+            ParçaÇıkışıFormu pencere(sahip);
+            pencere.exec();
+        };
     case Pencere::GirişFişleri: return nullptr;
     case Pencere::ÇıkışFişleri: return nullptr;
     case Pencere::ParçaHareketleri: return nullptr;

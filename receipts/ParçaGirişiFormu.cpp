@@ -123,6 +123,12 @@ void ParçaGirişiFormu::kontrolleriKur() {
         if (kutu) Etiket[i]->setBuddy(kutu);
         return Etiket[i];
     };
+    // A label and its box side by side in a grid.
+    auto yanyana = [&](QGridLayout* ı, int satır, int sütun, int etiketNo, const QString& metin, QWidget* k,
+                       int genişlik = 1) {
+        ı->addWidget(etiket(etiketNo, metin, k), satır, sütun);
+        ı->addWidget(k, satır, sütun + 1, 1, genişlik);
+    };
     auto kutu = [&](const QString& ad) { return adlı(new QLineEdit, ad); };
     auto kilitli = [&](const QString& ad) {
         QLineEdit* k = kutu(ad);
@@ -176,16 +182,11 @@ void ParçaGirişiFormu::kontrolleriKur() {
         KdvOranıKutusu = kilitli(QStringLiteral("KdvOranıKutusu"));
         BirimiKutusu = kilitli(QStringLiteral("BirimiKutusu"));
         AmbarYeriKutusu = kilitli(QStringLiteral("AmbarYeriKutusu"));
-        ı->addWidget(etiket(3, QStringLiteral("Parça Adı :"), AdıKutusu), 0, 0);
-        ı->addWidget(AdıKutusu, 0, 1, 1, 3);
-        ı->addWidget(etiket(4, QStringLiteral("Markası :"), MarkasıKutusu), 1, 0);
-        ı->addWidget(MarkasıKutusu, 1, 1);
-        ı->addWidget(etiket(5, QStringLiteral("Kdv Oranı :"), KdvOranıKutusu), 1, 2);
-        ı->addWidget(KdvOranıKutusu, 1, 3);
-        ı->addWidget(etiket(6, QStringLiteral("Miktar Birimi :"), BirimiKutusu), 2, 0);
-        ı->addWidget(BirimiKutusu, 2, 1);
-        ı->addWidget(etiket(7, QStringLiteral("Ambar Yeri :"), AmbarYeriKutusu), 2, 2);
-        ı->addWidget(AmbarYeriKutusu, 2, 3);
+        yanyana(ı, 0, 0, 3, QStringLiteral("Parça Adı :"), AdıKutusu, 3);
+        yanyana(ı, 1, 0, 4, QStringLiteral("Markası :"), MarkasıKutusu);
+        yanyana(ı, 1, 2, 5, QStringLiteral("Kdv Oranı :"), KdvOranıKutusu);
+        yanyana(ı, 2, 0, 6, QStringLiteral("Miktar Birimi :"), BirimiKutusu);
+        yanyana(ı, 2, 2, 7, QStringLiteral("Ambar Yeri :"), AmbarYeriKutusu);
     }
     // Frame 2: the voucher header and the line.
     {
@@ -202,20 +203,13 @@ void ParçaGirişiFormu::kontrolleriKur() {
         ListeyeEkleDüğmesi = düğme(QStringLiteral("Listeye &Ekle"), QStringLiteral("ListeyeEkleDüğmesi"));
         for (QLineEdit* k : {FişNoKutusu, GirişTarihiKutusu, FaturaTarihiKutusu}) k->setMaxLength(10);
         BirimFiyatıOnayı->setChecked(true);
-        ı->addWidget(etiket(8, QStringLiteral("Fiş No'su :"), FişNoKutusu), 0, 0);
-        ı->addWidget(FişNoKutusu, 0, 1);
-        ı->addWidget(etiket(9, QStringLiteral("&Giriş Tarihi :"), GirişTarihiKutusu), 0, 2);
-        ı->addWidget(GirişTarihiKutusu, 0, 3);
-        ı->addWidget(etiket(10, QStringLiteral("&Fatura Tarihi :"), FaturaTarihiKutusu), 1, 0);
-        ı->addWidget(FaturaTarihiKutusu, 1, 1);
-        ı->addWidget(etiket(11, QStringLiteral("Fatura N&o'su :"), FaturaNoKutusu), 1, 2);
-        ı->addWidget(FaturaNoKutusu, 1, 3);
-        ı->addWidget(etiket(12, QStringLiteral("Fatura &Veren :"), FaturaVerenKutusu), 2, 0);
-        ı->addWidget(FaturaVerenKutusu, 2, 1, 1, 3);
-        ı->addWidget(etiket(13, QStringLiteral("Giriş &Miktarı :"), MiktarıKutusu), 3, 0);
-        ı->addWidget(MiktarıKutusu, 3, 1);
-        ı->addWidget(etiket(14, QStringLiteral("Birim Fiya&tı :"), FiyatıKutusu), 3, 2);
-        ı->addWidget(FiyatıKutusu, 3, 3);
+        yanyana(ı, 0, 0, 8, QStringLiteral("Fiş No'su :"), FişNoKutusu);
+        yanyana(ı, 0, 2, 9, QStringLiteral("&Giriş Tarihi :"), GirişTarihiKutusu);
+        yanyana(ı, 1, 0, 10, QStringLiteral("&Fatura Tarihi :"), FaturaTarihiKutusu);
+        yanyana(ı, 1, 2, 11, QStringLiteral("Fatura N&o'su :"), FaturaNoKutusu);
+        yanyana(ı, 2, 0, 12, QStringLiteral("Fatura &Veren :"), FaturaVerenKutusu, 3);
+        yanyana(ı, 3, 0, 13, QStringLiteral("Giriş &Miktarı :"), MiktarıKutusu);
+        yanyana(ı, 3, 2, 14, QStringLiteral("Birim Fiya&tı :"), FiyatıKutusu);
         auto* seçenekler = new QHBoxLayout;
         seçenekler->addWidget(BirimFiyatıOnayı);
         seçenekler->addWidget(KdvEklemeOnayı);

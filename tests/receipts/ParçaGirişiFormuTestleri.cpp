@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 #include <memory>
 
 namespace {
@@ -69,6 +70,25 @@ protected:
         yaz(f->MiktarıKutusu, miktar);
         yaz(f->FiyatıKutusu, fiyat);
         f->ListeyeEkleDüğmesi->click();
+    }
+    // One line of F-100 on voucher 1.
+    void birSatırlaAç() {
+        aç();
+        bul("7");
+        seç("F-100");
+        başlık("1");
+        satır("1", "1");
+    }
+    // The three parts of code 7 at 10, 20 and 30 a unit (VAT 18, 18 and none).
+    void üçSatır(const QString& fişNo, const std::array<QString, 3>& miktarlar) {
+        aç();
+        bul("7");
+        başlık(fişNo);
+        const char* parçalar[] = {"F-100", "B-200", "CONTA (Nosu Yok!)"};
+        for (int i = 0; i < 3; ++i) {
+            seç(parçalar[i]);
+            satır(miktarlar[i], QString::number((i + 1) * 10));
+        }
     }
     int girişSayısı() { return VeriTabanı.tekDeğer("SELECT COUNT(*) FROM GirisIslemleriTablosu").toInt(); }
     QString hücre(int satır, int sütun) { return f->GirişYapılacakParçaListesi->hücre(satır, sütun); }
@@ -428,11 +448,7 @@ TEST_F(ParçaGirişiTesti, FişNoKuralıİlkSatırda) {
 }
 
 TEST_F(ParçaGirişiTesti, AynıParçaİkinciKez) {
-    aç();
-    bul("7");
-    seç("F-100");
-    başlık("1");
-    satır("1", "1");
+    birSatırlaAç();
     cevapla(MesajCevabı::Hayır);
     satır("2", "2");
     EXPECT_EQ(sonMesaj(),
@@ -447,15 +463,7 @@ TEST_F(ParçaGirişiTesti, AynıParçaİkinciKez) {
 }
 
 TEST_F(ParçaGirişiTesti, SatırÇıkarmaVeListeyiTemizleme) {
-    aç();
-    bul("7");
-    başlık("3");
-    seç("F-100");
-    satır("1", "10");
-    seç("B-200");
-    satır("1", "20");
-    seç("CONTA (Nosu Yok!)");
-    satır("1", "30");
+    üçSatır("3", {"1", "1", "1"});
     auto* l = f->GirişYapılacakParçaListesi;
     EXPECT_EQ(f->ListeToplamıKutusu->text(), "65,40");
 
@@ -499,15 +507,7 @@ TEST_F(ParçaGirişiTesti, SatırÇıkarmaVeListeyiTemizleme) {
 }
 
 TEST_F(ParçaGirişiTesti, YazmaHatasıHiçbirSatırBırakmaz) {
-    aç();
-    bul("7");
-    başlık("9");
-    seç("F-100");
-    satır("1", "10");
-    seç("B-200");
-    satır("2", "20");
-    seç("CONTA (Nosu Yok!)");
-    satır("3", "30");
+    üçSatır("9", {"1", "2", "3"});
     VeriTabanı.çalıştır("CREATE TEMP TRIGGER ucuncuyu_bozar BEFORE INSERT ON GirisIslemleriTablosu "
                         "WHEN (SELECT COUNT(*) FROM GirisIslemleriTablosu) >= 2 "
                         "BEGIN SELECT RAISE(ABORT, 'deneme'); END");
@@ -528,11 +528,7 @@ TEST_F(ParçaGirişiTesti, YazmaHatasıHiçbirSatırBırakmaz) {
 }
 
 TEST_F(ParçaGirişiTesti, BekleyenSatırlarlaKapatma) {
-    aç();
-    bul("7");
-    seç("F-100");
-    başlık("1");
-    satır("1", "1");
+    birSatırlaAç();
     cevapla(MesajCevabı::Hayır);
     f->KapatDüğmesi->click();
     EXPECT_TRUE(f->isVisible());

@@ -199,3 +199,17 @@ void DeğeriHatırla(QComboBox* kutu, const QString& bölüm, const QString& ön
     }
     if (kutu->isEditable()) kutu->setEditText(metin);
 }
+
+QString Şifrele(const QString& metin, const QString& alfabe, const QString& anahtar) {
+    QString sonuç;
+    const auto L = alfabe.size();
+    if (L == 0 || anahtar.isEmpty()) return sonuç;
+    qsizetype anahtarKonumu = 0;
+    for (QChar c : metin) {
+        const auto p = alfabe.indexOf(c);
+        const auto k = alfabe.indexOf(anahtar[anahtarKonumu]);
+        if (p >= 0 && k >= 0) sonuç += alfabe[((k - p) % L + L) % L];
+        anahtarKonumu = (anahtarKonumu + 1) % anahtar.size();
+    }
+    return sonuç;
+}

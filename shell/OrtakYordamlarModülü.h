@@ -67,3 +67,9 @@ void HatırlananlarıYükle(QComboBox* kutu, const QString& bölüm);
 // önek + "-" + the new count; at ten the last entry is dropped and all ten are
 // stored again under 1..10 from the top.
 void DeğeriHatırla(QComboBox* kutu, const QString& bölüm, const QString& önek, const QString& değer);
+
+// Scrambles a text with an alphabet and a key: each character becomes the
+// alphabet's character at (position of the key character - position of the
+// character) mod the alphabet's length, the key repeating. Characters outside
+// the alphabet are left out.
+QString Şifrele(const QString& metin, const QString& alfabe, const QString& anahtar);

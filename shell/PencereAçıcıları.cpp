@@ -25,6 +25,7 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
     case Pencere::SayımCetveli: return nullptr;
     case Pencere::MalzemeCetveli: return nullptr;
     case Pencere::ÖzetMalzemeCetveli: return nullptr;
+    case Pencere::FişSeç: return nullptr;
     }
     return nullptr;
 }

@@ -16,10 +16,15 @@ enum class Pencere {
     SayımCetveli,
     MalzemeCetveli,
     ÖzetMalzemeCetveli,
+    FişSeç,
 };
 
 // Opens the window modally over sahip. arşivModu: the voucher windows list
-// archived years (ArşivModu is set before the window is made).
+// archived years. The main window sets ArşivModu before it calls the opener;
+// with arşivModu the opener makes the window, fills its year list with
+// ArşivlenenYıllar() (shell/ArşivModülü.h) and then shows it. The archive gate
+// has already let the receipt, issue and movement windows pass. The two
+// material sheets' openers ask for the period (TarihSeçFormu) first.
 using PencereAçıcı = std::function<void(QWidget* sahip, bool arşivModu)>;
 
 // Empty when the window is not built.

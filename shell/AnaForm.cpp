@@ -5,7 +5,9 @@
 #include "shell/ArşivModülü.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişŞifresiBelirleDeğiştirFormu.h"
-#include "shell/KaynakMetinleri.h"
+#include "shell/HakkındaFormu.h"
+#include "shell/HataBildirmeFormu.h"
+#include "shell/KaynakSimgeleri.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "shell/TercihlerFormu.h"
 
@@ -50,6 +52,14 @@ AnaForm::AnaForm(QWidget* üst, AçıcıKaynağı açıcılar) : QMainWindow(üs
     qApp->installEventFilter(this);
     // the system's shutdown closes without asking
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { kendiKapatıyor_ = true; });
+    etkinleşti();
+}
+
+// The main window's own dialogs, shown modally over it.
+template <class PencereSınıfı>
+void AnaForm::göster() {
+    PencereSınıfı pencere(this);
+    pencere.exec();
     etkinleşti();
 }
 
@@ -164,10 +174,9 @@ void AnaForm::menüleriKur() {
     for (QAction* a : {İçindekilerMenüsü, DizinMenüsü, KlavyeKısayollarıMenüsü}) a->setEnabled(false);
     çizgi(YardımMenüsü, QStringLiteral("YardımMenüÇizgisi1"));
     HataBildirmeMenüsü = öğe(YardımMenüsü, QStringLiteral("HataBildirmeMenüsü"), QStringLiteral("&Hata Bildirme..."),
-                             QKeySequence(), yok);
-    HataBildirmeMenüsü->setEnabled(false);
-    HakkındaMenüsü = öğe(YardımMenüsü, QStringLiteral("HakkındaMenüsü"), QStringLiteral("Hakkında"), QKeySequence(), yok);
-    HakkındaMenüsü->setEnabled(false);
+                             QKeySequence(), [this] { göster<HataBildirmeFormu>(); });
+    HakkındaMenüsü = öğe(YardımMenüsü, QStringLiteral("HakkındaMenüsü"), QStringLiteral("Hakkında"), QKeySequence(),
+                         [this] { göster<HakkındaFormu>(); });
 }
 
 void AnaForm::düğmeÇubuğunuKur() {
@@ -197,7 +206,7 @@ void AnaForm::düğmeÇubuğunuKur() {
         if (t == std::end(tanımlar) || t->sıra != sıra) {
             Düğme[sıra] = DüğmeÇubuğu->addSeparator();
         } else {
-            Düğme[sıra] = DüğmeÇubuğu->addAction(QIcon(KaynakResmi(QString::fromUtf16(t->simge))),
+            Düğme[sıra] = DüğmeÇubuğu->addAction(KaynakSimgesi(QString::fromUtf16(t->simge)),
                                                  QString::fromUtf16(t->başlık));
             Düğme[sıra]->setToolTip(QString::fromUtf16(t->ipucu));
             Düğme[sıra]->setEnabled(static_cast<bool>(açıcılar_(t->pencere)));
@@ -345,17 +354,8 @@ void AnaForm::MalzemeÇizelgesiYazdırMenüsü_Click(int sıra) {
     aç(sıra == 0 ? Pencere::MalzemeCetveli : Pencere::ÖzetMalzemeCetveli, false);
 }
 
-void AnaForm::GirişŞifresiBelirleDeğiştirMenüsü_Click() {
-    GirişŞifresiBelirleDeğiştirFormu pencere(this);
-    pencere.exec();
-    etkinleşti();
-}
-
-void AnaForm::TercihlerMenüsü_Click() {
-    TercihlerFormu pencere(this);
-    pencere.exec();
-    etkinleşti();
-}
+void AnaForm::GirişŞifresiBelirleDeğiştirMenüsü_Click() { göster<GirişŞifresiBelirleDeğiştirFormu>(); }
+void AnaForm::TercihlerMenüsü_Click() { göster<TercihlerFormu>(); }
 
 // ----- the archive -----
 

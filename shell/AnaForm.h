@@ -90,6 +90,8 @@ private:
     // Opens a task window when its opener exists; behind the archive gate when asked.
     void aç(Pencere pencere, bool arşivKapısı);
     void arşivlenenFişleriGöster(Pencere pencere);
+    template <class PencereSınıfı>
+    void göster();
     void bağla(QAction* eylem, Pencere pencere, bool arşivKapısı);
     void ArşivDurumunuBul();
     void yerleşimiYükle();

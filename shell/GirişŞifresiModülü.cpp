@@ -7,15 +7,7 @@ namespace {
 const QString Bölüm = QStringLiteral("Ayarlar");
 const QString SorAnahtarı = QStringLiteral("Giris Sifresi Sor");
 const QString ŞifreAnahtarıAdı = QStringLiteral("Giris Sifresi");
-
-bool bayrakAçık() {
-    bool sayı = false;
-    const int değer = AyarOku(Bölüm, SorAnahtarı, QStringLiteral("0")).trimmed().toInt(&sayı);
-    return sayı && değer != 0;
-}
 }  // namespace
-
-bool GirişŞifresiAyarlı() { return bayrakAçık() && !AyarOku(Bölüm, ŞifreAnahtarıAdı).isEmpty(); }
 
 bool GirişŞifresiDoğruMu(const QString& yazılan) {
     const QString saklı = AyarOku(Bölüm, ŞifreAnahtarıAdı);

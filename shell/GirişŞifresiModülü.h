@@ -7,9 +7,6 @@
 inline const QString ŞifreAlfabesi = QStringLiteral("3917052846");
 inline const QString ŞifreAnahtarı = QStringLiteral("6158");
 
-// A start-up password is set: the flag is on and a scrambled password is stored
-// (a flag without a stored password counts as no password).
-bool GirişŞifresiAyarlı();
 // The typed password scrambles to the stored one.
 bool GirişŞifresiDoğruMu(const QString& yazılan);
 // Stores the scrambled password, then the flag, then sets GirişŞifresiSor.

@@ -2,6 +2,7 @@
 
 #include "platform/MesajKapısı.h"
 #include "shell/AnaForm.h"
+#include "shell/BaşlangıçModülü.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
 #include "shell/GirişŞifresiModülü.h"

@@ -1,7 +1,6 @@
 #include "shell/KaynakMetinleri.h"
 
 #include <QHash>
-#include <QPixmap>
 
 QString KaynakMetni(int numara) {
     static const QHash<int, QString> metinler = {
@@ -17,14 +16,4 @@ QString KaynakMetni(int numara) {
                             "edip tekrar deneyin.")},
     };
     return metinler.value(numara);
-}
-
-QPixmap KaynakResmi(const QString& ad) {
-    // the images live in the core library, which the linker would otherwise leave out
-    static const bool yüklendi = [] {
-        Q_INIT_RESOURCE(depora);
-        return true;
-    }();
-    (void)yüklendi;
-    return QPixmap(QStringLiteral(":/simgeler/%1.xpm").arg(ad));
 }

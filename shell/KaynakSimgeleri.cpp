@@ -1,11 +1,22 @@
 #include "shell/KaynakSimgeleri.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QStyle>
 
 QIcon KaynakSimgesi(const QString& ad) {
+    // the program's own drawings first (resources/simgeler/<ad>.xpm); the images
+    // live in the core library, which the linker would otherwise leave out
+    static const bool yüklendi = [] {
+        Q_INIT_RESOURCE(depora);
+        return true;
+    }();
+    (void)yüklendi;
+    const QString çizim = QStringLiteral(":/simgeler/%1.xpm").arg(ad);
+    if (QFile::exists(çizim)) return QIcon(çizim);
+
     struct Simge {
         const char* tema;
         QStyle::StandardPixmap yedek;

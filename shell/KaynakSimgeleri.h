@@ -1,7 +1,8 @@
 #pragma once
 // The program's icons by their resource names ("YAZDIR", "LISTE", "EXCEL",
-// "HATABILDIRME", "HAKKINDA"). The desktop theme's icon when it has one,
-// otherwise the style's nearest standard icon.
+// "HATABILDIRME", "HAKKINDA", the toolbar's "TANIMLA", "GIRIS", "CIKIS",
+// "HAREKET"). The program's own drawing when it has one, else the desktop
+// theme's icon, otherwise the style's nearest standard icon.
 #include <QIcon>
 #include <QString>
 

@@ -26,7 +26,6 @@ QToolButton* okDüğmesi(QWidget* üst, const QString& ad, Qt::ArrowType yön) {
 AyarliKutu::AyarliKutu(QWidget* üst) : QWidget(üst) {
     DeğerKutusu = new QLineEdit(this);
     DeğerKutusu->setObjectName(QStringLiteral("DeğerKutusu"));
-    DeğerKutusu->setMaxLength(6);
     DeğerDeğiştirDüğmesi = new QWidget(this);
     DeğerDeğiştirDüğmesi->setObjectName(QStringLiteral("DeğerDeğiştirDüğmesi"));
     ArtırDüğmesi = okDüğmesi(DeğerDeğiştirDüğmesi, QStringLiteral("ArtırDüğmesi"), Qt::UpArrow);
@@ -72,7 +71,7 @@ void AyarliKutu::setEnDusuk(int sınır) {
     if (değer_ < sınır) setValue(sınır);
 }
 
-void AyarliKutu::setMaxLength(int uzunluk) { DeğerKutusu->setMaxLength(uzunluk); }
+void AyarliKutu::setMaxLength(int uzunluk) { enÇokUzunluk_ = uzunluk; }
 
 // The number at the start of the text; 0 when it starts with none.
 int AyarliKutu::yazılanSayı() const {
@@ -125,7 +124,12 @@ void AyarliKutu::düğmeyleDeğiştir(int fark) {
 
 bool AyarliKutu::eventFilter(QObject* nesne, QEvent* olay) {
     if (nesne == DeğerKutusu && olay->type() == QEvent::KeyPress) {
-        const int tuş = static_cast<QKeyEvent*>(olay)->key();
+        auto* k = static_cast<QKeyEvent*>(olay);
+        const int tuş = k->key();
+        // the length limit holds for typing only: the unit text may go beyond it
+        if (!k->text().isEmpty() && k->text()[0].isPrint() &&
+            DeğerKutusu->text().size() - DeğerKutusu->selectedText().size() >= enÇokUzunluk_)
+            return true;
         if (tuş == Qt::Key_Up || tuş == Qt::Key_Down) {
             const int fark = tuş == Qt::Key_Up ? 1 : -1;
             const int yeni = değer_ + fark;

@@ -23,6 +23,7 @@ public:
     void setEnDusuk(int sınır);
     QString Birim() const { return birim_; }
     void setBirim(const QString& birim) { birim_ = birim; }
+    // The most characters that may be typed (6 unless set).
     void setMaxLength(int uzunluk);
 
     // Raised whenever the text changes, by the user or by code.
@@ -47,4 +48,5 @@ private:
     int enDüşük_ = 0;
     int enYüksek_ = 10;
     QString birim_;
+    int enÇokUzunluk_ = 6;
 };

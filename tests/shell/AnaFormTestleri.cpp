@@ -261,3 +261,18 @@ TEST_F(AnaFormTesti, ŞifreMenüsününBaşlığıDurumaGöreDeğişir) {
     EXPECT_FALSE(GirişŞifresiSor);
     EXPECT_EQ(ana->GirişŞifresiBelirleDeğiştirMenüsü->text(), "Giriş Şifresi Belirle...");
 }
+
+TEST_F(AnaFormTesti, YardımMenüsüHataBildirmeVeHakkındaPencereleriniAçar) {
+    auto ana = anaForm();
+    ana->Form_Load(nullptr);
+    for (const char* ad : {"HataBildirmeFormu", "HakkındaFormu"}) {
+        QString açılan;
+        ModalGelinceÇalıştır([&açılan](QWidget* w) {
+            açılan = w->objectName();
+            EXPECT_EQ(w->parentWidget()->objectName(), "AnaForm");
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        (QString(ad) == "HakkındaFormu" ? ana->HakkındaMenüsü : ana->HataBildirmeMenüsü)->trigger();
+        EXPECT_EQ(açılan, ad);
+    }
+}

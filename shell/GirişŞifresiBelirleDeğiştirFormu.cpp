@@ -2,62 +2,27 @@
 
 #include "platform/MesajKapısı.h"
 #include "shell/GenelDeğişkenler.h"
-#include "shell/GirişDavranışları.h"
 #include "shell/GirişŞifresiModülü.h"
 #include "shell/OrtakYordamlarModülü.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-QLineEdit* şifreKutusuYap(QWidget* sahip, const QString& ad, QLabel* etiket) {
-    auto* kutu = new QLineEdit(sahip);
-    kutu->setObjectName(ad);
-    kutu->setEchoMode(QLineEdit::Password);
-    kutu->setMaxLength(10);
-    etiket->setBuddy(kutu);
-    Giriş::EtiketliAlan(kutu, etiket);
-    Giriş::YalnızRakam(kutu);
-    return kutu;
-}
-}  // namespace
-
 GirişŞifresiBelirleDeğiştirFormu::GirişŞifresiBelirleDeğiştirFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("GirişŞifresiBelirleDeğiştirFormu"));
     setWindowTitle(QStringLiteral("Giriş Şifresi Belirle"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-
     Etiket[0] = new QLabel(QStringLiteral("Şifre :"), this);
     Etiket[0]->setObjectName(QStringLiteral("Etiket0"));
     Etiket[1] = new QLabel(QStringLiteral("Doğrula :"), this);
     Etiket[1]->setObjectName(QStringLiteral("Etiket1"));
-    ŞifreKutusu = şifreKutusuYap(this, QStringLiteral("ŞifreKutusu"), Etiket[0]);
-    ŞifreDoğrulaKutusu = şifreKutusuYap(this, QStringLiteral("ŞifreDoğrulaKutusu"), Etiket[1]);
-
-    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
-    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
-    İptalDüğmesi = new QPushButton(QStringLiteral("İptal"), this);
-    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
-    Giriş::VarsayılanDüğmeleriKapat(this, TamamDüğmesi);
-
-    auto* düzen = new QGridLayout(this);
-    düzen->addWidget(Etiket[0], 0, 0);
-    düzen->addWidget(ŞifreKutusu, 0, 1);
-    düzen->addWidget(Etiket[1], 1, 0);
-    düzen->addWidget(ŞifreDoğrulaKutusu, 1, 1);
-    auto* düğmeler = new QHBoxLayout;
-    düğmeler->addStretch();
-    düğmeler->addWidget(TamamDüğmesi);
-    düğmeler->addWidget(İptalDüğmesi);
-    düzen->addLayout(düğmeler, 2, 0, 1, 2);
-    düzen->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });
-    connect(İptalDüğmesi, &QPushButton::clicked, this, [this] { İptalDüğmesi_Click(); });
+    ŞifreKutusu = ŞifreKutusuYap(this, QStringLiteral("ŞifreKutusu"), Etiket[0]);
+    ŞifreDoğrulaKutusu = ŞifreKutusuYap(this, QStringLiteral("ŞifreDoğrulaKutusu"), Etiket[1]);
+    std::tie(TamamDüğmesi, İptalDüğmesi) =
+        ŞifreDüğmeleriYap(this, [this] { TamamDüğmesi_Click(); }, [this] { İptalDüğmesi_Click(); });
+    ŞifrePenceresiniDiz(this, {{Etiket[0], ŞifreKutusu}, {Etiket[1], ŞifreDoğrulaKutusu}}, TamamDüğmesi,
+                        İptalDüğmesi);
     başlıklarıAyarla();
 }
 
@@ -68,19 +33,16 @@ void GirişŞifresiBelirleDeğiştirFormu::başlıklarıAyarla() {
 }
 
 void GirişŞifresiBelirleDeğiştirFormu::TamamDüğmesi_Click() {
-    auto reddet = [](const QString& metin, QLineEdit* kutu) {
-        Bilgi(metin);
-        kutu->setFocus();
-    };
+    if (!ŞifreUzunluğuYeterli(ŞifreKutusu)) return;
     const QString şifre = ŞifreKutusu->text();
-    if (şifre.isEmpty()) return reddet(QStringLiteral("Lütfen, en az 4 rakamdan oluşan bir şifre giriniz!"), ŞifreKutusu);
-    if (şifre.size() < 4) return reddet(QStringLiteral("Şifre en az 4 rakam olmalıdır!"), ŞifreKutusu);
-    if (ŞifreDoğrulaKutusu->text().isEmpty())
-        return reddet(QStringLiteral("Belirlediğiniz şifreyi doğrulamak için lütfen, yeniden yazınız!"),
-                      ŞifreDoğrulaKutusu);
-    if (ŞifreDoğrulaKutusu->text() != şifre)
-        return reddet(QStringLiteral("Doğrulamak için girdiğiniz değer, şifreden farklı! Lütfen, kontrol ediniz."),
-                      ŞifreDoğrulaKutusu);
+    const QString doğrulama = ŞifreDoğrulaKutusu->text();
+    if (doğrulama.isEmpty() || doğrulama != şifre) {
+        Bilgi(doğrulama.isEmpty()
+                  ? QStringLiteral("Belirlediğiniz şifreyi doğrulamak için lütfen, yeniden yazınız!")
+                  : QStringLiteral("Doğrulamak için girdiğiniz değer, şifreden farklı! Lütfen, kontrol ediniz."));
+        ŞifreDoğrulaKutusu->setFocus();
+        return;
+    }
     if (HataYönetimiyle([&] { GirişŞifresiniSakla(şifre); })) accept();
 }
 

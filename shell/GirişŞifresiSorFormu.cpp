@@ -4,11 +4,8 @@
 #include "shell/AnaForm.h"
 #include "shell/BaşlangıçModülü.h"
 #include "shell/GenelDeğişkenler.h"
-#include "shell/GirişDavranışları.h"
 #include "shell/GirişŞifresiModülü.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,51 +13,18 @@
 GirişŞifresiSorFormu::GirişŞifresiSorFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("GirişŞifresiSorFormu"));
     setWindowTitle(QStringLiteral("Giriş Şifresi"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-
     Etiket = new QLabel(QStringLiteral("Şifre :"), this);
     Etiket->setObjectName(QStringLiteral("Etiket"));
-    ŞifreKutusu = new QLineEdit(this);
-    ŞifreKutusu->setObjectName(QStringLiteral("ŞifreKutusu"));
-    ŞifreKutusu->setEchoMode(QLineEdit::Password);
-    ŞifreKutusu->setMaxLength(10);
+    ŞifreKutusu = ŞifreKutusuYap(this, QStringLiteral("ŞifreKutusu"), nullptr);
     Etiket->setBuddy(ŞifreKutusu);
-    Giriş::EtiketliAlan(ŞifreKutusu, nullptr);
-    Giriş::YalnızRakam(ŞifreKutusu);
-
-    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
-    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
-    İptalDüğmesi = new QPushButton(QStringLiteral("İptal"), this);
-    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
-    Giriş::VarsayılanDüğmeleriKapat(this, TamamDüğmesi);
-
-    auto* düzen = new QGridLayout(this);
-    düzen->addWidget(Etiket, 0, 0);
-    düzen->addWidget(ŞifreKutusu, 0, 1);
-    auto* düğmeler = new QHBoxLayout;
-    düğmeler->addStretch();
-    düğmeler->addWidget(TamamDüğmesi);
-    düğmeler->addWidget(İptalDüğmesi);
-    düzen->addLayout(düğmeler, 1, 0, 1, 2);
-    düzen->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });
-    connect(İptalDüğmesi, &QPushButton::clicked, this, [this] { İptalDüğmesi_Click(); });
+    std::tie(TamamDüğmesi, İptalDüğmesi) =
+        ŞifreDüğmeleriYap(this, [this] { TamamDüğmesi_Click(); }, [this] { İptalDüğmesi_Click(); });
+    ŞifrePenceresiniDiz(this, {{Etiket, ŞifreKutusu}}, TamamDüğmesi, İptalDüğmesi);
 }
 
 void GirişŞifresiSorFormu::TamamDüğmesi_Click() {
-    const QString şifre = ŞifreKutusu->text();
-    if (şifre.isEmpty()) {
-        Bilgi(QStringLiteral("Lütfen, en az 4 rakamdan oluşan bir şifre giriniz!"));
-        ŞifreKutusu->setFocus();
-        return;
-    }
-    if (şifre.size() < 4) {
-        Bilgi(QStringLiteral("Şifre en az 4 rakam olmalıdır!"));
-        ŞifreKutusu->setFocus();
-        return;
-    }
-    if (GirişŞifresiDoğruMu(şifre)) {
+    if (!ŞifreUzunluğuYeterli(ŞifreKutusu)) return;
+    if (GirişŞifresiDoğruMu(ŞifreKutusu->text())) {
         accept();
         return;
     }

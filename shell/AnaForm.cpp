@@ -334,7 +334,8 @@ void AnaForm::aç(Pencere pencere, bool arşivKapısı) {
     if (!açıcı) return;
     if (arşivKapısı && ArşivDevirUyarısıVer()) return;
     if (pencere == Pencere::GirişFişleri || pencere == Pencere::ÇıkışFişleri) ArşivModu = false;
-    açıcı(this, false);
+    // what the window does not handle itself goes to the error routine, not out of the event loop
+    HataYönetimiyle([&] { açıcı(this, false); });
     etkinleşti();
 }
 
@@ -433,7 +434,7 @@ void AnaForm::arşivlenenFişleriGöster(Pencere pencere) {
         return;
     }
     ArşivModu = true;
-    açıcı(this, true);
+    HataYönetimiyle([&] { açıcı(this, true); });
     etkinleşti();
 }
 

@@ -69,7 +69,11 @@ TercihlerFormu::TercihlerFormu(QWidget* sahip) : QDialog(sahip) {
 
     Çerçeve = new QGroupBox(this);
     Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
-    auto* çerçeveDüzeni = new QGridLayout(Çerçeve);
+    Altlık = new QWidget(Çerçeve);
+    Altlık->setObjectName(QStringLiteral("Altlık"));
+    (new QVBoxLayout(Çerçeve))->addWidget(Altlık);
+    auto* çerçeveDüzeni = new QGridLayout(Altlık);
+    çerçeveDüzeni->setContentsMargins(0, 0, 0, 0);
     GirişFişiKopyaSayısıKutusu = kopyaKutusu(0, QStringLiteral("GirişFişiKopyaSayısıKutusu"),
                                             QStringLiteral("Giriş fişi kopya sayısı :"));
     ÇıkışFişiKopyaSayısıKutusu = kopyaKutusu(1, QStringLiteral("ÇıkışFişiKopyaSayısıKutusu"),
@@ -116,13 +120,14 @@ TercihlerFormu::TercihlerFormu(QWidget* sahip) : QDialog(sahip) {
 }
 
 AyarliKutu* TercihlerFormu::kopyaKutusu(int sıra, const QString& ad, const QString& etiket) {
-    Etiket[sıra] = new QLabel(etiket, Çerçeve);
+    Etiket[sıra] = new QLabel(etiket, Altlık);
     Etiket[sıra]->setObjectName(QStringLiteral("Etiket%1").arg(sıra));
-    auto* kutu = new AyarliKutu(Çerçeve);
+    auto* kutu = new AyarliKutu(Altlık);
     kutu->setObjectName(ad);
     kutu->setEnDusuk(EnAzKopya);
     kutu->setEnYuksek(EnÇokKopya);
     kutu->setMaxLength(2);
+    kutu->setFixedWidth(70);
     kutu->setValue(1);
     Etiket[sıra]->setBuddy(kutu->DeğerKutusu);
     // only the user's own changes count: the box must hold the focus

@@ -16,6 +16,7 @@ public:
 
     QCheckBox* TümListelerÇizgiliOlsunOnayı;
     QGroupBox* Çerçeve;
+    QWidget* Altlık;  // the backing of the frame's boxes
     QLabel* Etiket[4];
     AyarliKutu* GirişFişiKopyaSayısıKutusu;
     AyarliKutu* ÇıkışFişiKopyaSayısıKutusu;

@@ -88,6 +88,21 @@ TEST_F(TercihlerTesti, TamamAyarlarıBölümVeAnahtarlarınaYazar) {
     EXPECT_EQ(SayımCetveliKopyaSayısı, 3);
 }
 
+TEST_F(TercihlerTesti, SınırDışıDeğerleTamamHiçbirŞeyYazmaz) {
+    TercihlerFormu p;
+    göster(&p);
+    auto* kutu = p.MalzemeCetveliKopyaSayısıKutusu;
+    kutu->DeğerKutusu->setFocus();
+    QTest::keyClicks(kutu->DeğerKutusu, "25");
+    ASSERT_TRUE(p.TamamDüğmesi->isEnabled());
+    QTest::mouseClick(p.TamamDüğmesi, Qt::LeftButton);
+    EXPECT_EQ(mesajMetinleri(), QStringList{"Belirlediğiniz değer, 1 ile 10 arasında olmalıdır!"});
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_EQ(kutu->Text(), "10");
+    EXPECT_EQ(ayar("Ayarlar\\Malzeme Cetveli", Kopya), "yok");
+    EXPECT_EQ(MalzemeCetveliKopyaSayısı, 1);
+}
+
 TEST_F(TercihlerTesti, İlkAyarlarVeİptal) {
     AyarYaz("Ayarlar\\Cikis Fisi", Kopya, "5");
     {

@@ -180,6 +180,12 @@ void ListeDenetimi::düzeniBağla(int listeNo) {
     if (listeNo_ >= 1 && listeNo_ <= 7) çizgileriUygula();
 }
 
+void ListeDenetimi::sütunBaşlığıYaz(int sütun, const QString& başlık) {
+    if (sütun < 0 || sütun >= sütunSayısı()) return;
+    model_->başlıklar[sütun] = başlık;
+    emit model_->headerDataChanged(Qt::Horizontal, sütun, sütun);
+}
+
 void ListeDenetimi::düzeniYükle(int listeNo) {
     QHeaderView* b = horizontalHeader();
     const QString bölüm = bölümü(listeNo);

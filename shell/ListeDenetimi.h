@@ -52,6 +52,8 @@ public:
     int sütunEkle(const QString& başlık, int genişlikTwips, SütunTürü tür = SütunTürü::Metin,
                   Qt::Alignment hizalama = Qt::AlignLeft);
     int sütunSayısı() const { return model_->columnCount(); }
+    // A column's caption, changed after the list is built.
+    void sütunBaşlığıYaz(int sütun, const QString& başlık);
     SütunTürü sütunTürü(int sütun) const { return türler_.at(sütun); }
     // The caption as added (without the sort arrow) and the width in twips as the user left it.
     QString sütunBaşlığı(int sütun) const { return model_->başlıklar.value(sütun); }

@@ -1,5 +1,6 @@
 #include "shell/PencereAçıcıları.h"
 
+#include "history/ParçaHareketleriFormu.h"
 #include "issues/ParçaÇıkışıFormu.h"
 #include "receipts/ParçaGirişiFormu.h"
 
@@ -19,7 +20,11 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
         };
     case Pencere::GirişFişleri: return nullptr;
     case Pencere::ÇıkışFişleri: return nullptr;
-    case Pencere::ParçaHareketleri: return nullptr;
+    case Pencere::ParçaHareketleri:
+        return [](QWidget* sahip, bool) {
+            ParçaHareketleriFormu pencere(sahip);
+            pencere.exec();
+        };
     case Pencere::AlınanYerlereGöreHareketler: return nullptr;
     case Pencere::VerilenYerlereGöreHareketler: return nullptr;
     case Pencere::SayımCetveli: return nullptr;

@@ -1,0 +1,102 @@
+#pragma once
+// The part movements window: finds a part, lists its receipts or its issues
+// with price, amount and running total, shows its quantity and amount totals,
+// its superseded numbers and the parts linked to it, and changes (through the
+// two change dialogs) or deletes one movement.
+#include "issues/OrtalamaMaliyet.h"
+#include "shell/ListeDenetimi.h"
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+// One stored movement and its part's totals as if it were not stored.
+struct HareketKaydı {
+    std::int64_t parçaNo = 0;
+    double miktar = 0;
+    Para fiyat;  // receipts only
+    Para tutar;
+    ParçaToplamları hareketsiz;
+};
+
+// Reads a receipt (giriş) or an issue by its HareketNo; nothing when it is gone.
+std::optional<HareketKaydı> HareketiOku(bool giriş, std::int64_t hareketNo);
+
+class ParçaHareketleriFormu : public QDialog {
+public:
+    explicit ParçaHareketleriFormu(QWidget* sahip = nullptr);
+
+    // Loads the part selected in ParçaListesi, with its superseded numbers and links.
+    void ParçaListesi_Click();
+    // Loads the part selected in BağlantıNoListesi (the side lists stay).
+    void BağlantıNoListesi_Click();
+    // After a movement was changed or deleted: reloads the part shown, from the
+    // list it was taken from, and selects row SeçiliSıra again (the row before
+    // it when the list has become shorter).
+    void HareketDeğiştiktenSonraYenile();
+
+    void BulDüğmesi_Click();
+    void TemizleDüğmesi_Click();
+    void DeğişiklikYapDüğmesi_Click();
+    void SilDüğmesi_Click();
+    // The change dialog of the selected movement, filled and with the hand-over
+    // values set, ready to be run; nothing when there is no selected row or its
+    // voucher is archived (after saying so).
+    std::unique_ptr<QDialog> DeğiştirmePenceresiHazırla();
+
+    bool girişlerListeleniyor() const;
+
+    std::array<QLabel*, 5> Etiket{};
+    QLineEdit* BulKutusu;
+    QPushButton* BulDüğmesi;
+    QPushButton* TemizleDüğmesi;
+    std::array<QRadioButton*, 3> ParçaBulSeçeneği{};
+    QListWidget* ParçaListesi;
+    QListWidget* DeğişenNoListesi;
+    QListWidget* BağlantıNoListesi;
+    // Where the part shown came from: empty (none yet), "0" ParçaListesi, "1" BağlantıNoListesi.
+    QString BağlantıNoListesiTag;
+    std::array<QRadioButton*, 2> GirişÇıkışSeçeneği{};
+    QLineEdit* KoduKutusu;
+    QLineEdit* MarkasıKutusu;
+    QLineEdit* NosuKutusu;
+    QLineEdit* BirimiKutusu;
+    QLineEdit* KdvOranıKutusu;
+    QLineEdit* AmbarYeriKutusu;
+    QLineEdit* GirişMiktarıKutusu;
+    QLineEdit* ÇıkışMiktarıKutusu;
+    QLineEdit* MevcutMiktarıKutusu;
+    QLineEdit* GirişTutarıKutusu;
+    QLineEdit* ÇıkışTutarıKutusu;
+    QLineEdit* MevcutTutarıKutusu;
+    ListeDenetimi* HareketListesi;
+    QPushButton* DeğişiklikYapDüğmesi;
+    QPushButton* SilDüğmesi;
+    QPushButton* KapatDüğmesi;
+
+    // Columns of HareketListesi (0-based).
+    enum Sütun { HareketNoSütunu, TarihiSütunu, MiktarıSütunu, FiyatıSütunu, TutarıSütunu, ToplamıSütunu,
+                 FişNoSütunu, ArşivFişNoSütunu, YerSütunu };
+    static constexpr int ListeNo = 3;
+
+private:
+    // Drops "?", "'", "#" and "*"; Enter finds and moves on. True swallows the key.
+    bool BulKutusu_KeyPress(QEvent* olay);
+    void GirişÇıkışSeçeneği_Click(int seçenek);
+    void parçayıYükle(std::int64_t parçaNo, bool yanListeler);
+    void hareketleriYükle(std::int64_t parçaNo);
+    void kutularıBoşalt();
+    void herŞeyiBoşalt();
+    // The selected row's HareketNo, or nothing after the archive refusal (or without a selection).
+    std::optional<std::int64_t> seçiliHareket(const QString& arşivMesajı);
+
+    bool programDolduruyor_ = false;
+};

@@ -1,0 +1,147 @@
+#include "issues/ParçaÇıkışıDeğiştirFormu.h"
+
+#include "history/ParçaHareketleriFormu.h"
+#include "issues/OrtalamaMaliyet.h"
+#include "platform/MesajKapısı.h"
+#include "platform/Türkçe.h"
+#include "shell/GenelDeğişkenler.h"
+#include "shell/GirişDavranışları.h"
+#include "shell/OrtakYordamlarModülü.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ParçaÇıkışıDeğiştirFormu::ParçaÇıkışıDeğiştirFormu(ParçaHareketleriFormu* hareketler)
+    : QDialog(hareketler), hareketler_(hareketler) {
+    setObjectName(QStringLiteral("ParçaÇıkışıDeğiştirFormu"));
+    setWindowTitle(QStringLiteral("Parça Çıkışı Bilgilerini Değiştir"));
+
+    Çerçeve = new QGroupBox(QStringLiteral("Çıkış Bilgileri "), this);
+    Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
+    auto* ızgara = new QGridLayout(Çerçeve);
+    const QStringList başlıklar = {QStringLiteral("Fiş No'su :"), QStringLiteral("Tari&hi :"),
+                                   QStringLiteral("&Miktarı :"), QStringLiteral("&Ver. Yer :")};
+    for (int i = 0; i < 4; ++i) {
+        Etiket[i] = new QLabel(başlıklar[i], Çerçeve);
+        Etiket[i]->setObjectName(QStringLiteral("Etiket%1").arg(i));
+        ızgara->addWidget(Etiket[i], i, 0);
+    }
+    FişNoKutusu = new QLineEdit(Çerçeve);
+    FişNoKutusu->setObjectName(QStringLiteral("FişNoKutusu"));
+    TarihiKutusu = new QLineEdit(Çerçeve);
+    TarihiKutusu->setObjectName(QStringLiteral("TarihiKutusu"));
+    for (QLineEdit* k : {FişNoKutusu, TarihiKutusu}) {
+        k->setMaxLength(10);
+        k->setEnabled(false);  // shown, never written back
+    }
+    MiktarıKutusu = new QLineEdit(Çerçeve);
+    MiktarıKutusu->setObjectName(QStringLiteral("MiktarıKutusu"));
+    MiktarıKutusu->setAlignment(Qt::AlignRight);
+    VerilecekYerKutusu = new QComboBox(Çerçeve);
+    VerilecekYerKutusu->setObjectName(QStringLiteral("VerilecekYerKutusu"));
+    VerilecekYerKutusu->setEditable(true);
+    VerilecekYerKutusu->setInsertPolicy(QComboBox::NoInsert);
+    const std::array<QWidget*, 4> kutular = {FişNoKutusu, TarihiKutusu, MiktarıKutusu, VerilecekYerKutusu};
+    for (int i = 0; i < 4; ++i) {
+        Etiket[i]->setBuddy(kutular[i]);
+        ızgara->addWidget(kutular[i], i, 1);
+    }
+
+    Giriş::EtiketliAlan(MiktarıKutusu, Etiket[2]);
+    Giriş::EnterİleSonraki(MiktarıKutusu);
+    Giriş::SayıKutusu(MiktarıKutusu);
+    Giriş::SayıDeğilseGeriAl(MiktarıKutusu);
+    Giriş::EtiketliAlan(VerilecekYerKutusu, Etiket[3]);
+    Giriş::EnterİleSonraki(VerilecekYerKutusu);
+    Giriş::BüyükHarfKutusu(VerilecekYerKutusu);
+    Giriş::AyrılıncaDenetle(VerilecekYerKutusu, [this] {
+        VerilecekYerKutusu->setEditText(SerbestMetin(VerilecekYerKutusu->currentText()).trimmed());
+        return true;
+    });
+
+    KaydetDüğmesi = new QPushButton(QStringLiteral("Kaydet"), this);
+    KaydetDüğmesi->setObjectName(QStringLiteral("KaydetDüğmesi"));
+    KaydetDüğmesi->setEnabled(false);
+    KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
+    KapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
+    Giriş::DenetimAtlatır(KapatDüğmesi);
+    // only the user's own typing or picking makes the row worth saving
+    auto etkinleştir = [this] { KaydetDüğmesi->setEnabled(true); };
+    connect(MiktarıKutusu, &QLineEdit::textEdited, this, etkinleştir);
+    connect(VerilecekYerKutusu->lineEdit(), &QLineEdit::textEdited, this, etkinleştir);
+    connect(VerilecekYerKutusu, &QComboBox::activated, this, etkinleştir);
+    connect(KaydetDüğmesi, &QPushButton::clicked, this, [this] { KaydetDüğmesi_Click(); });
+    connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* düğmeler = new QHBoxLayout;
+    düğmeler->addStretch();
+    düğmeler->addWidget(KaydetDüğmesi);
+    düğmeler->addWidget(KapatDüğmesi);
+    auto* ana = new QVBoxLayout(this);
+    ana->addWidget(Çerçeve);
+    ana->addLayout(düğmeler);
+    Giriş::VarsayılanDüğmeleriKapat(this);
+    PencereyiSabitle(this);
+
+    HatırlananlarıYükle(VerilecekYerKutusu, YerBölümü);
+    VerilecekYerKutusu->setEditText(QString());
+}
+
+void ParçaÇıkışıDeğiştirFormu::KaydetDüğmesi_Click() {
+    if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
+    const auto miktar = SayıOku(MiktarıKutusu->text());
+    if (!miktar || *miktar <= 0) {
+        Bilgi(QStringLiteral("Lütfen, geçerli bir MİKTAR giriniz."));
+        MiktarıKutusu->setFocus();
+        return;
+    }
+    const QString yer = SerbestMetin(VerilecekYerKutusu->currentText()).trimmed();
+    if (yer.isEmpty()) {
+        Bilgi(QStringLiteral("Lütfen, VERİLECEK YERİ giriniz."));
+        VerilecekYerKutusu->setFocus();
+        return;
+    }
+    const double q = *miktar;
+
+    // The stock and the price come from the stored figures, in the same
+    // transaction as the write, and from the movement's own part.
+    std::optional<double> eskiMiktar;  // set when the stock refuses the quantity
+    const bool tamam = HataYönetimiyle([&] {
+        İşlem tx(VeriTabanı);
+        const auto h = HareketiOku(false, DeğiştirilecekHareketNo);
+        if (!h) throw DeporaHatası(3021, QStringLiteral("Değiştirilecek hareket bulunamadı."));
+        const qlonglong no = DeğiştirilecekHareketNo;
+        if (q == h->miktar) {
+            VeriTabanı.çalıştır(QStringLiteral("UPDATE CikisIslemleriTablosu SET VerilecekYer=? WHERE HareketNo=?"),
+                                {yer, no});
+        } else {
+            const double mevcut = h->hareketsiz.mevcut();
+            if (Normalleştir(mevcut - q) < 0) {
+                eskiMiktar = h->miktar;
+                return;
+            }
+            const Para fiyat = OrtalamaMaliyetFiyatı(mevcut, h->hareketsiz.değer());
+            const Para tutar = Para::sayıdan(q * fiyat.sayı());
+            VeriTabanı.çalıştır(QStringLiteral("UPDATE CikisIslemleriTablosu SET Miktari=?, Tutari=?, VerilecekYer=? "
+                                               "WHERE HareketNo=?"),
+                                {q, qlonglong(tutar.onBinde()), yer, no});
+        }
+        tx.onayla();
+    });
+    if (!tamam) return;
+    if (eskiMiktar) {
+        Bilgi(QStringLiteral("Mevcut miktarınız NEGATİF olacağı için bu değişiklik yapılamıyor!"));
+        MiktarıKutusu->setText(GenelSayı(*eskiMiktar));
+        MiktarıKutusu->setFocus();
+        return;
+    }
+    if (hareketler_) hareketler_->HareketDeğiştiktenSonraYenile();
+    DeğeriHatırla(VerilecekYerKutusu, YerBölümü, QStringLiteral("Verilecek Yer"), yer);
+    accept();
+}

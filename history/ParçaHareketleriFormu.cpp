@@ -92,6 +92,27 @@ std::optional<HareketKaydı> HareketiOku(bool giriş, std::int64_t hareketNo) {
     return h;
 }
 
+DeğiştirmeDüğmeleri DeğiştirmePenceresiniKur(QDialog* pencere, QWidget* çerçeve, std::function<void()> kaydet) {
+    auto* kaydetDüğmesi = new QPushButton(QStringLiteral("Kaydet"), pencere);
+    kaydetDüğmesi->setObjectName(QStringLiteral("KaydetDüğmesi"));
+    kaydetDüğmesi->setEnabled(false);
+    auto* kapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), pencere);
+    kapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
+    Giriş::DenetimAtlatır(kapatDüğmesi);
+    QObject::connect(kaydetDüğmesi, &QPushButton::clicked, pencere, std::move(kaydet));
+    QObject::connect(kapatDüğmesi, &QPushButton::clicked, pencere, &QDialog::reject);
+    auto* düğmeler = new QHBoxLayout;
+    düğmeler->addStretch();
+    düğmeler->addWidget(kaydetDüğmesi);
+    düğmeler->addWidget(kapatDüğmesi);
+    auto* ana = new QVBoxLayout(pencere);
+    ana->addWidget(çerçeve);
+    ana->addLayout(düğmeler);
+    Giriş::VarsayılanDüğmeleriKapat(pencere);
+    PencereyiSabitle(pencere);
+    return {kaydetDüğmesi, kapatDüğmesi};
+}
+
 ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("ParçaHareketleriFormu"));
     setWindowTitle(QStringLiteral("Parça Hareketleri (İzleme/Düzenleme) "));

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -29,6 +30,15 @@ struct HareketKaydı {
 
 // Reads a receipt (giriş) or an issue by its HareketNo; nothing when it is gone.
 std::optional<HareketKaydı> HareketiOku(bool giriş, std::int64_t hareketNo);
+
+// The shape the two change dialogs share: their frame above a "Kaydet" button,
+// disabled until the user changes something, and a "Kapat (Esc)" button that
+// closes without writing; a fixed window.
+struct DeğiştirmeDüğmeleri {
+    QPushButton* kaydet;
+    QPushButton* kapat;
+};
+DeğiştirmeDüğmeleri DeğiştirmePenceresiniKur(QDialog* pencere, QWidget* çerçeve, std::function<void()> kaydet);
 
 class ParçaHareketleriFormu : public QDialog {
 public:

@@ -11,11 +11,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 ParçaÇıkışıDeğiştirFormu::ParçaÇıkışıDeğiştirFormu(ParçaHareketleriFormu* hareketler)
     : QDialog(hareketler), hareketler_(hareketler) {
@@ -65,29 +63,14 @@ ParçaÇıkışıDeğiştirFormu::ParçaÇıkışıDeğiştirFormu(ParçaHareket
         return true;
     });
 
-    KaydetDüğmesi = new QPushButton(QStringLiteral("Kaydet"), this);
-    KaydetDüğmesi->setObjectName(QStringLiteral("KaydetDüğmesi"));
-    KaydetDüğmesi->setEnabled(false);
-    KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-    KapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
-    Giriş::DenetimAtlatır(KapatDüğmesi);
+    const auto düğmeler = DeğiştirmePenceresiniKur(this, Çerçeve, [this] { KaydetDüğmesi_Click(); });
+    KaydetDüğmesi = düğmeler.kaydet;
+    KapatDüğmesi = düğmeler.kapat;
     // only the user's own typing or picking makes the row worth saving
     auto etkinleştir = [this] { KaydetDüğmesi->setEnabled(true); };
     connect(MiktarıKutusu, &QLineEdit::textEdited, this, etkinleştir);
     connect(VerilecekYerKutusu->lineEdit(), &QLineEdit::textEdited, this, etkinleştir);
     connect(VerilecekYerKutusu, &QComboBox::activated, this, etkinleştir);
-    connect(KaydetDüğmesi, &QPushButton::clicked, this, [this] { KaydetDüğmesi_Click(); });
-    connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* düğmeler = new QHBoxLayout;
-    düğmeler->addStretch();
-    düğmeler->addWidget(KaydetDüğmesi);
-    düğmeler->addWidget(KapatDüğmesi);
-    auto* ana = new QVBoxLayout(this);
-    ana->addWidget(Çerçeve);
-    ana->addLayout(düğmeler);
-    Giriş::VarsayılanDüğmeleriKapat(this);
-    PencereyiSabitle(this);
 
     HatırlananlarıYükle(VerilecekYerKutusu, YerBölümü);
     VerilecekYerKutusu->setEditText(QString());

@@ -9,11 +9,9 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 GirişStokSorunu GirişStokSorunuBul(const ParçaToplamları& sonra, bool yalnızMiktar) {
     const double m = sonra.mevcut();
@@ -93,24 +91,9 @@ ParçaGirişiDeğiştirFormu::ParçaGirişiDeğiştirFormu(ParçaHareketleriForm
         k->setAlignment(Qt::AlignRight);
     }
 
-    KaydetDüğmesi = new QPushButton(QStringLiteral("Kaydet"), this);
-    KaydetDüğmesi->setObjectName(QStringLiteral("KaydetDüğmesi"));
-    KaydetDüğmesi->setEnabled(false);
-    KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-    KapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
-    Giriş::DenetimAtlatır(KapatDüğmesi);
-    connect(KaydetDüğmesi, &QPushButton::clicked, this, [this] { KaydetDüğmesi_Click(); });
-    connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* düğmeler = new QHBoxLayout;
-    düğmeler->addStretch();
-    düğmeler->addWidget(KaydetDüğmesi);
-    düğmeler->addWidget(KapatDüğmesi);
-    auto* ana = new QVBoxLayout(this);
-    ana->addWidget(Çerçeve);
-    ana->addLayout(düğmeler);
-    Giriş::VarsayılanDüğmeleriKapat(this);
-    PencereyiSabitle(this);
+    const auto düğmeler = DeğiştirmePenceresiniKur(this, Çerçeve, [this] { KaydetDüğmesi_Click(); });
+    KaydetDüğmesi = düğmeler.kaydet;
+    KapatDüğmesi = düğmeler.kapat;
 }
 
 void ParçaGirişiDeğiştirFormu::KaydetDüğmesi_Click() {

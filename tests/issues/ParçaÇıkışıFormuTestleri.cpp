@@ -279,3 +279,51 @@ TEST_F(ParçaÇıkışıTesti, TutarOrtalamaMaliyetleVeToplamYarıdaÇifte) {
     EXPECT_EQ(liste()->hücre(0, ParçaÇıkışıFormu::SütunTutarı), "4,6875");
     EXPECT_EQ(metin("ListeToplamıKutusu"), "4,69");
 }
+
+TEST_F(ParçaÇıkışıTesti, FiyatıHesaplanamayanParçaÖncekininFiyatınıGöstermez) {
+    const auto p = parça(7, "A1");
+    giriş(p, 4, 50);
+    const auto q = parça(7, "B1");  // a near-zero stock worth a fortune: the price overflows
+    giriş(q, 1.000001, 10000000000.0);
+    çıkış(q, 1, 0);
+    aç();
+    bul("7");
+    seç(0);
+    EXPECT_EQ(metin("FiyatıKutusu"), "12,5");
+    seç(1);
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].simge, MesajSimgesi::Kritik);
+    EXPECT_EQ(metin("MevcuduKutusu"), "1E-06");
+    EXPECT_EQ(metin("FiyatıKutusu"), "");
+    EXPECT_EQ(sonlandırmaSayısı, 0);
+}
+
+TEST_F(ParçaÇıkışıTesti, MarkasıOlmayanKodHataVerirDiğerBilgilerGelir) {
+    const auto p = parça(9, "A1");
+    giriş(p, 2, 5);
+    aç();
+    bul("9");
+    seç(0);
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(metin("MarkasıKutusu"), "");
+    EXPECT_EQ(metin("AdıKutusu"), "CONTA");
+    EXPECT_EQ(metin("FiyatıKutusu"), "2,5");
+}
+
+TEST_F(ParçaÇıkışıTesti, SekmeSırasıTablodakiGibi) {
+    aç();
+    const QStringList beklenen{"BulKutusu", "BulDüğmesi", "TemizleDüğmesi", "ParçaListesi", "ParçaBulKutusu",
+                               "AdıKutusu", "MarkasıKutusu", "KdvOranıKutusu", "BirimiKutusu", "AmbarYeriKutusu",
+                               "FişNoKutusu", "TarihiKutusu", "MiktarıKutusu", "VerilecekYerKutusu",
+                               "ListeyeEkleDüğmesi", "ÇıkışYapılacakParçaListesi", "ListeToplamıKutusu",
+                               "KapatDüğmesi"};
+    QStringList sıra;
+    QWidget* w = k("BulKutusu");
+    do {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() &&
+            !w->objectName().startsWith("qt_"))
+            sıra << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != k("BulKutusu"));
+    EXPECT_EQ(sıra, beklenen);
+}

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
@@ -535,9 +536,22 @@ void ParçaÇıkışıFormu::satırıEkle(std::int64_t parçaNo, double miktar) 
 void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
     auto* l = ÇıkışYapılacakParçaListesi;
     if (l->satırSayısı() == 0) return;
+    int aşanSatır = -1;
     const bool yazıldı = HataYönetimiyle([&] {
         const qlonglong fişNo = FişNoKutusu->text().toLongLong();
         İşlem işlem(VeriTabanı);
+        // The stock may have gone down since the lines were added (another
+        // workstation issuing the same part): the list must still fit in it.
+        std::map<qlonglong, double> istenen;
+        for (int i = 0; i < l->satırSayısı(); ++i) {
+            double& toplam = istenen[l->anahtar(i).toLongLong()];
+            toplam = Normalleştir(toplam + miktarDeğeri(l->hücre(i, SütunMiktarı)));
+        }
+        for (int i = 0; i < l->satırSayısı() && aşanSatır < 0; ++i) {
+            const qlonglong parçaNo = l->anahtar(i).toLongLong();
+            if (istenen[parçaNo] > ParçaStokMiktarı(parçaNo)) aşanSatır = i;
+        }
+        if (aşanSatır >= 0) return;
         for (int i = 0; i < l->satırSayısı(); ++i) {
             const auto tarih = TarihOku(l->hücre(i, SütunTarihi));
             const auto tutar = Para::metinden(l->hücre(i, SütunTutarı));
@@ -558,6 +572,13 @@ void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
         VeriTabanı.çalıştır(QStringLiteral("DELETE FROM GeciciCikisIslemleriTablosu"));
         işlem.onayla();
     });
+    if (yazıldı && aşanSatır >= 0) {
+        Bilgi(QStringLiteral("Çıkış yapacağınız MİKTAR ambardaki mevcuttan fazla olamaz!"));
+        ParçaListesi_Click();
+        l->satırSeç(aşanSatır);
+        l->setFocus();
+        return;
+    }
     if (yazıldı) ListeyiTemizleDüğmesi_Click();
 }
 

@@ -253,3 +253,27 @@ TEST_F(ÇıkışListesiTesti, MiktarVeYerKutularıAyrılınca) {
     odağıKaybet(yer->lineEdit());
     EXPECT_EQ(yer->currentText(), "Iİ’");
 }
+
+TEST_F(ÇıkışListesiTesti, BaşkaİstasyonunÇıkışıStoğuDüşürdüyseListeYazılmaz) {
+    üçParça();
+    ekle("6", "DEPO");
+    seç(1);
+    ekle("4", "DEPO");
+    // meanwhile another workstation issues 5 of the first part
+    VeritabanıBağlantısı öteki;
+    öteki.aç(ProgramKlasörü + "Ambar.vtb");
+    öteki.çalıştır("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari, Tutari) "
+                   "VALUES (?, 7, ?, 99, 5, 200000)",
+                   {parçalar[0], QDate::currentDate()});
+    tıkla("ListeyiAmbardanÇıkarDüğmesi");
+    EXPECT_EQ(sonMesaj(), "Çıkış yapacağınız MİKTAR ambardaki mevcuttan fazla olamaz!");
+    EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), 1);
+    EXPECT_EQ(liste()->satırSayısı(), 2);
+    EXPECT_EQ(liste()->seçiliSatır(), 0);
+    EXPECT_EQ(bekleyen(), 2);
+    // with that line gone the rest is written
+    tıkla("ListedenÇıkarDüğmesi");
+    tıkla("ListeyiAmbardanÇıkarDüğmesi");
+    EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), 2);
+    EXPECT_EQ(liste()->satırSayısı(), 0);
+}

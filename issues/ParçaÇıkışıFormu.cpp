@@ -3,9 +3,11 @@
 #include "issues/OrtalamaMaliyet.h"
 #include "platform/MesajKapısı.h"
 #include "platform/Türkçe.h"
+#include "receipts/ParçaGirişiVerileri.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
 #include "shell/ListeDenetimi.h"
+#include "shell/ListeKutusu.h"
 #include "shell/OrtakYordamlarModülü.h"
 
 #include <QComboBox>
@@ -20,7 +22,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
-#include <vector>
 
 namespace {
 
@@ -300,22 +301,8 @@ void ParçaÇıkışıFormu::BulDüğmesi_Click() {
     AramaYapıldı = true;
     HataYönetimiyle([&] {
         if (!sayıMı) return;  // a code too long to be one has no parts
-        std::vector<std::pair<QString, qlonglong>> satırlar;
-        Sorgu s(VeriTabanı, QStringLiteral("SELECT ParcaNo, Nosu, Adi FROM ParcaBilgileriTablosu WHERE Kodu=?"),
-                {kod});
-        while (s.sonraki()) {
-            const QString nosu = s.metin(QStringLiteral("Nosu"));
-            satırlar.emplace_back(nosu.isEmpty() ? s.metin(QStringLiteral("Adi")) + QStringLiteral(" (Nosu Yok!)") : nosu,
-                                  s.tamsayı(QStringLiteral("ParcaNo")));
-        }
-        // the list is sorted by its texts
-        std::stable_sort(satırlar.begin(), satırlar.end(),
-                         [](const auto& a, const auto& b) { return TürkçeKarşılaştır(a.first, b.first) < 0; });
         const QSignalBlocker sessiz(ParçaListesi);
-        for (const auto& [yazı, parçaNo] : satırlar) {
-            auto* öğe = new QListWidgetItem(yazı, ParçaListesi);
-            öğe->setData(Qt::UserRole, parçaNo);
-        }
+        SıralıListeyiDoldur(ParçaListesi, KodunParçaları(kod));
         ParçaListesi->setCurrentRow(-1);
     });
     const int sayı = ParçaListesi->count();
@@ -342,14 +329,7 @@ void ParçaÇıkışıFormu::TemizleDüğmesi_Click() {
 void ParçaÇıkışıFormu::ParçaBulKutusu_Change() {
     const QString metin = ParçaBulKutusu->text();
     if (metin.trimmed().isEmpty()) return;
-    const QString önek = TürkçeBüyükHarf(metin);
-    int bulunan = -1;
-    for (int i = 0; i < ParçaListesi->count(); ++i) {
-        if (TürkçeBüyükHarf(ParçaListesi->item(i)->text()).startsWith(önek)) {
-            bulunan = i;
-            break;
-        }
-    }
+    const int bulunan = ÖnekleBaşlayanSatır(ParçaListesi, metin);
     ParçaListesi->setCurrentRow(bulunan);
     if (bulunan < 0) ParçaListesi->clearSelection();
 }
@@ -358,9 +338,9 @@ void ParçaÇıkışıFormu::ParçaListesi_Click() {
     // Every box is emptied first: a step that fails leaves its box empty, never
     // showing the figures of the part selected before.
     parçaKutularınıBoşalt();
-    const QListWidgetItem* öğe = ParçaListesi->currentItem();
-    if (ParçaListesi->currentRow() < 0 || !öğe) return;
-    const qlonglong parçaNo = öğe->data(Qt::UserRole).toLongLong();
+    const int satır = ParçaListesi->currentRow();
+    if (satır < 0) return;
+    const qlonglong parçaNo = ListeVerisi(ParçaListesi, satır);
 
     HataYönetimiyle([&] {
         Sorgu s(VeriTabanı, QStringLiteral("SELECT Markasi FROM MarkaBilgileriTablosu WHERE Kodu=?"),
@@ -371,16 +351,13 @@ void ParçaÇıkışıFormu::ParçaListesi_Click() {
         MarkasıKutusu->setText(s.metin(QStringLiteral("Markasi")));
     });
     HataYönetimiyle([&] {
-        Sorgu s(VeriTabanı,
-                QStringLiteral("SELECT Nosu, Adi, KdvOrani, Birimi, AmbarYeri FROM ParcaBilgileriTablosu WHERE ParcaNo=?"),
-                {parçaNo});
-        if (!s.sonraki()) throw DeporaHatası(HataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
-        seçiliNosu_ = s.metin(QStringLiteral("Nosu"));
-        AdıKutusu->setText(s.metin(QStringLiteral("Adi")));
-        KdvOranıKutusu->setText(s.boşMu(QStringLiteral("KdvOrani")) ? QStringLiteral("0")
-                                                                     : s.metin(QStringLiteral("KdvOrani")));
-        BirimiKutusu->setText(s.metin(QStringLiteral("Birimi")));
-        AmbarYeriKutusu->setText(s.metin(QStringLiteral("AmbarYeri")));
+        const auto p = ParçaBilgisiOku(parçaNo);
+        if (!p) throw DeporaHatası(HataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
+        seçiliNosu_ = p->nosu;
+        AdıKutusu->setText(p->adı);
+        KdvOranıKutusu->setText(p->kdvOranı);
+        BirimiKutusu->setText(p->birimi);
+        AmbarYeriKutusu->setText(p->ambarYeri);
     });
     HataYönetimiyle([&] {
         const ParçaToplamları t = ParçaToplamlarınıOku(parçaNo);
@@ -486,7 +463,7 @@ void ParçaÇıkışıFormu::ListeyeEkleDüğmesi_Click() {
     double miktar = 0;
     if (!satırDenetimleri(miktar)) return;
     if (FişNoKutusu->isEnabled() && !fişNoKuralı()) return;
-    const qlonglong parçaNo = ParçaListesi->currentItem()->data(Qt::UserRole).toLongLong();
+    const qlonglong parçaNo = ListeVerisi(ParçaListesi, ParçaListesi->currentRow());
     const auto& satırlar = ÇıkışYapılacakParçaListesi->satırlar();
     const bool dahaÖnce = std::any_of(satırlar.begin(), satırlar.end(),
                                       [&](const ListeSatırı& s) { return s.anahtar.toLongLong() == parçaNo; });

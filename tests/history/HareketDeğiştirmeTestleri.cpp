@@ -306,3 +306,21 @@ TEST_F(ÇıkışDeğiştirmeTesti, OnYerHatırlanınDahaEskisiDüşer) {
     EXPECT_EQ(AyarOku("Listelenecekler\\Verilecek Yer", "Verilecek Yer-1"), "YENİ YER");
     EXPECT_EQ(AyarOku("Listelenecekler\\Verilecek Yer", "Verilecek Yer-10"), "YER 9");
 }
+
+TEST_F(ÇıkışDeğiştirmeTesti, ÇiftTıklamaDeğiştirmePenceresiniModalAçarKaydedinceListeYenilenir) {
+    f->HareketListesi->satırSeç(1);
+    bool açıldı = false;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        auto* d = dynamic_cast<ParçaÇıkışıDeğiştirFormu*>(w);
+        açıldı = d != nullptr;
+        if (!d) return;
+        EXPECT_EQ(d->parentWidget(), f.get());
+        yaz(d->MiktarıKutusu, "3");
+        d->KaydetDüğmesi->click();
+    });
+    const QModelIndex i = f->HareketListesi->model()->index(1, ParçaHareketleriFormu::MiktarıSütunu);
+    f->HareketListesi->doubleClicked(i);
+    EXPECT_TRUE(açıldı);
+    EXPECT_EQ(hücre(*f, 1, ParçaHareketleriFormu::MiktarıSütunu), "3");
+    EXPECT_EQ(f->HareketListesi->seçiliSatır(), 1);
+}

@@ -2,10 +2,11 @@
 
 #include "issues/ParçaÇıkışıDeğiştirFormu.h"
 #include "platform/MesajKapısı.h"
-#include "platform/Türkçe.h"
 #include "receipts/ParçaGirişiDeğiştirFormu.h"
+#include "receipts/ParçaGirişiVerileri.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
+#include "shell/ListeKutusu.h"
 #include "shell/OrtakYordamlarModülü.h"
 
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -31,21 +31,6 @@ const QString GirişSorgusu = QStringLiteral(
 const QString ÇıkışSorgusu = QStringLiteral(
     "SELECT HareketNo, Tarihi, Miktari, 0 AS Fiyati, Tutari, FisNo, ArsivFisNo, VerilecekYer AS Yer "
     "FROM CikisIslemleriTablosu WHERE ParcaNo=? ORDER BY HareketNo");
-
-struct Öğe {
-    QString metin;
-    qlonglong veri;
-};
-
-// Fills a list box in one go, in Turkish alphabetical order.
-void listeyiDoldur(QListWidget* liste, std::vector<Öğe> öğeler) {
-    std::stable_sort(öğeler.begin(), öğeler.end(),
-                     [](const Öğe& a, const Öğe& b) { return TürkçeKarşılaştır(a.metin, b.metin) < 0; });
-    for (const auto& ö : öğeler) {
-        auto* i = new QListWidgetItem(ö.metin, liste);
-        i->setData(Qt::UserRole, ö.veri);
-    }
-}
 
 // The leading number of a text, 0 when it has none ("12AB" -> 12).
 double baştakiSayı(const QString& metin) {
@@ -334,10 +319,10 @@ void ParçaHareketleriFormu::BulDüğmesi_Click() {
     if (metin.isEmpty()) return;
     herŞeyiBoşalt();
     HataYönetimiyle([&] {
-        std::vector<Öğe> öğeler;
+        std::vector<ListeKutusuÖğesi> öğeler;
         auto oku = [&öğeler](Sorgu& s) {
             while (s.sonraki())
-                öğeler.push_back({s.metin(QStringLiteral("Adi")), qlonglong(s.tamsayı(QStringLiteral("ParcaNo")))});
+                öğeler.emplace_back(s.metin(QStringLiteral("Adi")), s.tamsayı(QStringLiteral("ParcaNo")));
         };
         const QString kalıp = İleBaşlarKalıbı(metin);
         if (ParçaBulSeçeneği[1]->isChecked()) {
@@ -362,7 +347,7 @@ void ParçaHareketleriFormu::BulDüğmesi_Click() {
             oku(s);
         }
         programDolduruyor_ = true;
-        listeyiDoldur(ParçaListesi, std::move(öğeler));
+        SıralıListeyiDoldur(ParçaListesi, std::move(öğeler));
         programDolduruyor_ = false;
         Etiket[1]->setText(QStringLiteral("&Parça Listesi (Toplam: %1)").arg(bulunan));
     });
@@ -423,11 +408,7 @@ void ParçaHareketleriFormu::parçayıYükle(std::int64_t n, bool yanListeler) {
             }
         }
         if (!KoduKutusu->text().isEmpty())
-            MarkasıKutusu->setText(
-                VeriTabanı
-                    .tekDeğer(QStringLiteral("SELECT Markasi FROM MarkaBilgileriTablosu WHERE Kodu=?"),
-                              {KoduKutusu->text().toLongLong()})
-                    .toString());
+            MarkasıKutusu->setText(MarkaAdı(KoduKutusu->text().toLongLong()));
         const ParçaToplamları t = ParçaToplamlarınıOku(n);
         GirişMiktarıKutusu->setText(BiçimliSayı(Normalleştir(t.girişMiktarı)));
         ÇıkışMiktarıKutusu->setText(BiçimliSayı(Normalleştir(t.çıkışMiktarı)));
@@ -437,13 +418,13 @@ void ParçaHareketleriFormu::parçayıYükle(std::int64_t n, bool yanListeler) {
         MevcutTutarıKutusu->setText(BiçimliSayı(t.değer()));
         if (!yanListeler) return;
 
-        std::vector<Öğe> değişenler;
+        std::vector<ListeKutusuÖğesi> değişenler;
         {
             Sorgu s(VeriTabanı, QStringLiteral("SELECT DegisenNo FROM DegisenNoBilgileriTablosu WHERE ParcaNo=?"), {no});
-            while (s.sonraki()) değişenler.push_back({s.metin(QStringLiteral("DegisenNo")), 0});
+            while (s.sonraki()) değişenler.emplace_back(s.metin(QStringLiteral("DegisenNo")), 0);
         }
         // a link is stored once and shows on both sides, always naming the other part
-        std::vector<Öğe> bağlantılar;
+        std::vector<ListeKutusuÖğesi> bağlantılar;
         {
             Sorgu s(VeriTabanı,
                     QStringLiteral("SELECT BaglantiNosu AS Metin, BaglantiNo AS Veri FROM BaglantiNoBilgileriTablosu "
@@ -451,13 +432,11 @@ void ParçaHareketleriFormu::parçayıYükle(std::int64_t n, bool yanListeler) {
                                    "UNION ALL SELECT Nosu, ParcaNo FROM BaglantiNoBilgileriTablosu WHERE BaglantiNo=?"),
                     {no, no});
             while (s.sonraki())
-                bağlantılar.push_back({s.metin(QStringLiteral("Metin")), qlonglong(s.tamsayı(QStringLiteral("Veri")))});
+                bağlantılar.emplace_back(s.metin(QStringLiteral("Metin")), s.tamsayı(QStringLiteral("Veri")));
         }
         programDolduruyor_ = true;
-        DeğişenNoListesi->clear();
-        BağlantıNoListesi->clear();
-        listeyiDoldur(DeğişenNoListesi, std::move(değişenler));
-        listeyiDoldur(BağlantıNoListesi, std::move(bağlantılar));
+        SıralıListeyiDoldur(DeğişenNoListesi, std::move(değişenler));
+        SıralıListeyiDoldur(BağlantıNoListesi, std::move(bağlantılar));
         programDolduruyor_ = false;
     });
     if (!tamam) {
@@ -529,7 +508,7 @@ std::unique_ptr<QDialog> ParçaHareketleriFormu::DeğiştirmePenceresiHazırla()
                     QStringLiteral("SELECT Tarihi, FaturaTarihi, FaturaNo, FaturaVeren, Miktari, Fiyati "
                                    "FROM GirisIslemleriTablosu WHERE HareketNo=?"),
                     {qlonglong(*no)});
-            if (!s.sonraki()) throw DeporaHatası(3021, QStringLiteral("Değiştirilecek hareket bulunamadı."));
+            if (!s.sonraki()) throw DeporaHatası(HataNo::KayıtYok, QStringLiteral("Değiştirilecek hareket bulunamadı."));
             auto d = std::make_unique<ParçaGirişiDeğiştirFormu>(this);
             d->GirişTarihiKutusu->setText(KısaTarih(s.tarih(QStringLiteral("Tarihi"))));
             d->FaturaTarihiKutusu->setText(KısaTarih(s.tarih(QStringLiteral("FaturaTarihi"))));
@@ -543,7 +522,7 @@ std::unique_ptr<QDialog> ParçaHareketleriFormu::DeğiştirmePenceresiHazırla()
                     QStringLiteral("SELECT FisNo, Tarihi, Miktari, VerilecekYer FROM CikisIslemleriTablosu "
                                    "WHERE HareketNo=?"),
                     {qlonglong(*no)});
-            if (!s.sonraki()) throw DeporaHatası(3021, QStringLiteral("Değiştirilecek hareket bulunamadı."));
+            if (!s.sonraki()) throw DeporaHatası(HataNo::KayıtYok, QStringLiteral("Değiştirilecek hareket bulunamadı."));
             auto d = std::make_unique<ParçaÇıkışıDeğiştirFormu>(this);
             d->FişNoKutusu->setText(s.metin(QStringLiteral("FisNo")));
             d->TarihiKutusu->setText(KısaTarih(s.tarih(QStringLiteral("Tarihi"))));

@@ -98,7 +98,7 @@ void ParçaÇıkışıDeğiştirFormu::KaydetDüğmesi_Click() {
     const bool tamam = HataYönetimiyle([&] {
         İşlem tx(VeriTabanı);
         const auto h = HareketiOku(false, DeğiştirilecekHareketNo);
-        if (!h) throw DeporaHatası(3021, QStringLiteral("Değiştirilecek hareket bulunamadı."));
+        if (!h) throw DeporaHatası(HataNo::KayıtYok, QStringLiteral("Değiştirilecek hareket bulunamadı."));
         const qlonglong no = DeğiştirilecekHareketNo;
         if (q == h->miktar) {
             VeriTabanı.çalıştır(QStringLiteral("UPDATE CikisIslemleriTablosu SET VerilecekYer=? WHERE HareketNo=?"),

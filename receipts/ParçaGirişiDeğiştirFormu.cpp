@@ -129,7 +129,7 @@ void ParçaGirişiDeğiştirFormu::KaydetDüğmesi_Click() {
     const bool tamam = HataYönetimiyle([&] {
         İşlem tx(VeriTabanı);
         const auto h = HareketiOku(true, DeğiştirilecekHareketNo);
-        if (!h) throw DeporaHatası(3021, QStringLiteral("Değiştirilecek hareket bulunamadı."));
+        if (!h) throw DeporaHatası(HataNo::KayıtYok, QStringLiteral("Değiştirilecek hareket bulunamadı."));
         // The boxes show two decimals: a box left as shown keeps the stored figure.
         const bool miktarDeğişti = miktar != SayıOku(BiçimliSayı(h->miktar));
         const bool fiyatDeğişti = fiyat != Para::metinden(BiçimliSayı(h->fiyat));

@@ -182,15 +182,15 @@ void SayıDeğilseGeriAl(QLineEdit* kutu) {
     });
 }
 
-void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim) {
+void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim, const QString& hataMetni) {
     tuşSüz(kutu, [](QChar c) {
         return c.isDigit() || c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char('.');
     });
-    AyrılıncaDenetle(kutu, [kutu, ekDenetim] {
+    AyrılıncaDenetle(kutu, [kutu, ekDenetim, hataMetni] {
         if (kutu->text().trimmed().isEmpty()) return true;
         const auto t = TarihOku(kutu->text());
         if (!t) {
-            Bilgi(QStringLiteral("Lütfen, TARİHİ doğru biçimde giriniz."));
+            Bilgi(hataMetni.isEmpty() ? QStringLiteral("Lütfen, TARİHİ doğru biçimde giriniz.") : hataMetni);
             return false;
         }
         kutu->setText(KısaTarih(*t));

@@ -11,6 +11,7 @@
 //   focus goes to another button, that button's handler runs it first through
 //   AyrılmaDenetimiGeçti.
 #include <QColor>
+#include <QString>
 #include <functional>
 
 class QAbstractButton;
@@ -39,7 +40,8 @@ void SayıDeğilseGeriAl(QLineEdit* kutu);
 // Digits, "/", "-" and "." may be typed; when left, a non-empty text is normalised
 // to "dd.MM.yyyy" or refused with "Lütfen, TARİHİ doğru biçimde giriniz." (the focus stays).
 // ekDenetim runs after a good date (e.g. the working-year check); false keeps the focus.
-void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim = {});
+// hataMetni, when given, replaces the refusal's text.
+void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim = {}, const QString& hataMetni = {});
 // Typed text goes to Turkish upper case and every apostrophe becomes "’".
 void BüyükHarfKutusu(QLineEdit* kutu);
 void BüyükHarfKutusu(QComboBox* kutu);

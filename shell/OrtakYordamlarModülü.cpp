@@ -9,7 +9,12 @@
 #include "shell/KaynakMetinleri.h"
 
 #include <QComboBox>
+#include <QAbstractButton>
 #include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <cstdlib>
@@ -107,6 +112,28 @@ void PencereyiSabitle(QDialog* pencere) {
     pencere->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                             Qt::MSWindowsFixedSizeDialogHint);
     if (QLayout* l = pencere->layout()) l->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ÇerçeveliDüzenKur(QDialog* pencere, QGroupBox* çerçeve, QWidget* altlık,
+                       std::initializer_list<std::pair<QWidget*, QWidget*>> satırlar, QAbstractButton* tamam,
+                       QAbstractButton* iptal) {
+    altlık->setAutoFillBackground(true);
+    altlık->setBackgroundRole(QPalette::Window);
+    auto* ızgara = new QGridLayout(altlık);
+    int satır = 0;
+    for (const auto& [etiket, alan] : satırlar) {
+        ızgara->addWidget(etiket, satır, 0);
+        ızgara->addWidget(alan, satır++, 1);
+    }
+    auto* çerçeveDüzeni = new QVBoxLayout(çerçeve);
+    çerçeveDüzeni->addWidget(altlık);
+    auto* düğmeler = new QHBoxLayout;
+    düğmeler->addStretch();
+    düğmeler->addWidget(tamam);
+    düğmeler->addWidget(iptal);
+    auto* d = new QVBoxLayout(pencere);
+    d->addWidget(çerçeve);
+    d->addLayout(düğmeler);
 }
 
 void MetniSeç(QWidget* kutu) {

@@ -8,8 +8,12 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
+class QAbstractButton;
 class QComboBox;
+class QGroupBox;
 class QDialog;
 class QEvent;
 class QObject;
@@ -39,6 +43,13 @@ void PencereyiSabitle(QDialog* pencere);
 // Calls işle on every event of hedef (for as long as hedef lives); true from işle
 // swallows the event.
 void OlayDinle(QObject* hedef, std::function<bool(QEvent*)> işle);
+
+// The layout of a small dialog: a frame over its backing panel (in the window's
+// background colour) with one row of a label and its field each, and the two
+// buttons at the bottom right.
+void ÇerçeveliDüzenKur(QDialog* pencere, QGroupBox* çerçeve, QWidget* altlık,
+                       std::initializer_list<std::pair<QWidget*, QWidget*>> satırlar, QAbstractButton* tamam,
+                       QAbstractButton* iptal);
 
 // Selects the whole text of a line edit or an editable combo box.
 void MetniSeç(QWidget* kutu);

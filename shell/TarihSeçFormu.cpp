@@ -5,13 +5,10 @@
 #include "shell/GirişDavranışları.h"
 #include "shell/OrtakYordamlarModülü.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 const QString BaşlamaBiçimHatası = QStringLiteral("Lütfen, BAŞLAMA TARİHİ'ni doğru biçimde giriniz.");
@@ -46,20 +43,8 @@ TarihSeçFormu::TarihSeçFormu(QWidget* sahip) : QDialog(sahip) {
     İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
     Giriş::DenetimAtlatır(İptalDüğmesi);
 
-    auto* ızgara = new QGridLayout(Altlık);
-    ızgara->addWidget(Etiket[0], 0, 0);
-    ızgara->addWidget(BaşlamaTarihiKutusu, 0, 1);
-    ızgara->addWidget(Etiket[1], 1, 0);
-    ızgara->addWidget(BitişTarihiKutusu, 1, 1);
-    auto* çerçeveDüzeni = new QVBoxLayout(Çerçeve);
-    çerçeveDüzeni->addWidget(Altlık);
-    auto* düğmeler = new QHBoxLayout;
-    düğmeler->addStretch();
-    düğmeler->addWidget(TamamDüğmesi);
-    düğmeler->addWidget(İptalDüğmesi);
-    auto* d = new QVBoxLayout(this);
-    d->addWidget(Çerçeve);
-    d->addLayout(düğmeler);
+    ÇerçeveliDüzenKur(this, Çerçeve, Altlık, {{Etiket[0], BaşlamaTarihiKutusu}, {Etiket[1], BitişTarihiKutusu}},
+                      TamamDüğmesi, İptalDüğmesi);
 
     connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });
     connect(İptalDüğmesi, &QPushButton::clicked, this, [this] { İptalDüğmesi_Click(); });
@@ -69,8 +54,6 @@ TarihSeçFormu::TarihSeçFormu(QWidget* sahip) : QDialog(sahip) {
 }
 
 void TarihSeçFormu::Form_Load() {
-    Altlık->setAutoFillBackground(true);
-    Altlık->setBackgroundRole(QPalette::Window);
     const QString yıl = QString::number(QDate::currentDate().year());
     BaşlamaTarihiKutusu->setText(QStringLiteral("01.01.") + yıl);
     BitişTarihiKutusu->setText(QStringLiteral("31.12.") + yıl);

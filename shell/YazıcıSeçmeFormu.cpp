@@ -6,13 +6,10 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("YazıcıSeçmeFormu"));
@@ -36,20 +33,8 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* sahip) : QDialog(sahip) {
     İptalDüğmesi = new QPushButton(QStringLiteral("İptal (Esc)"), this);
     İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
 
-    auto* ızgara = new QGridLayout(Altlık);
-    ızgara->addWidget(adEtiketi, 0, 0);
-    ızgara->addWidget(YazıcıAdlarıKutusu, 0, 1);
-    ızgara->addWidget(yerEtiketi, 1, 0);
-    ızgara->addWidget(BağlantıNoktasıKutusu, 1, 1);
-    auto* çerçeveDüzeni = new QVBoxLayout(Çerçeve);
-    çerçeveDüzeni->addWidget(Altlık);
-    auto* düğmeler = new QHBoxLayout;
-    düğmeler->addStretch();
-    düğmeler->addWidget(TamamDüğmesi);
-    düğmeler->addWidget(İptalDüğmesi);
-    auto* d = new QVBoxLayout(this);
-    d->addWidget(Çerçeve);
-    d->addLayout(düğmeler);
+    ÇerçeveliDüzenKur(this, Çerçeve, Altlık, {{adEtiketi, YazıcıAdlarıKutusu}, {yerEtiketi, BağlantıNoktasıKutusu}},
+                      TamamDüğmesi, İptalDüğmesi);
 
     connect(YazıcıAdlarıKutusu, &QComboBox::currentIndexChanged, this, [this] { YazıcıAdlarıKutusu_Click(); });
     connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });
@@ -60,8 +45,6 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* sahip) : QDialog(sahip) {
 }
 
 void YazıcıSeçmeFormu::Form_Load() {
-    Altlık->setAutoFillBackground(true);
-    Altlık->setBackgroundRole(QPalette::Window);
     yazıcılar_ = Yazıcılar();
     for (size_t i = 0; i < yazıcılar_.size(); ++i) YazıcıAdlarıKutusu->addItem(yazıcılar_[i].ad, static_cast<int>(i));
     // the printer in use stands selected

@@ -35,9 +35,13 @@ bool YazıcıSeçipYazdır(QWidget* pencere, QWidget* düğme, int rapor) {
         YazıcıSeçimiİptal = false;
         return false;
     }
+    // every print starts from the printer's defaults, not from what the last
+    // document left (a landscape sheet, a voucher's copies)
+    Yazıcı& y = GeçerliYazıcı();
+    y.yönKoy(SayfaYönü::Dikey);
+    y.kopyaSayısıKoy(1);
     // measured on the printer that will print
     SayfaÖlçüleriniAl();
-    Yazıcı& y = GeçerliYazıcı();
     const int öncekiBelgeler = y.bitenBelgeSayısı();
     if (düğme) düğme->setEnabled(false);
     if (pencere) pencere->setCursor(Qt::WaitCursor);

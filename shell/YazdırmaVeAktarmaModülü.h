@@ -15,8 +15,9 @@ class ÇalışmaKitabı;
 bool YazıcıVarMı();
 
 // The rest of the print button, after the window's own checks: the printer
-// choice (a cancel ends it, YazıcıSeçimiİptal false again); the page of the
-// chosen printer measured into SayfaYüksekliği and SayfaGenişliği; the button
+// choice (a cancel ends it, YazıcıSeçimiİptal false again); the chosen printer
+// back to portrait and one copy (the print procedure sets what it needs); its
+// page measured into SayfaYüksekliği and SayfaGenişliği; the button
 // disabled and the wait pointer over the window while YazdırılıyorFormu, owned
 // by the window, calls the print procedure of code `rapor` (YazdırılacakRapor);
 // the button and the pointer back. A document the procedure left open is ended;

@@ -4,6 +4,7 @@
 #include "shell/OrtakYordamlarModülü.h"
 #include "tests/ortak/TestOrtamı.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -242,6 +243,12 @@ TEST_F(ListeDenetimiTestleri, IzgaraÇizgileriYalnızİlkYediListedeTercihiİzle
     yedi.pencere.hide();
     yedi.pencere.show();
     EXPECT_TRUE(yedi.liste->showGrid());
+    ÇizgiliListeler = false;
+    QEvent etkin(QEvent::WindowActivate);
+    QApplication::sendEvent(&yedi.pencere, &etkin);  // the window passes it to its children
+    EXPECT_FALSE(yedi.liste->showGrid());
+    QApplication::sendEvent(&sekiz.pencere, &etkin);
+    EXPECT_TRUE(sekiz.liste->showGrid());
 }
 
 TEST_F(ListeDenetimiTestleri, YüzBinSatırÇabukDolarVeSıralanır) {

@@ -227,6 +227,21 @@ TEST_F(YazdırmaTestleri, AçıkBırakılanBelgeBitirilirReddedenYordamHiçbirŞ
     EXPECT_TRUE(pencere.YazdırDüğmesi->isEnabled());
 }
 
+TEST_F(YazdırmaTestleri, HerYazdırmaDikeyVeTekKopyaylaBaşlar) {
+    // a landscape sheet of three copies printed before
+    GeçerliYazıcı().yönKoy(SayfaYönü::Yatay);
+    GeçerliYazıcı().kopyaSayısıKoy(3);
+    seçicideYap(tamam);
+    pencere.yazdır = [] {
+        GeçerliYazıcı().yaz("liste");
+        GeçerliYazıcı().belgeyiBitir();
+    };
+    EXPECT_TRUE(yazdır());
+    EXPECT_EQ(basılanlar->back().yön, SayfaYönü::Dikey);
+    EXPECT_EQ(basılanlar->back().kopya, 1);
+    EXPECT_EQ(SayfaYüksekliği, 287);
+}
+
 TEST_F(YazdırmaTestleri, İlerlemePenceresiHerGösterimdeBirKezÇalışırBilinmeyenKoddaHemenKapanır) {
     // a message box (or anything else) reactivating the window starts nothing again
     pencere.yazdır = [] {

@@ -180,6 +180,18 @@ std::optional<double> SayıOku(const QString& metin) {
     return d;
 }
 
+std::int64_t TamSayıDeğeri(const QString& metin) {
+    std::int64_t d = 0;
+    int i = 0;
+    while (i < metin.size() && metin[i].isSpace()) ++i;
+    for (; i < metin.size() && metin[i] >= QLatin1Char('0') && metin[i] <= QLatin1Char('9'); ++i) {
+        const int rakam = metin[i].unicode() - '0';
+        if (d > (INT64_MAX - rakam) / 10) return INT64_MAX;
+        d = d * 10 + rakam;
+    }
+    return d;
+}
+
 QString KısaTarih(const QDate& tarih) {
     return tarih.isValid() ? tarih.toString(QStringLiteral("dd.MM.yyyy")) : QString();
 }

@@ -53,6 +53,11 @@ QString GenelSayı(Para tutar);
 // Reads a Turkish number text ("1.234,5", "12,5", "-3"); "." groups, "," is the decimal.
 std::optional<double> SayıOku(const QString& metin);
 
+// The whole number a text begins with (after leading blanks), as a code box's
+// text is read: "007" -> 7, "12AB" -> 12, no leading digit -> 0. Very long digit
+// runs stop at the largest int64.
+std::int64_t TamSayıDeğeri(const QString& metin);
+
 // "dd.MM.yyyy".
 QString KısaTarih(const QDate& tarih);
 // The date parser of the date boxes: day, month and year separated by ".", "/" or "-";

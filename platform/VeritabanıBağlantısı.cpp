@@ -339,3 +339,9 @@ QString İleBaşlarKalıbı(const QString& önek) {
     s.replace(QLatin1Char('_'), QStringLiteral("\\_"));
     return s + QLatin1Char('%');
 }
+
+QString ÖnekÜstSınırı(const QString& önek) {
+    // U+10FFFF is the largest code point: its UTF-8 form sorts above every
+    // character that can follow the prefix.
+    return önek + QString::fromUcs4(U"\U0010FFFF", 1);
+}

@@ -136,3 +136,8 @@ private:
 // A LIKE pattern for "begins with": %, _ and \ in the text are taken literally
 // (use with "LIKE ? ESCAPE '\'").
 QString İleBaşlarKalıbı(const QString& önek);
+
+// "Begins with" as an index-friendly range: "x >= ? AND x < ?" bound with the
+// prefix and ÖnekÜstSınırı(prefix) finds every text that begins with the prefix
+// (exact letter case, the column's default collation).
+QString ÖnekÜstSınırı(const QString& önek);

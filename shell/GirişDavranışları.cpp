@@ -121,10 +121,10 @@ void büyükHarfYap(QLineEdit* kutu) {
 namespace Giriş {
 
 void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
+    // An editable combo box keeps the focus itself (its line edit has it as focus
+    // proxy) and hands keys to the line edit directly: the combo box is watched.
     QPointer<QLabel> e(etiket);
-    QWidget* izlenen = alan;
-    if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) izlenen = c->lineEdit();
-    OlayDinle(izlenen, [alan, e, metniSeç](QEvent* o) {
+    OlayDinle(alan, [alan, e, metniSeç](QEvent* o) {
         if (o->type() == QEvent::FocusIn) {
             if (e) {
                 QPalette p = e->palette();
@@ -145,9 +145,7 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
 }
 
 void EnterİleSonraki(QWidget* alan, std::function<void()> önce) {
-    QWidget* izlenen = alan;
-    if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) izlenen = c->lineEdit();
-    OlayDinle(izlenen, [alan, önce](QEvent* o) {
+    OlayDinle(alan, [alan, önce](QEvent* o) {
         if (o->type() != QEvent::KeyPress) return false;
         const int t = static_cast<QKeyEvent*>(o)->key();
         if (t != Qt::Key_Return && t != Qt::Key_Enter) return false;
@@ -174,6 +172,20 @@ void SayıKutusu(QLineEdit* kutu) {
         }
         return false;
     });
+}
+
+void SayıKutusu(QComboBox* kutu) {
+    tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
+    OlayDinle(kutu, [kutu](QEvent* o) {
+        if (o->type() == QEvent::FocusOut) {
+            if (const auto s = SayıOku(kutu->currentText())) kutu->setEditText(BiçimliSayı(*s));
+        }
+        return false;
+    });
+}
+
+void Yasakla(QLineEdit* kutu, const QString& karakterler) {
+    tuşSüz(kutu, [karakterler](QChar c) { return !karakterler.contains(c); });
 }
 
 void SayıDeğilseGeriAl(QLineEdit* kutu) {
@@ -213,6 +225,32 @@ void AyrılıncaKırp(QWidget* alan) {
             QString t = kutu->text().trimmed();
             t.replace(QLatin1Char('\''), QChar(u'’'));
             if (t != kutu->text()) kutu->setText(t);
+        }
+        return false;
+    });
+}
+
+QString TemizMetin(const QString& metin) {
+    QString s = metin;
+    s.replace(QLatin1Char('\''), QChar(0x2019));
+    return s.trimmed();
+}
+
+void AyrılıncaTemizle(QLineEdit* kutu) {
+    OlayDinle(kutu, [kutu](QEvent* o) {
+        if (o->type() == QEvent::FocusOut) {
+            const QString t = TemizMetin(kutu->text());
+            if (t != kutu->text()) kutu->setText(t);
+        }
+        return false;
+    });
+}
+
+void AyrılıncaTemizle(QComboBox* kutu) {
+    OlayDinle(kutu, [kutu](QEvent* o) {
+        if (o->type() == QEvent::FocusOut) {
+            const QString t = TemizMetin(kutu->currentText());
+            if (t != kutu->currentText()) kutu->setEditText(t);
         }
         return false;
     });

@@ -32,8 +32,11 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç = true);
 void EnterİleSonraki(QWidget* alan, std::function<void()> önce = {});
 // Only digits and Backspace may be typed.
 void YalnızRakam(QLineEdit* kutu);
+// The given characters cannot be typed.
+void Yasakla(QLineEdit* kutu, const QString& karakterler);
 // Digits and the comma may be typed; the box shows "##,##0.00" when left with a number.
 void SayıKutusu(QLineEdit* kutu);
+void SayıKutusu(QComboBox* kutu);
 // While typing: a non-empty text that does not read as a number loses the
 // character just typed (a second comma, for instance).
 void SayıDeğilseGeriAl(QLineEdit* kutu);
@@ -45,6 +48,11 @@ void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim = {}, const QS
 // Typed text goes to Turkish upper case and every apostrophe becomes "’".
 void BüyükHarfKutusu(QLineEdit* kutu);
 void BüyükHarfKutusu(QComboBox* kutu);
+// When the box is left, every apostrophe becomes "’" and the text is trimmed.
+void AyrılıncaTemizle(QLineEdit* kutu);
+void AyrılıncaTemizle(QComboBox* kutu);
+// What AyrılıncaTemizle keeps of a text.
+QString TemizMetin(const QString& metin);
 // When the box (line edit or editable combo box) is left, its text is trimmed and
 // every apostrophe becomes "’".
 void AyrılıncaKırp(QWidget* alan);

@@ -18,6 +18,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 std::function<void()>& sonlandırıcı() {
@@ -211,18 +212,31 @@ void HatırlananlarıYükle(QComboBox* kutu, const QString& bölüm) {
     for (const auto& [anahtar, değer] : AyarDeposu::bölümüOku(UygulamaAdı, bölüm)) kutu->addItem(değer);
 }
 
-void DeğeriHatırla(QComboBox* kutu, const QString& bölüm, const QString& önek, const QString& değer) {
+void DeğeriHatırla(QComboBox* kutu, const QString& bölüm, const QString& önek, const QString& değer,
+                   const QStringList& sabitler) {
     if (değer.isEmpty()) return;
     for (int i = 0; i < kutu->count(); ++i)
         if (TürkçeAynı(kutu->itemText(i), değer)) return;
     const QString metin = kutu->currentText();
-    if (kutu->count() < 10) {
-        kutu->insertItem(0, değer);
-        AyarYaz(bölüm, önek + QLatin1Char('-') + QString::number(kutu->count()), değer);
+    // rows of the remembered entries, top down
+    auto hatırlananlar = [&] {
+        std::vector<int> s;
+        for (int i = 0; i < kutu->count(); ++i)
+            if (!sabitler.contains(kutu->itemText(i))) s.push_back(i);
+        return s;
+    };
+    const bool doluydu = hatırlananlar().size() >= 10;
+    kutu->insertItem(0, değer);
+    auto satırlar = hatırlananlar();
+    if (!doluydu) {
+        AyarYaz(bölüm, önek + QLatin1Char('-') + QString::number(satırlar.size()), değer);
     } else {
-        kutu->insertItem(0, değer);
-        while (kutu->count() > 10) kutu->removeItem(kutu->count() - 1);
-        for (int i = 0; i < 10; ++i) AyarYaz(bölüm, önek + QLatin1Char('-') + QString::number(i + 1), kutu->itemText(i));
+        while (satırlar.size() > 10) {
+            kutu->removeItem(satırlar.back());
+            satırlar.pop_back();
+        }
+        for (std::size_t i = 0; i < satırlar.size(); ++i)
+            AyarYaz(bölüm, önek + QLatin1Char('-') + QString::number(i + 1), kutu->itemText(satırlar[i]));
     }
     if (kutu->isEditable()) kutu->setEditText(metin);
 }

@@ -5,6 +5,7 @@
 #include "platform/DeporaHatası.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -74,10 +75,12 @@ void AyarYaz(const QString& bölüm, const QString& anahtar, const QString& değ
 // Loads a remembered-values section into a combo box's list (after its own items).
 void HatırlananlarıYükle(QComboBox* kutu, const QString& bölüm);
 // Remembers a value: when it is not empty and no entry equals it (case ignored),
-// it becomes the first entry; below ten entries it is stored under
-// önek + "-" + the new count; at ten the last entry is dropped and all ten are
-// stored again under 1..10 from the top.
-void DeğeriHatırla(QComboBox* kutu, const QString& bölüm, const QString& önek, const QString& değer);
+// it becomes the first entry; below ten remembered entries it is stored under
+// önek + "-" + the new count; at ten the last remembered entry is dropped and all
+// ten are stored again under 1..10 from the top. The box's fixed entries (sabitler,
+// its design items) neither count toward the ten nor are stored.
+void DeğeriHatırla(QComboBox* kutu, const QString& bölüm, const QString& önek, const QString& değer,
+                   const QStringList& sabitler = {});
 
 // Scrambles a text with an alphabet and a key: each character becomes the
 // alphabet's character at (position of the key character - position of the

@@ -2,12 +2,17 @@
 
 #include "history/ParçaHareketleriFormu.h"
 #include "issues/ParçaÇıkışıFormu.h"
+#include "catalogue/ParçaTanımlaFormu.h"
 #include "receipts/ParçaGirişiFormu.h"
 
 // Each window's opener: construct, fill what the caller fills, run modally.
 PencereAçıcı PencereAçıcısı(Pencere p) {
     switch (p) {
-    case Pencere::ParçaTanımla: return nullptr;
+    case Pencere::ParçaTanımla:
+        return [](QWidget* sahip, bool) {
+            ParçaTanımlaFormu pencere(sahip);
+            pencere.exec();
+        };
     case Pencere::ParçaGirişi:
         return [](QWidget* sahip, bool) {
             ParçaGirişiFormu pencere(sahip);

@@ -1,0 +1,183 @@
+#include "catalogue/NoEkleFormu.h"
+
+#include "catalogue/BağlantıNoİçinKodSeçFormu.h"
+#include "platform/MesajKapısı.h"
+#include "shell/GenelDeğişkenler.h"
+#include "shell/GirişDavranışları.h"
+#include "shell/OrtakYordamlarModülü.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <utility>
+#include <vector>
+
+namespace {
+const QString KendiNosuMesajı = QStringLiteral("Yazdığınız NO ile PARÇANIN NOSU aynı olamaz!");
+}
+
+NoEkleFormu::NoEkleFormu(Tür tür, std::int64_t parçaNo, const QString& parçaNosu, QWidget* sahip)
+    : QDialog(sahip), tür_(tür), parçaNo_(parçaNo), parçaNosu_(parçaNosu) {
+    setObjectName(QStringLiteral("NoEkleFormu"));
+
+    Altlık = new QWidget(this);
+    Altlık->setObjectName(QStringLiteral("Altlık"));
+    Etiket = new QLabel(QStringLiteral("Parça No'su :"), Altlık);
+    Etiket->setObjectName(QStringLiteral("Etiket"));
+    NoEkleKutusu = new QLineEdit(Altlık);
+    NoEkleKutusu->setObjectName(QStringLiteral("NoEkleKutusu"));
+    NoEkleKutusu->setMaxLength(25);
+    Etiket->setBuddy(NoEkleKutusu);
+    auto* al = new QHBoxLayout(Altlık);
+    al->setContentsMargins(0, 0, 0, 0);
+    al->addWidget(Etiket);
+    al->addWidget(NoEkleKutusu, 1);
+
+    EkleKaydetDüğmesi = new QPushButton(QStringLiteral("&Yeni No Ekle"), this);
+    EkleKaydetDüğmesi->setObjectName(QStringLiteral("EkleKaydetDüğmesi"));
+    KapatVazgeçDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
+    KapatVazgeçDüğmesi->setObjectName(QStringLiteral("KapatVazgeçDüğmesi"));
+
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(Altlık);
+    auto* dl = new QHBoxLayout;
+    dl->addStretch();
+    dl->addWidget(EkleKaydetDüğmesi);
+    dl->addWidget(KapatVazgeçDüğmesi);
+    l->addLayout(dl);
+    Altlık->setEnabled(false);
+
+    Giriş::EtiketliAlan(NoEkleKutusu, Etiket);
+    Giriş::BüyükHarfKutusu(NoEkleKutusu);
+    Giriş::AyrılıncaTemizle(NoEkleKutusu);
+    PencereyiSabitle(this);
+    Giriş::DenetimAtlatır(KapatVazgeçDüğmesi);
+    // Enter confirms the number.
+    Giriş::VarsayılanDüğmeleriKapat(this, EkleKaydetDüğmesi);
+
+    connect(EkleKaydetDüğmesi, &QPushButton::clicked, this, [this] { EkleKaydetDüğmesi_Click(); });
+    connect(KapatVazgeçDüğmesi, &QPushButton::clicked, this, [this] { KapatVazgeçDüğmesi_Click(); });
+}
+
+void NoEkleFormu::keyPressEvent(QKeyEvent* olay) {
+    if (olay->key() == Qt::Key_Escape && olay->modifiers() == Qt::NoModifier) {
+        KapatVazgeçDüğmesi_Click();
+        return;
+    }
+    QDialog::keyPressEvent(olay);
+}
+
+void NoEkleFormu::EkleKaydetDüğmesi_Click() {
+    if (!Altlık->isEnabled()) {
+        Altlık->setEnabled(true);
+        EkleKaydetDüğmesi->setText(QStringLiteral("Kaydet"));
+        KapatVazgeçDüğmesi->setText(QStringLiteral("Vazgeç"));
+        if (isVisible()) NoEkleKutusu->setFocus();
+        return;
+    }
+    if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
+    const QString no = Giriş::TemizMetin(NoEkleKutusu->text());
+    NoEkleKutusu->setText(no);
+    if (no.isEmpty()) {
+        Bilgi(QStringLiteral("NO boş olamaz!"));
+        kal();
+        return;
+    }
+    if (no == parçaNosu_) {
+        Bilgi(KendiNosuMesajı);
+        kal();
+        return;
+    }
+    sakla(no);
+}
+
+void NoEkleFormu::sakla(const QString& no) {
+    enum class Sonra { Kal, Boşta } sonra = Sonra::Kal;
+    HataYönetimiyle([&] {
+        if (tür_ == Tür::DeğişenNo) {
+            const QString adı = VeriTabanı
+                                    .tekDeğer(QStringLiteral("SELECT Adi FROM ParcaBilgileriTablosu WHERE ParcaNo=?"),
+                                              {static_cast<qlonglong>(parçaNo_)})
+                                    .toString();
+            VeriTabanı.çalıştır(
+                QStringLiteral("INSERT INTO DegisenNoBilgileriTablosu (ParcaNo, Adi, DegisenNo) VALUES (?, ?, ?)"),
+                {static_cast<qlonglong>(parçaNo_), adı, no});
+            sonra = Sonra::Boşta;
+            return;
+        }
+
+        // A link: the part that carries the typed number, over all brand codes.
+        std::vector<std::pair<std::int64_t, std::int64_t>> parçalar;  // ParcaNo, Kodu
+        {
+            Sorgu s(VeriTabanı, QStringLiteral("SELECT ParcaNo, Kodu FROM ParcaBilgileriTablosu WHERE Nosu=? "
+                                               "ORDER BY Kodu, ParcaNo"),
+                    {no});
+            while (s.sonraki())
+                parçalar.emplace_back(s.tamsayı(QStringLiteral("ParcaNo")), s.tamsayı(QStringLiteral("Kodu")));
+        }
+        if (parçalar.empty()) {
+            Bilgi(QStringLiteral("Bu \"Parça No\" ile girilmiş bir parça bulunmuyor.\n\n"
+                                 "Lütfen, kontrol edip tekrar deneyiniz!"));
+            return;
+        }
+        std::int64_t bağlı = parçalar.front().first;
+        if (parçalar.size() > 1) {
+            Bilgi(QStringLiteral("Bu \"Parça No\" (%1) \"Kod\" için kullanılmış.\n\n"
+                                 "Lütfen, listeden uygun olan kodu seçiniz!")
+                      .arg(parçalar.size()));
+            BağlantıNoİçinKodSeçFormu seç(this);
+            for (const auto& [parçaNo, kodu] : parçalar) seç.KodEkle(QString::number(kodu), parçaNo);
+            seç.exec();
+            bağlı = seç.SeçilenParçaNo;
+            if (bağlı == 0) {
+                sonra = Sonra::Boşta;
+                return;
+            }
+        }
+        if (bağlı == parçaNo_) {  // a part is not linked to itself
+            Bilgi(KendiNosuMesajı);
+            return;
+        }
+        const bool var = !VeriTabanı
+                              .tekDeğer(QStringLiteral("SELECT 1 FROM BaglantiNoBilgileriTablosu "
+                                                       "WHERE (ParcaNo=? AND BaglantiNo=?) OR (ParcaNo=? AND BaglantiNo=?) "
+                                                       "LIMIT 1"),
+                                        {static_cast<qlonglong>(parçaNo_), static_cast<qlonglong>(bağlı),
+                                         static_cast<qlonglong>(bağlı), static_cast<qlonglong>(parçaNo_)})
+                              .isNull();
+        if (var) {
+            Bilgi(QStringLiteral("Bu bağlantı zaten MEVCUT!"));
+            sonra = Sonra::Boşta;
+            return;
+        }
+        VeriTabanı.çalıştır(QStringLiteral("INSERT INTO BaglantiNoBilgileriTablosu "
+                                           "(ParcaNo, Nosu, BaglantiNo, BaglantiNosu) VALUES (?, ?, ?, ?)"),
+                            {static_cast<qlonglong>(parçaNo_), parçaNosu_, static_cast<qlonglong>(bağlı), no});
+        sonra = Sonra::Boşta;
+    });
+    if (sonra == Sonra::Boşta) {
+        boştaDurumunaDön();
+        NoEkleKutusu->clear();
+    } else {
+        kal();
+    }
+}
+
+void NoEkleFormu::kal() { NoEkleKutusu->setFocus(); }
+
+void NoEkleFormu::boştaDurumunaDön() {
+    Altlık->setEnabled(false);
+    EkleKaydetDüğmesi->setText(QStringLiteral("&Yeni No Ekle"));
+    KapatVazgeçDüğmesi->setText(QStringLiteral("Kapat (Esc)"));
+}
+
+void NoEkleFormu::KapatVazgeçDüğmesi_Click() {
+    if (Altlık->isEnabled()) {
+        boştaDurumunaDön();  // the typed text stays
+        return;
+    }
+    reject();
+}

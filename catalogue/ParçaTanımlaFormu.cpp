@@ -1,0 +1,846 @@
+#include "catalogue/ParçaTanımlaFormu.h"
+
+#include "catalogue/NoEkleFormu.h"
+#include "platform/MesajKapısı.h"
+#include "platform/SayıTarih.h"
+#include "platform/Türkçe.h"
+#include "shell/GenelDeğişkenler.h"
+#include "shell/GirişDavranışları.h"
+#include "shell/OrtakYordamlarModülü.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+// Window sizes and positions are given in twips, 15 to a pixel.
+constexpr int Twip(int twip) { return twip / 15; }
+
+// Brand codes are whole numbers of 32 bits.
+constexpr std::int64_t EnBüyükKod = 2147483647;
+
+const QString BirimBölümü = QStringLiteral("Listelenecekler\\Birimi");
+const QString KdvBölümü = QStringLiteral("Listelenecekler\\Kdv Orani");
+
+std::int64_t parçaNoOf(const QListWidgetItem* öğe) { return öğe->data(Qt::UserRole).toLongLong(); }
+
+QListWidgetItem* yeniÖğe(const QString& metin, std::int64_t veri) {
+    auto* öğe = new QListWidgetItem(metin);
+    öğe->setData(Qt::UserRole, static_cast<qlonglong>(veri));
+    return öğe;
+}
+
+// The selected row of a list box, -1 when none.
+int seçiliSatır(const QListWidget* liste) {
+    const auto s = liste->selectedItems();
+    return s.isEmpty() ? -1 : liste->row(s.first());
+}
+
+// The text a VAT rate is stored and shown as: "##,##0.00", or as typed when it is no number.
+QString biçimliOran(const QString& metin) {
+    const auto s = SayıOku(metin);
+    return s ? BiçimliSayı(*s) : metin;
+}
+
+template <class T>
+T* adlı(T* w, const QString& ad) {
+    w->setObjectName(ad);
+    return w;
+}
+
+}  // namespace
+
+const QStringList& SabitBirimler() {
+    static const QStringList l = {QStringLiteral("ADET"),  QStringLiteral("TAKIM"), QStringLiteral("KUTU"),
+                                  QStringLiteral("METRE"), QStringLiteral("LİTRE"), QStringLiteral("KİLOGRAM")};
+    return l;
+}
+
+const QStringList& SabitKdvOranları() {
+    static const QStringList l = {QStringLiteral("0"), QStringLiteral("18")};
+    return l;
+}
+
+ParçaTanımlaFormu::ParçaTanımlaFormu(QWidget* sahip) : QDialog(sahip) {
+    setObjectName(QStringLiteral("ParçaTanımlaFormu"));
+    setWindowTitle(QStringLiteral("Parça Tanımlama (Ekleme/Değiştirme/Silme)"));
+    setFixedSize(Twip(9525), Twip(6390));
+    PencereyiSabitle(this);
+    kontrolleriKur();
+    davranışlarıBağla();
+    Form_Load();
+}
+
+void ParçaTanımlaFormu::kontrolleriKur() {
+    auto çerçeve = [this](int i, const QString& başlık, QWidget* üst, const char* renk) {
+        Çerçeve[i] = adlı(new QGroupBox(başlık, üst), QStringLiteral("Çerçeve%1").arg(i));
+        Çerçeve[i]->setStyleSheet(QStringLiteral("QGroupBox::title { color: %1; }").arg(QLatin1String(renk)));
+        auto* l = new QVBoxLayout(Çerçeve[i]);
+        l->setContentsMargins(4, 2, 4, 4);
+        Altlık[i] = adlı(new QWidget(Çerçeve[i]), QStringLiteral("Altlık%1").arg(i));
+        l->addWidget(Altlık[i]);
+    };
+    auto etiket = [this](int i, const QString& metin) {
+        Etiket[i] = adlı(new QLabel(metin), QStringLiteral("Etiket%1").arg(i));
+        return Etiket[i];
+    };
+    auto düğme = [](const QString& ad, const QString& metin, QWidget* üst) {
+        return adlı(new QPushButton(metin, üst), ad);
+    };
+    auto kutu = [](const QString& ad, int enFazla = 0) {
+        auto* k = adlı(new QLineEdit, ad);
+        if (enFazla > 0) k->setMaxLength(enFazla);
+        return k;
+    };
+    auto seçmeli = [](const QString& ad, const QStringList& öğeler) {
+        auto* k = adlı(new QComboBox, ad);
+        k->setEditable(true);
+        k->setInsertPolicy(QComboBox::NoInsert);
+        k->setCompleter(nullptr);
+        k->addItems(öğeler);
+        k->setEditText(QString());
+        return k;
+    };
+
+    // Find frame.
+    çerçeve(0, QStringLiteral("Parça Bul "), this, "rgb(0, 0, 192)");
+    Çerçeve[0]->setGeometry(Twip(270), Twip(270), Twip(3135), Twip(5835));
+    {
+        auto* l = new QVBoxLayout(Altlık[0]);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->addWidget(etiket(0, QStringLiteral("Buluna&cak Parça")));
+        BulKutusu = kutu(QStringLiteral("BulKutusu"));
+        l->addWidget(BulKutusu);
+        auto* satır = new QHBoxLayout;
+        çerçeve(1, QStringLiteral("Bulunacak Yer "), Altlık[0], "rgb(128, 128, 255)");
+        auto* sl = new QVBoxLayout(Altlık[1]);
+        sl->setContentsMargins(0, 0, 0, 0);
+        const QString seçenekler[3] = {QStringLiteral("&No'sunda Bul "), QStringLiteral("&Kodu'nda Bul "),
+                                       QStringLiteral("A&dı'nda Bul ")};
+        for (int i = 0; i < 3; ++i) {
+            ParçaBulSeçeneği[i] =
+                adlı(new QRadioButton(seçenekler[i]), QStringLiteral("ParçaBulSeçeneği%1").arg(i));
+            ParçaBulSeçeneği[i]->setCursor(Qt::PointingHandCursor);
+            sl->addWidget(ParçaBulSeçeneği[i]);
+        }
+        ParçaBulSeçeneği[0]->setChecked(true);
+        satır->addWidget(Çerçeve[1], 1);
+        auto* dl = new QVBoxLayout;
+        BulDüğmesi = düğme(QStringLiteral("BulDüğmesi"), QStringLiteral("B&ul"), nullptr);
+        TemizleDüğmesi = düğme(QStringLiteral("TemizleDüğmesi"), QStringLiteral("Temi&zle"), nullptr);
+        dl->addStretch();
+        dl->addWidget(BulDüğmesi);
+        dl->addWidget(TemizleDüğmesi);
+        satır->addLayout(dl);
+        l->addLayout(satır);
+        l->addWidget(etiket(1, QStringLiteral("&Parça Listesi")));
+        ParçaListesi = adlı(new QListWidget, QStringLiteral("ParçaListesi"));
+        ParçaListesi->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->addWidget(ParçaListesi, 1);
+    }
+
+    // Part frame.
+    çerçeve(2, QStringLiteral("Parça Bilgileri "), this, "rgb(0, 0, 192)");
+    Çerçeve[2]->setGeometry(Twip(3660), Twip(270), Twip(5565), Twip(2655));
+    {
+        auto* g = new QGridLayout(Altlık[2]);
+        g->setContentsMargins(0, 0, 0, 0);
+        g->addWidget(etiket(2, QStringLiteral("K&odu :")), 0, 0);
+        KoduKutusu = kutu(QStringLiteral("KoduKutusu"), 10);
+        g->addWidget(KoduKutusu, 0, 1);
+        g->addWidget(etiket(3, QStringLiteral("&Markası :")), 0, 2);
+        MarkasıKutusu = kutu(QStringLiteral("MarkasıKutusu"));
+        g->addWidget(MarkasıKutusu, 0, 3);
+        g->addWidget(etiket(4, QStringLiteral("&Adı :")), 1, 0);
+        AdıKutusu = kutu(QStringLiteral("AdıKutusu"));
+        g->addWidget(AdıKutusu, 1, 1, 1, 3);
+        g->addWidget(etiket(5, QStringLiteral("No'&su :")), 2, 0);
+        NosuKutusu = kutu(QStringLiteral("NosuKutusu"), 25);
+        g->addWidget(NosuKutusu, 2, 1, 1, 3);
+        g->addWidget(etiket(6, QStringLiteral("Kd&v Oranı :")), 3, 0);
+        KdvOranıKutusu = seçmeli(QStringLiteral("KdvOranıKutusu"), SabitKdvOranları());
+        g->addWidget(KdvOranıKutusu, 3, 1);
+        g->addWidget(etiket(7, QStringLiteral("Bi&rimi :")), 3, 2);
+        BirimiKutusu = seçmeli(QStringLiteral("BirimiKutusu"), SabitBirimler());
+        g->addWidget(BirimiKutusu, 3, 3);
+        g->addWidget(etiket(8, QStringLiteral("Am&bar Yeri :")), 4, 0);
+        AmbarYeriKutusu = kutu(QStringLiteral("AmbarYeriKutusu"), 25);
+        g->addWidget(AmbarYeriKutusu, 4, 1);
+        g->addWidget(etiket(9, QStringLiteral("Mevcut :")), 4, 2);
+        MevcutKutusu = kutu(QStringLiteral("MevcutKutusu"));
+        MevcutKutusu->setReadOnly(true);
+        g->addWidget(MevcutKutusu, 4, 3);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(3, 1);
+    }
+    MarkasıKutusu->setEnabled(false);
+    Çerçeve[2]->setEnabled(false);
+
+    // The code box's drop-down: every defined brand code.
+    kodModeli_ = new QStringListModel(this);
+    kodTamamlayıcı_ = new QCompleter(kodModeli_, this);
+    kodTamamlayıcı_->setWidget(KoduKutusu);
+    kodTamamlayıcı_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    connect(kodTamamlayıcı_, qOverload<const QString&>(&QCompleter::activated), this, [this](const QString& kod) {
+        KoduKutusu->setText(kod);
+    });
+    auto* aç = KoduKutusu->addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+    connect(aç, &QAction::triggered, this, [this] { kodListesiniAç(); });
+
+    // Number frame.
+    çerçeve(3, QStringLiteral("No Bilgileri "), this, "rgb(0, 0, 192)");
+    Çerçeve[3]->setGeometry(Twip(3660), Twip(3090), Twip(5565), Twip(2295));
+    {
+        auto* g = new QGridLayout(Altlık[3]);
+        g->setContentsMargins(0, 0, 0, 0);
+        NoListesiSeçeneği[0] = adlı(new QRadioButton(QStringLiteral("Değişen No'lar")), QStringLiteral("NoListesiSeçeneği0"));
+        NoListesiSeçeneği[1] =
+            adlı(new QRadioButton(QStringLiteral("Bağlantılı No'lar")), QStringLiteral("NoListesiSeçeneği1"));
+        g->addWidget(NoListesiSeçeneği[0], 0, 0);
+        g->addWidget(NoListesiSeçeneği[1], 0, 1);
+        DeğişenNoListesi = adlı(new QListWidget, QStringLiteral("DeğişenNoListesi"));
+        BağlantıNoListesi = adlı(new QListWidget, QStringLiteral("BağlantıNoListesi"));
+        g->addWidget(DeğişenNoListesi, 1, 0);
+        g->addWidget(BağlantıNoListesi, 1, 1);
+        auto* dl = new QVBoxLayout;
+        NoEkleKaydetDüğmesi = düğme(QStringLiteral("NoEkleKaydetDüğmesi"), QStringLiteral("No Ekle"), nullptr);
+        NoSilVazgeçDüğmesi = düğme(QStringLiteral("NoSilVazgeçDüğmesi"), QStringLiteral("No Sil"), nullptr);
+        dl->addWidget(NoEkleKaydetDüğmesi);
+        dl->addWidget(NoSilVazgeçDüğmesi);
+        dl->addStretch();
+        g->addLayout(dl, 1, 2);
+    }
+    NoEkleKaydetDüğmesi->setEnabled(false);
+    NoSilVazgeçDüğmesi->setEnabled(false);
+    Çerçeve[3]->setEnabled(false);
+
+    // Main buttons, in a row below the frames.
+    EkleDüğmesi = düğme(QStringLiteral("EkleDüğmesi"), QStringLiteral("Parça &Ekle"), this);
+    DeğiştirDüğmesi = düğme(QStringLiteral("DeğiştirDüğmesi"), QStringLiteral("Değişiklik &Yap"), this);
+    SilKaydetDüğmesi = düğme(QStringLiteral("SilKaydetDüğmesi"), QStringLiteral("Parça S&il"), this);
+    KapatVazgeçDüğmesi = düğme(QStringLiteral("KapatVazgeçDüğmesi"), QStringLiteral("Kapat (Esc)"), this);
+    QPushButton* düğmeler[4] = {EkleDüğmesi, DeğiştirDüğmesi, SilKaydetDüğmesi, KapatVazgeçDüğmesi};
+    for (int i = 0; i < 4; ++i) düğmeler[i]->setGeometry(Twip(3660 + i * 1410), Twip(5640), Twip(1335), Twip(345));
+    DeğiştirDüğmesi->setEnabled(false);
+    SilKaydetDüğmesi->setEnabled(false);
+
+    // Each label's accelerator moves to its box.
+    QWidget* kutular[9] = {BulKutusu,    ParçaListesi,   KoduKutusu,   MarkasıKutusu,  AdıKutusu,
+                           NosuKutusu,   KdvOranıKutusu, BirimiKutusu, AmbarYeriKutusu};
+    for (int i = 0; i < 9; ++i) Etiket[i]->setBuddy(kutular[i]);
+    Etiket[9]->setBuddy(MevcutKutusu);
+}
+
+void ParçaTanımlaFormu::davranışlarıBağla() {
+    using namespace Giriş;
+    EtiketliAlan(BulKutusu, Etiket[0]);
+    EnterİleSonraki(BulKutusu, [this] { BulDüğmesi_Click(); });
+    Yasakla(BulKutusu, QStringLiteral("?'#*"));
+    BüyükHarfKutusu(BulKutusu);
+
+    EtiketliAlan(ParçaListesi, Etiket[1], false);
+    connect(ParçaListesi, &QListWidget::itemSelectionChanged, this, [this] { ParçaListesi_Click(); });
+
+    EtiketliAlan(KoduKutusu, Etiket[2]);
+    EnterİleSonraki(KoduKutusu);
+    YalnızRakam(KoduKutusu);
+    connect(KoduKutusu, &QLineEdit::textChanged, this, [this] { KoduKutusu_Change(); });
+
+    for (QLineEdit* k : {MarkasıKutusu, AdıKutusu, NosuKutusu, AmbarYeriKutusu}) {
+        EtiketliAlan(k, Etiket[k == MarkasıKutusu ? 3 : k == AdıKutusu ? 4 : k == NosuKutusu ? 5 : 8]);
+        EnterİleSonraki(k);
+        BüyükHarfKutusu(k);
+        AyrılıncaTemizle(k);
+    }
+
+    EtiketliAlan(KdvOranıKutusu, Etiket[6], false);
+    EnterİleSonraki(KdvOranıKutusu);
+    SayıKutusu(KdvOranıKutusu);
+    SayıDeğilseGeriAl(KdvOranıKutusu->lineEdit());
+
+    EtiketliAlan(BirimiKutusu, Etiket[7]);
+    EnterİleSonraki(BirimiKutusu);
+    BüyükHarfKutusu(BirimiKutusu);
+    AyrılıncaTemizle(BirimiKutusu);
+
+    for (auto* s : NoListesiSeçeneği) connect(s, &QRadioButton::clicked, this, [this] { NoListesiSeçeneği_Click(); });
+
+    connect(BulDüğmesi, &QPushButton::clicked, this, [this] { BulDüğmesi_Click(); });
+    connect(TemizleDüğmesi, &QPushButton::clicked, this, [this] { TemizleDüğmesi_Click(); });
+    connect(EkleDüğmesi, &QPushButton::clicked, this, [this] { EkleDüğmesi_Click(); });
+    connect(DeğiştirDüğmesi, &QPushButton::clicked, this, [this] { DeğiştirDüğmesi_Click(); });
+    connect(SilKaydetDüğmesi, &QPushButton::clicked, this, [this] { SilKaydetDüğmesi_Click(); });
+    connect(KapatVazgeçDüğmesi, &QPushButton::clicked, this, [this] { KapatVazgeçDüğmesi_Click(); });
+    connect(NoEkleKaydetDüğmesi, &QPushButton::clicked, this, [this] { NoEkleKaydetDüğmesi_Click(); });
+    connect(NoSilVazgeçDüğmesi, &QPushButton::clicked, this, [this] { NoSilVazgeçDüğmesi_Click(); });
+
+    DenetimAtlatır(KapatVazgeçDüğmesi);
+    VarsayılanDüğmeleriKapat(this);
+}
+
+void ParçaTanımlaFormu::Form_Load() {
+    try {
+        kodlarıYükle();
+    } catch (const std::exception&) {
+    }
+    try {
+        HatırlananlarıYükle(BirimiKutusu, BirimBölümü);
+        BirimiKutusu->setEditText(QString());
+    } catch (const std::exception&) {
+    }
+    try {
+        HatırlananlarıYükle(KdvOranıKutusu, KdvBölümü);
+        KdvOranıKutusu->setEditText(QString());
+    } catch (const std::exception&) {
+    }
+    BulKutusu->setFocus();
+}
+
+void ParçaTanımlaFormu::kodlarıYükle() {
+    QStringList kodlar;
+    Sorgu s(VeriTabanı, QStringLiteral("SELECT Kodu FROM MarkaBilgileriTablosu ORDER BY Kodu"));
+    while (s.sonraki()) kodlar << QString::number(s.tamsayı(QStringLiteral("Kodu")));
+    kodModeli_->setStringList(kodlar);
+}
+
+QStringList ParçaTanımlaFormu::KodListesi() const { return kodModeli_->stringList(); }
+
+void ParçaTanımlaFormu::kodListesiniAç() {
+    if (!KoduKutusu->isEnabled()) return;
+    KoduKutusu->setFocus();
+    kodTamamlayıcı_->setCompletionPrefix(QString());
+    kodTamamlayıcı_->complete();
+}
+
+void ParçaTanımlaFormu::keyPressEvent(QKeyEvent* olay) {
+    if (olay->key() == Qt::Key_Escape && olay->modifiers() == Qt::NoModifier) {
+        KapatVazgeçDüğmesi_Click();
+        return;
+    }
+    QDialog::keyPressEvent(olay);
+}
+
+bool ParçaTanımlaFormu::düzenlemede() const { return Çerçeve[2]->isEnabledTo(this); }
+
+void ParçaTanımlaFormu::parçaKutularınıBoşalt() {
+    KoduKutusu->clear();
+    NosuKutusu->clear();
+    AdıKutusu->clear();
+    MarkasıKutusu->clear();
+    KdvOranıKutusu->setEditText(QString());
+    BirimiKutusu->setEditText(QString());
+    AmbarYeriKutusu->clear();
+    MevcutKutusu->clear();
+}
+
+void ParçaTanımlaFormu::numaraListeleriniBoşalt() {
+    DeğişenNoListesi->clear();
+    BağlantıNoListesi->clear();
+}
+
+void ParçaTanımlaFormu::seçenekleriBırak() {
+    for (auto* s : NoListesiSeçeneği) s->setAutoExclusive(false);
+    for (auto* s : NoListesiSeçeneği) s->setChecked(false);
+    for (auto* s : NoListesiSeçeneği) s->setAutoExclusive(true);
+}
+
+int ParçaTanımlaFormu::sıralıKonum(const QString& ad) const {
+    int alt = 0, üst = ParçaListesi->count();
+    while (alt < üst) {
+        const int orta = (alt + üst) / 2;
+        if (TürkçeKarşılaştır(ParçaListesi->item(orta)->text(), ad) <= 0) alt = orta + 1;
+        else üst = orta;
+    }
+    return alt;
+}
+
+// ---- Finding ----
+
+void ParçaTanımlaFormu::BulDüğmesi_Click() {
+    if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
+    const QString metin = BulKutusu->text().trimmed();
+    BulKutusu->setText(metin);
+    if (metin.isEmpty()) return;
+
+    parçaKutularınıBoşalt();
+    {
+        const QSignalBlocker b(ParçaListesi);
+        ParçaListesi->clear();
+    }
+    numaraListeleriniBoşalt();
+    DeğiştirDüğmesi->setEnabled(false);
+    SilKaydetDüğmesi->setEnabled(false);
+
+    const bool koddan = !ParçaBulSeçeneği[0]->isChecked() && ParçaBulSeçeneği[1]->isChecked();
+    const std::int64_t kod = TamSayıDeğeri(metin);
+    HataYönetimiyle([&] {
+        QString koşul;
+        QVariantList değerler;
+        if (ParçaBulSeçeneği[0]->isChecked()) {
+            koşul = QStringLiteral("Nosu >= ? AND Nosu < ?");
+            değerler = {metin, ÖnekÜstSınırı(metin)};
+        } else if (koddan) {
+            koşul = QStringLiteral("Kodu = ?");
+            değerler = {static_cast<qlonglong>(kod)};
+        } else {
+            koşul = QStringLiteral("Adi >= ? AND Adi < ?");
+            değerler = {metin, ÖnekÜstSınırı(metin)};
+        }
+        Sorgu s(VeriTabanı,
+                QStringLiteral("SELECT ParcaNo, Adi FROM ParcaBilgileriTablosu WHERE ") + koşul +
+                    QStringLiteral(" ORDER BY Adi COLLATE TURKCE"),
+                değerler);
+        const QSignalBlocker b(ParçaListesi);
+        ParçaListesi->setUpdatesEnabled(false);
+        while (s.sonraki())
+            ParçaListesi->addItem(yeniÖğe(s.metin(QStringLiteral("Adi")), s.tamsayı(QStringLiteral("ParcaNo"))));
+        ParçaListesi->setUpdatesEnabled(true);
+    });
+    AramaYapıldı = true;
+
+    Etiket[1]->setText(QStringLiteral("&Parça Listesi (Toplam: %1)").arg(ParçaListesi->count()));
+    if (ParçaListesi->count() > 0) {
+        if (koddan) BulKutusu->setText(QString::number(kod));
+        BulKutusu->setEnabled(false);
+        BulDüğmesi->setEnabled(false);
+        Çerçeve[1]->setEnabled(false);
+    }
+}
+
+void ParçaTanımlaFormu::TemizleDüğmesi_Click() {
+    BulKutusu->clear();
+    if (!AramaYapıldı) return;
+    AramaYapıldı = false;
+    parçaKutularınıBoşalt();
+    {
+        const QSignalBlocker b(ParçaListesi);
+        ParçaListesi->clear();
+    }
+    numaraListeleriniBoşalt();
+    DeğiştirDüğmesi->setEnabled(false);
+    SilKaydetDüğmesi->setEnabled(false);
+    Etiket[1]->setText(QStringLiteral("&Parça Listesi"));
+    BulKutusu->setEnabled(true);
+    BulDüğmesi->setEnabled(true);
+    Çerçeve[1]->setEnabled(true);
+    BulKutusu->setFocus();
+}
+
+// ---- Showing a part ----
+
+void ParçaTanımlaFormu::ParçaListesi_Click() {
+    const int satır = seçiliSatır(ParçaListesi);
+    auto hiçbiri = [this] {
+        parçaKutularınıBoşalt();
+        numaraListeleriniBoşalt();
+        DeğiştirDüğmesi->setEnabled(false);
+        SilKaydetDüğmesi->setEnabled(false);
+    };
+    if (satır < 0) {
+        hiçbiri();
+        return;
+    }
+    const qlonglong n = parçaNoOf(ParçaListesi->item(satır));
+
+    bool bulundu = true;
+    HataYönetimiyle([&] {
+        Sorgu s(VeriTabanı,
+                QStringLiteral("SELECT Kodu, Nosu, Adi, KdvOrani, Birimi, AmbarYeri FROM ParcaBilgileriTablosu "
+                               "WHERE ParcaNo=?"),
+                {n});
+        if (!s.sonraki()) {
+            bulundu = false;  // removed meanwhile from another seat
+            return;
+        }
+        KoduKutusu->setText(QString::number(s.tamsayı(QStringLiteral("Kodu"))));
+        SeçiliNosu = s.metin(QStringLiteral("Nosu"));
+        NosuKutusu->setText(SeçiliNosu);
+        AdıKutusu->setText(s.metin(QStringLiteral("Adi")));
+        KdvOranıKutusu->setEditText(s.boşMu(QStringLiteral("KdvOrani")) ? QStringLiteral("0")
+                                                                        : s.metin(QStringLiteral("KdvOrani")));
+        BirimiKutusu->setEditText(s.metin(QStringLiteral("Birimi")));
+        AmbarYeriKutusu->setText(s.metin(QStringLiteral("AmbarYeri")));
+    });
+    if (!bulundu) {
+        hiçbiri();
+        return;
+    }
+    HataYönetimiyle([&] { MevcutKutusu->setText(GenelSayı(ParçaStokMiktarı(n))); });
+
+    BağlantıNoListesi->clear();
+    HataYönetimiyle([&] {
+        {
+            Sorgu s(VeriTabanı,
+                    QStringLiteral("SELECT HareketNo, BaglantiNosu FROM BaglantiNoBilgileriTablosu WHERE ParcaNo=? "
+                                   "ORDER BY HareketNo"),
+                    {n});
+            while (s.sonraki())
+                BağlantıNoListesi->addItem(
+                    yeniÖğe(s.metin(QStringLiteral("BaglantiNosu")), s.tamsayı(QStringLiteral("HareketNo"))));
+        }
+        Sorgu s(VeriTabanı,
+                QStringLiteral("SELECT HareketNo, Nosu FROM BaglantiNoBilgileriTablosu WHERE BaglantiNo=? "
+                               "ORDER BY HareketNo"),
+                {n});
+        while (s.sonraki())
+            BağlantıNoListesi->addItem(yeniÖğe(s.metin(QStringLiteral("Nosu")), s.tamsayı(QStringLiteral("HareketNo"))));
+    });
+
+    DeğişenNoListesi->clear();
+    HataYönetimiyle([&] {
+        Sorgu s(VeriTabanı,
+                QStringLiteral("SELECT HareketNo, DegisenNo FROM DegisenNoBilgileriTablosu WHERE ParcaNo=? "
+                               "ORDER BY HareketNo"),
+                {n});
+        while (s.sonraki())
+            DeğişenNoListesi->addItem(
+                yeniÖğe(s.metin(QStringLiteral("DegisenNo")), s.tamsayı(QStringLiteral("HareketNo"))));
+    });
+
+    DeğiştirDüğmesi->setEnabled(true);
+    SilKaydetDüğmesi->setEnabled(true);
+}
+
+// ---- States ----
+
+void ParçaTanımlaFormu::EkleDüğmesi_Click() {
+    parçaKutularınıBoşalt();
+    Çerçeve[0]->setEnabled(false);
+    Çerçeve[2]->setEnabled(true);
+    MevcutKutusu->setEnabled(false);
+    EkleDüğmesi->setEnabled(false);
+    DeğiştirDüğmesi->setEnabled(false);
+    SilKaydetDüğmesi->setEnabled(true);
+    SilKaydetDüğmesi->setText(QStringLiteral("Kaydet"));
+    KapatVazgeçDüğmesi->setText(QStringLiteral("Vazgeç"));
+    Değiştiriliyor = false;
+    if (isVisible()) KoduKutusu->setFocus();
+}
+
+void ParçaTanımlaFormu::DeğiştirDüğmesi_Click() {
+    if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
+    KoduKutusu->setEnabled(false);
+    MevcutKutusu->setEnabled(false);
+    Çerçeve[0]->setEnabled(false);
+    Çerçeve[2]->setEnabled(true);
+    Çerçeve[3]->setEnabled(true);
+    NoEkleKaydetDüğmesi->setEnabled(true);
+    NoSilVazgeçDüğmesi->setEnabled(true);
+    NoListesiSeçeneği[0]->setChecked(true);
+    NoListesiSeçeneği_Click();
+    EkleDüğmesi->setEnabled(false);
+    DeğiştirDüğmesi->setEnabled(false);
+    SilKaydetDüğmesi->setEnabled(true);
+    SilKaydetDüğmesi->setText(QStringLiteral("Kaydet"));
+    KapatVazgeçDüğmesi->setText(QStringLiteral("Vazgeç"));
+    Değiştiriliyor = true;
+    AdıKutusu->setFocus();
+}
+
+void ParçaTanımlaFormu::gözatmaDurumunaDön(const QString& silBaşlığı) {
+    KoduKutusu->setEnabled(true);
+    MevcutKutusu->setEnabled(true);
+    Çerçeve[2]->setEnabled(false);
+    Çerçeve[3]->setEnabled(false);
+    NoEkleKaydetDüğmesi->setEnabled(false);
+    NoSilVazgeçDüğmesi->setEnabled(false);
+    seçenekleriBırak();
+    EkleDüğmesi->setEnabled(true);
+    SilKaydetDüğmesi->setText(silBaşlığı);
+    KapatVazgeçDüğmesi->setText(QStringLiteral("Kapat (Esc)"));
+    Çerçeve[0]->setEnabled(true);
+}
+
+void ParçaTanımlaFormu::KapatVazgeçDüğmesi_Click() {
+    if (!düzenlemede()) {
+        reject();
+        return;
+    }
+    if (yeniParçaTeslimi) {  // opened by the receipt window: cancelling closes
+        reject();
+        return;
+    }
+    MarkasıKutusu->setEnabled(false);
+    gözatmaDurumunaDön(QStringLiteral("Parça &Sil"));
+    SilKaydetDüğmesi->setEnabled(false);
+    ParçaListesi_Click();
+}
+
+// ---- Field handlers ----
+
+void ParçaTanımlaFormu::KoduKutusu_Change() {
+    const QString metin = KoduKutusu->text();
+    if (metin.isEmpty()) {
+        MarkasıKutusu->clear();
+        return;
+    }
+    try {
+        Sorgu s(VeriTabanı, QStringLiteral("SELECT Markasi FROM MarkaBilgileriTablosu WHERE Kodu=?"),
+                {static_cast<qlonglong>(TamSayıDeğeri(metin))});
+        if (s.sonraki()) {
+            MarkasıKutusu->setText(s.metin(QStringLiteral("Markasi")));
+            MarkasıKutusu->setEnabled(false);
+        } else {
+            MarkasıKutusu->clear();
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+// ---- Saving and deleting ----
+
+void ParçaTanımlaFormu::SilKaydetDüğmesi_Click() {
+    if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
+    if (const int satır = seçiliSatır(ParçaListesi); satır > -1) {
+        seçiliSıra_ = satır;
+        SeçiliParçaNo = parçaNoOf(ParçaListesi->item(satır));
+    }
+    if (düzenlemede()) kaydet();
+    else sil();
+}
+
+void ParçaTanımlaFormu::kaydet() {
+    const QString kodMetni = KoduKutusu->text().trimmed();
+    if (kodMetni.isEmpty()) {
+        Bilgi(QStringLiteral("KODU boş bırakılamaz!"));
+        KoduKutusu->setFocus();
+        return;
+    }
+    const std::int64_t kod = TamSayıDeğeri(kodMetni);
+    if (kod == 0) {
+        Bilgi(QStringLiteral("KODU (0) sıfır olamaz!"));
+        KoduKutusu->setFocus();
+        return;
+    }
+    if (kod > EnBüyükKod) {
+        Bilgi(QStringLiteral("KODU en fazla %1 olabilir!").arg(EnBüyükKod));
+        KoduKutusu->setFocus();
+        return;
+    }
+    const QString adı = Giriş::TemizMetin(AdıKutusu->text());
+    if (adı.isEmpty()) {
+        Bilgi(QStringLiteral("Parça ADI boş bırakılamaz!"));
+        AdıKutusu->setFocus();
+        return;
+    }
+    bool tanımlı = false;
+    if (!HataYönetimiyle([&] {
+            tanımlı = !VeriTabanı
+                           .tekDeğer(QStringLiteral("SELECT 1 FROM MarkaBilgileriTablosu WHERE Kodu=?"),
+                                     {static_cast<qlonglong>(kod)})
+                           .isNull();
+        }))
+        return;
+    if (!tanımlı && !MarkasıKutusu->isEnabled()) {
+        if (EvetMi(QStringLiteral("Bu KOD daha önce tanımlanmamış!\n\nŞimdi tanımlamak ister misiniz?"))) {
+            MarkasıKutusu->setEnabled(true);
+            MarkasıKutusu->setFocus();
+        } else if (KoduKutusu->isEnabled()) {
+            KoduKutusu->setFocus();
+        }
+        return;
+    }
+    const QString markası = Giriş::TemizMetin(MarkasıKutusu->text());
+    if (markası.isEmpty()) {
+        Bilgi(QStringLiteral("MARKASI boş bırakılamaz!"));
+        if (MarkasıKutusu->isEnabled()) MarkasıKutusu->setFocus();
+        return;
+    }
+
+    const QString nosu = Giriş::TemizMetin(NosuKutusu->text());
+    if (nosu.isEmpty()) {
+        if (!EvetMi(QStringLiteral("Parça NOSU'nu boş bırakmak istiyor musunuz?"))) {
+            NosuKutusu->setFocus();
+            return;
+        }
+    } else {
+        bool kullanılmış = false;
+        if (!HataYönetimiyle([&] {
+                Sorgu s(VeriTabanı, QStringLiteral("SELECT Nosu FROM ParcaBilgileriTablosu WHERE Kodu=? AND Nosu=?"),
+                        {static_cast<qlonglong>(kod), nosu});
+                // in the change state the part may keep its own number
+                kullanılmış = s.sonraki() && (!Değiştiriliyor || nosu != SeçiliNosu);
+            }))
+            return;
+        if (kullanılmış) {
+            Bilgi(QStringLiteral("Girmeye çalıştığınız ORJİNAL PARÇA NO daha önce girilmiş!\n\n"
+                                 "Lütfen, değiştirip yeniden deneyiniz."));
+            NosuKutusu->setFocus();
+            return;
+        }
+    }
+
+    const QString oranMetni = KdvOranıKutusu->currentText().trimmed();
+    const QString oran = oranMetni.isEmpty() ? QString() : biçimliOran(oranMetni);
+    const QString birimi = Giriş::TemizMetin(BirimiKutusu->currentText());
+    const QString ambarYeri = Giriş::TemizMetin(AmbarYeriKutusu->text());
+    const bool yeni = !Değiştiriliyor;
+    const bool markaTanımlanacak = MarkasıKutusu->isEnabled() && !tanımlı;
+
+    // The brand row and the part row are stored together or not at all.
+    const bool yazıldı = HataYönetimiyle([&] {
+        İşlem tx(VeriTabanı);
+        if (markaTanımlanacak)
+            VeriTabanı.çalıştır(QStringLiteral("INSERT INTO MarkaBilgileriTablosu (Kodu, Markasi) VALUES (?, ?)"),
+                                {static_cast<qlonglong>(kod), markası});
+        const QVariantList değerler = {static_cast<qlonglong>(kod), nosu, adı,
+                                       oran.isEmpty() ? QVariant() : QVariant(oran), birimi, ambarYeri};
+        std::int64_t parçaNo = SeçiliParçaNo;
+        if (yeni) {
+            VeriTabanı.çalıştır(QStringLiteral("INSERT INTO ParcaBilgileriTablosu "
+                                               "(Kodu, Nosu, Adi, KdvOrani, Birimi, AmbarYeri) "
+                                               "VALUES (?, ?, ?, ?, ?, ?)"),
+                                değerler);
+            parçaNo = VeriTabanı.sonEklenenNo();
+        } else {
+            VeriTabanı.çalıştır(QStringLiteral("UPDATE ParcaBilgileriTablosu SET Kodu=?, Nosu=?, Adi=?, KdvOrani=?, "
+                                               "Birimi=?, AmbarYeri=? WHERE ParcaNo=?"),
+                                değerler + QVariantList{static_cast<qlonglong>(SeçiliParçaNo)});
+        }
+        tx.onayla();
+        SeçiliParçaNo = parçaNo;
+    });
+    if (!yazıldı) return;
+
+    if (markaTanımlanacak) {
+        try {
+            kodlarıYükle();
+        } catch (const std::exception&) {
+        }
+        MarkasıKutusu->setEnabled(false);
+        KoduKutusu->setText(QString::number(kod));
+    }
+
+    if (yeni && yeniParçaTeslimi) {
+        yeniParçaTeslimi(SeçiliParçaNo, nosu, adı);
+    } else if (yeni) {
+        const int konum = sıralıKonum(adı);
+        {
+            const QSignalBlocker b(ParçaListesi);
+            ParçaListesi->insertItem(konum, yeniÖğe(adı, SeçiliParçaNo));
+            ParçaListesi->setCurrentRow(konum);
+        }
+        ParçaListesi_Click();
+    } else {
+        {
+            const QSignalBlocker b(ParçaListesi);
+            delete ParçaListesi->takeItem(seçiliSıra_);
+            ParçaListesi->insertItem(seçiliSıra_, yeniÖğe(adı, SeçiliParçaNo));
+            ParçaListesi->setCurrentRow(seçiliSıra_);
+        }
+        ParçaListesi_Click();
+    }
+
+    gözatmaDurumunaDön(QStringLiteral("Parça Sil"));
+
+    HataYönetimiyle([&] {
+        DeğeriHatırla(BirimiKutusu, BirimBölümü, QStringLiteral("Birim"), birimi, SabitBirimler());
+        DeğeriHatırla(KdvOranıKutusu, KdvBölümü, QStringLiteral("Oran"), oran, SabitKdvOranları());
+    });
+
+    if (yeniParçaTeslimi) {
+        accept();
+        return;
+    }
+    ParçaListesi->setFocus();
+}
+
+void ParçaTanımlaFormu::sil() {
+    const int satır = seçiliSatır(ParçaListesi);
+    if (satır < 0) return;
+    const qlonglong n = SeçiliParçaNo;
+    bool girişVar = false;
+    if (!HataYönetimiyle([&] {
+            girişVar = !VeriTabanı.tekDeğer(QStringLiteral("SELECT 1 FROM GirisIslemleriTablosu WHERE ParcaNo=? LIMIT 1"), {n})
+                            .isNull();
+        }))
+        return;
+    if (girişVar) {
+        Bilgi(QStringLiteral("Bu parçadan GİRİŞ yapıldığı için, önce bu giriş işlemlerini silmeniz gerekir!"));
+        return;
+    }
+    if (!EvetMi(QLatin1Char('"') + ParçaListesi->item(satır)->text() +
+                QStringLiteral("\" adlı bu parçayı silmek istediğinizden emin misiniz?")))
+        return;
+
+    // The part goes with its links on both sides and its superseded numbers, all or nothing.
+    const bool silindi = HataYönetimiyle([&] {
+        İşlem tx(VeriTabanı);
+        VeriTabanı.çalıştır(QStringLiteral("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?"), {n});
+        VeriTabanı.çalıştır(QStringLiteral("DELETE FROM BaglantiNoBilgileriTablosu WHERE ParcaNo=?"), {n});
+        VeriTabanı.çalıştır(QStringLiteral("DELETE FROM BaglantiNoBilgileriTablosu WHERE BaglantiNo=?"), {n});
+        VeriTabanı.çalıştır(QStringLiteral("DELETE FROM DegisenNoBilgileriTablosu WHERE ParcaNo=?"), {n});
+        tx.onayla();
+    });
+    if (!silindi) return;
+
+    {
+        const QSignalBlocker b(ParçaListesi);
+        delete ParçaListesi->takeItem(satır);
+    }
+    if (ParçaListesi->count() == 0) {
+        DeğiştirDüğmesi->setEnabled(false);
+        SilKaydetDüğmesi->setEnabled(false);
+        parçaKutularınıBoşalt();
+        numaraListeleriniBoşalt();
+        return;
+    }
+    {
+        const QSignalBlocker b(ParçaListesi);
+        ParçaListesi->setCurrentRow(std::max(0, satır - 1));
+    }
+    ParçaListesi_Click();
+}
+
+// ---- Superseded numbers and links ----
+
+void ParçaTanımlaFormu::NoListesiSeçeneği_Click() {
+    const bool değişen = NoListesiSeçeneği[0]->isChecked();
+    DeğişenNoListesi->setEnabled(değişen);
+    BağlantıNoListesi->setEnabled(!değişen);
+}
+
+void ParçaTanımlaFormu::NoEkleKaydetDüğmesi_Click() {
+    if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
+    const int satır = seçiliSatır(ParçaListesi);
+    if (satır < 0) return;
+    const bool değişen = NoListesiSeçeneği[0]->isChecked();
+    NoEkleFormu f(değişen ? NoEkleFormu::Tür::DeğişenNo : NoEkleFormu::Tür::BağlantıNo,
+                  parçaNoOf(ParçaListesi->item(satır)), NosuKutusu->text(), this);
+    f.setWindowTitle(değişen ? QStringLiteral("Değişen No Ekle") : QStringLiteral("Bağlantı No Ekle"));
+    f.EkleKaydetDüğmesi_Click();
+    f.exec();
+}
+
+void ParçaTanımlaFormu::NoSilVazgeçDüğmesi_Click() {
+    if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
+    const bool değişen = NoListesiSeçeneği[0]->isChecked();
+    QListWidget* liste = değişen ? DeğişenNoListesi : BağlantıNoListesi;
+    const int satır = seçiliSatır(liste);
+    if (satır < 0) return;
+    if (!EvetMi(değişen ? QStringLiteral("Seçtiğiniz \"Değişen No\"yu silmek istiyor musunuz?")
+                        : QStringLiteral("Seçtiğiniz \"Bağlantı No\"yu silmek istiyor musunuz?")))
+        return;
+    const qlonglong hareketNo = liste->item(satır)->data(Qt::UserRole).toLongLong();
+    if (!HataYönetimiyle([&] {
+            VeriTabanı.çalıştır(değişen ? QStringLiteral("DELETE FROM DegisenNoBilgileriTablosu WHERE HareketNo=?")
+                                        : QStringLiteral("DELETE FROM BaglantiNoBilgileriTablosu WHERE HareketNo=?"),
+                                {hareketNo});
+        }))
+        return;
+    delete liste->takeItem(satır);
+}

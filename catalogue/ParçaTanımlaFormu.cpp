@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCollator>
 #include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +25,8 @@
 #include <QStringListModel>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -400,14 +403,24 @@ void ParçaTanımlaFormu::BulDüğmesi_Click() {
             koşul = QStringLiteral("Adi >= ? AND Adi < ?");
             değerler = {metin, ÖnekÜstSınırı(metin)};
         }
-        Sorgu s(VeriTabanı,
-                QStringLiteral("SELECT ParcaNo, Adi FROM ParcaBilgileriTablosu WHERE ") + koşul +
-                    QStringLiteral(" ORDER BY Adi COLLATE TURKCE"),
-                değerler);
+        struct Satır {
+            QString adı;
+            std::int64_t parçaNo;
+            QCollatorSortKey anahtar;
+        };
+        std::vector<Satır> satırlar;
+        Sorgu s(VeriTabanı, QStringLiteral("SELECT ParcaNo, Adi FROM ParcaBilgileriTablosu WHERE ") + koşul, değerler);
+        while (s.sonraki()) {
+            const QString adı = s.metin(QStringLiteral("Adi"));
+            satırlar.push_back({adı, s.tamsayı(QStringLiteral("ParcaNo")), TürkçeSıralamaAnahtarı(adı)});
+        }
+        // the list is ordered by name, the Turkish way (one sort key a row is far
+        // cheaper than the collation compared pair by pair)
+        std::stable_sort(satırlar.begin(), satırlar.end(),
+                         [](const Satır& a, const Satır& b) { return a.anahtar.compare(b.anahtar) < 0; });
         const QSignalBlocker b(ParçaListesi);
         ParçaListesi->setUpdatesEnabled(false);
-        while (s.sonraki())
-            ParçaListesi->addItem(yeniÖğe(s.metin(QStringLiteral("Adi")), s.tamsayı(QStringLiteral("ParcaNo"))));
+        for (const auto& satır : satırlar) ParçaListesi->addItem(yeniÖğe(satır.adı, satır.parçaNo));
         ParçaListesi->setUpdatesEnabled(true);
     });
     AramaYapıldı = true;

@@ -3,12 +3,15 @@
 // the given number of movements, half receipts, half issues. Made once per run
 // in a temporary folder.
 #include "platform/VeritabanıBağlantısı.h"
+#include "shell/GenelDeğişkenler.h"
 #include "shell/VeritabanıTabloları.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
 inline QTemporaryDir& klasör() {
     static QTemporaryDir k;
@@ -40,4 +43,17 @@ inline QString storeYap(const QString& ad, int hareketSayısı) {
     }
     i.onayla();
     return yol;
+}
+
+// The main of a benchmark that builds windows: offscreen unless told otherwise,
+// settings in the temporary folder, the store closed at the end.
+inline int PencereliÖlçümler(int argc, char** argv) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("DEPORA_AYAR_KLASORU", (klasör().path() + "/ayarlar").toLocal8Bit());
+    QApplication uygulama(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    VeriTabanı.kapat();
+    return 0;
 }

@@ -59,13 +59,4 @@ BENCHMARK(ParçalarıBul)->Unit(benchmark::kMillisecond);
 BENCHMARK(ParçayıGöster)->Unit(benchmark::kMillisecond);
 BENCHMARK(OrtalamaMaliyet)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("DEPORA_AYAR_KLASORU", (klasör().path() + "/ayarlar").toLocal8Bit());
-    QApplication uygulama(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    VeriTabanı.kapat();
-    return 0;
-}
+int main(int argc, char** argv) { return PencereliÖlçümler(argc, argv); }

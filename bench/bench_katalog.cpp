@@ -5,7 +5,6 @@
 #include "catalogue/ParçaTanımlaFormu.h"
 #include "shell/GenelDeğişkenler.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -64,13 +63,4 @@ BENCHMARK_CAPTURE(Bul, ad_11111_parca, 2, "PARÇA 1", 11111)->Unit(benchmark::kM
 BENCHMARK_CAPTURE(Bul, no_111_parca, 0, "N123", 111)->Unit(benchmark::kMillisecond);
 BENCHMARK(ParçayıGöster)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("DEPORA_AYAR_KLASORU", (klasör().path() + "/ayarlar").toLocal8Bit());
-    QApplication uygulama(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    VeriTabanı.kapat();
-    return 0;
-}
+int main(int argc, char** argv) { return PencereliÖlçümler(argc, argv); }

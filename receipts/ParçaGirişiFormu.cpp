@@ -1,18 +1,13 @@
 #include "receipts/ParçaGirişiFormu.h"
 
+#include "catalogue/ParçaTanımlaFormu.h"
 #include "platform/MesajKapısı.h"
-#include "platform/Türkçe.h"
 #include "receipts/ParçaGirişiVerileri.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
 #include "shell/ListeDenetimi.h"
 #include "shell/ListeKutusu.h"
 #include "shell/OrtakYordamlarModülü.h"
-
-#if __has_include("catalogue/ParçaTanımlaFormu.h")
-#include "catalogue/ParçaTanımlaFormu.h"
-#define PARCA_TANIMLA_VAR 1
-#endif
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -301,10 +296,7 @@ void ParçaGirişiFormu::davranışlarıBağla() {
         EtiketliAlan(k, e);
         BüyükHarfKutusu(k);
         EnterİleSonraki(k);
-        connect(k, &QLineEdit::editingFinished, this, [k] {
-            const QString s = SerbestMetin(k->text().trimmed());
-            if (s != k->text()) k->setText(s);
-        });
+        AyrılıncaTemizle(k);
     }
     for (auto [k, e] : {std::pair{MiktarıKutusu, Etiket[13]}, std::pair{FiyatıKutusu, Etiket[14]}}) {
         EtiketliAlan(k, e);
@@ -397,7 +389,6 @@ void ParçaGirişiFormu::ParçaTanımlaDüğmesi_Click() {
         reddet(QStringLiteral("Lütfen, tanımlayacağınız parçanın KODUNU giriniz."), BulKutusu);
         return;
     }
-#ifdef PARCA_TANIMLA_VAR
     // The code goes over in its plain form, as the part window's code list holds it.
     BulKutusu->setText(QString::number(*kodu));
     ParçaTanımlaFormu pencere(this);
@@ -408,7 +399,6 @@ void ParçaGirişiFormu::ParçaTanımlaDüğmesi_Click() {
         YeniParçayıAl(parçaNo, nosu, adı);
     };
     pencere.exec();
-#endif
 }
 
 void ParçaGirişiFormu::YeniParçayıAl(std::int64_t parçaNo, const QString& nosu, const QString& adı) {

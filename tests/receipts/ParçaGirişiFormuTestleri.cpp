@@ -1,3 +1,4 @@
+#include "catalogue/ParçaTanımlaFormu.h"
 #include "platform/AyarDeposu.h"
 #include "receipts/ParçaGirişiFormu.h"
 #include "shell/GenelDeğişkenler.h"
@@ -571,4 +572,53 @@ TEST_F(ParçaGirişiTesti, YeniTanımlananParçaTeslimAlınır) {
     EXPECT_EQ(f->ParçaListesi->currentItem()->text(), "K-2");
     EXPECT_EQ(f->ParçaListesi->item(0)->text(), "K-2");
     EXPECT_EQ(QApplication::focusWidget(), f->MiktarıKutusu);
+}
+
+TEST_F(ParçaGirişiTesti, ParçaTanımlaPenceresindenYeniParça) {
+    aç();
+    yaz(f->BulKutusu, "007");
+    bool açıldı = false;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        auto* p = dynamic_cast<ParçaTanımlaFormu*>(w);
+        ASSERT_NE(p, nullptr);
+        açıldı = true;
+        EXPECT_EQ(p->KoduKutusu->text(), "7");
+        EXPECT_FALSE(p->KoduKutusu->isEnabled());
+        EXPECT_EQ(p->MarkasıKutusu->text(), "FORD");
+        p->AdıKutusu->setFocus();
+        Yaz(p->AdıKutusu, "kayış");
+        p->NosuKutusu->setFocus();
+        Yaz(p->NosuKutusu, "K-9");
+        QTest::mouseClick(p->SilKaydetDüğmesi, Qt::LeftButton);  // "Kaydet": saves, hands back, closes
+    });
+    f->ParçaTanımlaDüğmesi->click();
+    ASSERT_TRUE(açıldı);
+    const qint64 yeni = VeriTabanı.tekDeğer("SELECT ParcaNo FROM ParcaBilgileriTablosu WHERE Nosu='K-9'").toLongLong();
+    ASSERT_GT(yeni, 0);
+    EXPECT_EQ(VeriTabanı.tekDeğer("SELECT Kodu FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {yeni}).toInt(), 7);
+    ASSERT_NE(f->ParçaListesi->currentItem(), nullptr);
+    EXPECT_EQ(f->ParçaListesi->currentItem()->text(), "K-9");
+    EXPECT_EQ(f->ParçaListesi->currentItem()->data(Qt::UserRole).toLongLong(), yeni);
+    EXPECT_EQ(f->AdıKutusu->text(), "KAYIŞ");
+    EXPECT_EQ(f->BulKutusu->text(), "7");
+    EXPECT_FALSE(f->BulKutusu->isEnabled());
+    EXPECT_TRUE(AramaYapıldı);
+    EXPECT_EQ(f->focusWidget(), f->FişNoKutusu);
+
+    // the new part takes a line like any other
+    başlık("1");
+    satır("1", "1");
+    EXPECT_EQ(hücre(0, 0), QString::number(yeni));
+    EXPECT_EQ(hücre(0, 3), "K-9");
+
+    // cancelling changes nothing here
+    açıldı = false;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        açıldı = true;
+        QTest::mouseClick(dynamic_cast<ParçaTanımlaFormu*>(w)->KapatVazgeçDüğmesi, Qt::LeftButton);
+    });
+    f->ParçaTanımlaDüğmesi->click();
+    EXPECT_TRUE(açıldı);
+    EXPECT_EQ(f->ParçaListesi->count(), 1);
+    EXPECT_EQ(VeriTabanı.tekDeğer("SELECT COUNT(*) FROM ParcaBilgileriTablosu").toInt(), 5);
 }

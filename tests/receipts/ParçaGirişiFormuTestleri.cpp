@@ -241,6 +241,14 @@ TEST_F(ParçaGirişiTesti, KutularınGirişKuralları) {
     f->KapatDüğmesi->click();
     EXPECT_EQ(mesajlar.size(), önce);
     EXPECT_FALSE(f->isVisible());
+
+    // and so does Esc
+    aç();
+    f->FaturaTarihiKutusu->setFocus();
+    Yaz(f->FaturaTarihiKutusu, "45.45.45");
+    QTest::keyClick(f->FaturaTarihiKutusu, Qt::Key_Escape);
+    EXPECT_EQ(mesajlar.size(), önce);
+    EXPECT_FALSE(f->isVisible());
 }
 
 TEST_F(ParçaGirişiTesti, SatırDenetimleriSırayla) {

@@ -26,6 +26,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -57,6 +58,13 @@ int seçiliSatır(const QListWidget* liste) {
 QString biçimliOran(const QString& metin) {
     const auto s = SayıOku(metin);
     return s ? BiçimliSayı(*s) : metin;
+}
+
+// A refusal of the save: the message, then the focus on the box to mend.
+std::nullopt_t reddet(const QString& metin, QWidget* kutu) {
+    Bilgi(metin);
+    if (kutu->isEnabled()) kutu->setFocus();
+    return std::nullopt;
 }
 
 template <class T>
@@ -626,38 +634,26 @@ void ParçaTanımlaFormu::SilKaydetDüğmesi_Click() {
     else sil();
 }
 
-void ParçaTanımlaFormu::kaydet() {
+std::optional<ParçaTanımlaFormu::Kayıt> ParçaTanımlaFormu::kayıtDenetimleri() {
+    Kayıt k;
     const QString kodMetni = KoduKutusu->text().trimmed();
-    if (kodMetni.isEmpty()) {
-        Bilgi(QStringLiteral("KODU boş bırakılamaz!"));
-        KoduKutusu->setFocus();
-        return;
-    }
-    const std::int64_t kod = TamSayıDeğeri(kodMetni);
-    if (kod == 0) {
-        Bilgi(QStringLiteral("KODU (0) sıfır olamaz!"));
-        KoduKutusu->setFocus();
-        return;
-    }
-    if (kod > EnBüyükKod) {
-        Bilgi(QStringLiteral("KODU en fazla %1 olabilir!").arg(EnBüyükKod));
-        KoduKutusu->setFocus();
-        return;
-    }
-    const QString adı = Giriş::TemizMetin(AdıKutusu->text());
-    if (adı.isEmpty()) {
-        Bilgi(QStringLiteral("Parça ADI boş bırakılamaz!"));
-        AdıKutusu->setFocus();
-        return;
-    }
+    if (kodMetni.isEmpty()) return reddet(QStringLiteral("KODU boş bırakılamaz!"), KoduKutusu);
+    k.kod = TamSayıDeğeri(kodMetni);
+    if (k.kod == 0) return reddet(QStringLiteral("KODU (0) sıfır olamaz!"), KoduKutusu);
+    if (k.kod > EnBüyükKod)
+        return reddet(QStringLiteral("KODU en fazla %1 olabilir!").arg(EnBüyükKod), KoduKutusu);
+    k.adı = Giriş::TemizMetin(AdıKutusu->text());
+    if (k.adı.isEmpty()) return reddet(QStringLiteral("Parça ADI boş bırakılamaz!"), AdıKutusu);
+
+    // Is the code defined: its value against the table ("007" is code 7).
     bool tanımlı = false;
     if (!HataYönetimiyle([&] {
             tanımlı = !VeriTabanı
                            .tekDeğer(QStringLiteral("SELECT 1 FROM MarkaBilgileriTablosu WHERE Kodu=?"),
-                                     {static_cast<qlonglong>(kod)})
+                                     {static_cast<qlonglong>(k.kod)})
                            .isNull();
         }))
-        return;
+        return std::nullopt;
     if (!tanımlı && !MarkasıKutusu->isEnabled()) {
         if (EvetMi(QStringLiteral("Bu KOD daha önce tanımlanmamış!\n\nŞimdi tanımlamak ister misiniz?"))) {
             MarkasıKutusu->setEnabled(true);
@@ -665,55 +661,52 @@ void ParçaTanımlaFormu::kaydet() {
         } else if (KoduKutusu->isEnabled()) {
             KoduKutusu->setFocus();
         }
-        return;
+        return std::nullopt;
     }
-    const QString markası = Giriş::TemizMetin(MarkasıKutusu->text());
-    if (markası.isEmpty()) {
-        Bilgi(QStringLiteral("MARKASI boş bırakılamaz!"));
-        if (MarkasıKutusu->isEnabled()) MarkasıKutusu->setFocus();
-        return;
-    }
+    k.markası = Giriş::TemizMetin(MarkasıKutusu->text());
+    if (k.markası.isEmpty()) return reddet(QStringLiteral("MARKASI boş bırakılamaz!"), MarkasıKutusu);
+    k.markaTanımlanacak = MarkasıKutusu->isEnabled() && !tanımlı;
 
-    const QString nosu = Giriş::TemizMetin(NosuKutusu->text());
-    if (nosu.isEmpty()) {
+    k.nosu = Giriş::TemizMetin(NosuKutusu->text());
+    if (k.nosu.isEmpty()) {
         if (!EvetMi(QStringLiteral("Parça NOSU'nu boş bırakmak istiyor musunuz?"))) {
             NosuKutusu->setFocus();
-            return;
+            return std::nullopt;
         }
     } else {
         bool kullanılmış = false;
         if (!HataYönetimiyle([&] {
                 Sorgu s(VeriTabanı, QStringLiteral("SELECT Nosu FROM ParcaBilgileriTablosu WHERE Kodu=? AND Nosu=?"),
-                        {static_cast<qlonglong>(kod), nosu});
+                        {static_cast<qlonglong>(k.kod), k.nosu});
                 // in the change state the part may keep its own number
-                kullanılmış = s.sonraki() && (!Değiştiriliyor || nosu != SeçiliNosu);
+                kullanılmış = s.sonraki() && (!Değiştiriliyor || k.nosu != SeçiliNosu);
             }))
-            return;
-        if (kullanılmış) {
-            Bilgi(QStringLiteral("Girmeye çalıştığınız ORJİNAL PARÇA NO daha önce girilmiş!\n\n"
-                                 "Lütfen, değiştirip yeniden deneyiniz."));
-            NosuKutusu->setFocus();
-            return;
-        }
+            return std::nullopt;
+        if (kullanılmış)
+            return reddet(QStringLiteral("Girmeye çalıştığınız ORJİNAL PARÇA NO daha önce girilmiş!\n\n"
+                                         "Lütfen, değiştirip yeniden deneyiniz."),
+                          NosuKutusu);
     }
 
-    const QString oranMetni = KdvOranıKutusu->currentText().trimmed();
-    const QString oran = oranMetni.isEmpty() ? QString() : biçimliOran(oranMetni);
-    const QString birimi = Giriş::TemizMetin(BirimiKutusu->currentText());
-    const QString ambarYeri = Giriş::TemizMetin(AmbarYeriKutusu->text());
-    const bool yeni = !Değiştiriliyor;
-    const bool markaTanımlanacak = MarkasıKutusu->isEnabled() && !tanımlı;
+    const QString oran = KdvOranıKutusu->currentText().trimmed();
+    k.kdvOranı = oran.isEmpty() ? QString() : biçimliOran(oran);
+    k.birimi = Giriş::TemizMetin(BirimiKutusu->currentText());
+    k.ambarYeri = Giriş::TemizMetin(AmbarYeriKutusu->text());
+    return k;
+}
 
+bool ParçaTanımlaFormu::kaydıYaz(const Kayıt& k) {
     // The brand row and the part row are stored together or not at all.
-    const bool yazıldı = HataYönetimiyle([&] {
+    return HataYönetimiyle([&] {
         İşlem tx(VeriTabanı);
-        if (markaTanımlanacak)
+        if (k.markaTanımlanacak)
             VeriTabanı.çalıştır(QStringLiteral("INSERT INTO MarkaBilgileriTablosu (Kodu, Markasi) VALUES (?, ?)"),
-                                {static_cast<qlonglong>(kod), markası});
-        const QVariantList değerler = {static_cast<qlonglong>(kod), nosu, adı,
-                                       oran.isEmpty() ? QVariant() : QVariant(oran), birimi, ambarYeri};
+                                {static_cast<qlonglong>(k.kod), k.markası});
+        const QVariantList değerler = {static_cast<qlonglong>(k.kod), k.nosu, k.adı,
+                                       k.kdvOranı.isEmpty() ? QVariant() : QVariant(k.kdvOranı), k.birimi,
+                                       k.ambarYeri};
         std::int64_t parçaNo = SeçiliParçaNo;
-        if (yeni) {
+        if (!Değiştiriliyor) {
             VeriTabanı.çalıştır(QStringLiteral("INSERT INTO ParcaBilgileriTablosu "
                                                "(Kodu, Nosu, Adi, KdvOrani, Birimi, AmbarYeri) "
                                                "VALUES (?, ?, ?, ?, ?, ?)"),
@@ -727,33 +720,31 @@ void ParçaTanımlaFormu::kaydet() {
         tx.onayla();
         SeçiliParçaNo = parçaNo;
     });
-    if (!yazıldı) return;
+}
 
-    if (markaTanımlanacak) {
+void ParçaTanımlaFormu::kaydet() {
+    const auto kayıt = kayıtDenetimleri();
+    if (!kayıt || !kaydıYaz(*kayıt)) return;
+
+    if (kayıt->markaTanımlanacak) {
         try {
             kodlarıYükle();
         } catch (const std::exception&) {
         }
         MarkasıKutusu->setEnabled(false);
-        KoduKutusu->setText(QString::number(kod));
+        KoduKutusu->setText(QString::number(kayıt->kod));
     }
 
-    if (yeni && yeniParçaTeslimi) {
-        yeniParçaTeslimi(SeçiliParçaNo, nosu, adı);
-    } else if (yeni) {
-        const int konum = sıralıKonum(adı);
-        {
-            const QSignalBlocker b(ParçaListesi);
-            ParçaListesi->insertItem(konum, yeniÖğe(adı, SeçiliParçaNo));
-            ParçaListesi->setCurrentRow(konum);
-        }
-        ParçaListesi_Click();
+    if (!Değiştiriliyor && yeniParçaTeslimi) {
+        yeniParçaTeslimi(SeçiliParçaNo, kayıt->nosu, kayıt->adı);
     } else {
+        // a new part takes its place by name; a changed one stays where it was
+        const int konum = Değiştiriliyor ? seçiliSıra_ : sıralıKonum(kayıt->adı);
         {
             const QSignalBlocker b(ParçaListesi);
-            delete ParçaListesi->takeItem(seçiliSıra_);
-            ParçaListesi->insertItem(seçiliSıra_, yeniÖğe(adı, SeçiliParçaNo));
-            ParçaListesi->setCurrentRow(seçiliSıra_);
+            if (Değiştiriliyor) delete ParçaListesi->takeItem(konum);
+            ParçaListesi->insertItem(konum, yeniÖğe(kayıt->adı, SeçiliParçaNo));
+            ParçaListesi->setCurrentRow(konum);
         }
         ParçaListesi_Click();
     }
@@ -761,8 +752,8 @@ void ParçaTanımlaFormu::kaydet() {
     gözatmaDurumunaDön(QStringLiteral("Parça Sil"));
 
     HataYönetimiyle([&] {
-        DeğeriHatırla(BirimiKutusu, BirimBölümü, QStringLiteral("Birim"), birimi, SabitBirimler());
-        DeğeriHatırla(KdvOranıKutusu, KdvBölümü, QStringLiteral("Oran"), oran, SabitKdvOranları());
+        DeğeriHatırla(BirimiKutusu, BirimBölümü, QStringLiteral("Birim"), kayıt->birimi, SabitBirimler());
+        DeğeriHatırla(KdvOranıKutusu, KdvBölümü, QStringLiteral("Oran"), kayıt->kdvOranı, SabitKdvOranları());
     });
 
     if (yeniParçaTeslimi) {

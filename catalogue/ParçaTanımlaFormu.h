@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QCompleter;
@@ -102,6 +103,14 @@ private:
     void seçenekleriBırak();
     bool düzenlemede() const;
     int sıralıKonum(const QString& ad) const;
+    // What a save stores, read from the boxes once every check has passed.
+    struct Kayıt {
+        std::int64_t kod = 0;
+        QString adı, markası, nosu, kdvOranı, birimi, ambarYeri;
+        bool markaTanımlanacak = false;  // the code gets its brand row with the part
+    };
+    std::optional<Kayıt> kayıtDenetimleri();
+    bool kaydıYaz(const Kayıt& kayıt);
     void kaydet();
     void sil();
 

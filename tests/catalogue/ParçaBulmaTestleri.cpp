@@ -131,10 +131,13 @@ TEST_F(ParçaBulma, YazılanTürkçeBüyükHarfOlurKesmeİşaretiDeğişir) {
     EXPECT_EQ(metni("MarkasıKutusu"), "BİR");
     yaz("AdıKutusu", "  çekiç'li ıi  ");
     EXPECT_EQ(metni("AdıKutusu"), "  ÇEKİÇ’Lİ Iİ  ");
+    EXPECT_EQ(k<QLabel>("Etiket4")->palette().color(QPalette::WindowText), QColor(192, 64, 0));
     yaz("NosuKutusu", "ab'c");
     yaz("AmbarYeriKutusu", "raf ı");
     yaz("BirimiKutusu", "şişe");
     EXPECT_EQ(metni("BirimiKutusu"), "ŞİŞE");
+    EXPECT_EQ(k<QLabel>("Etiket7")->palette().color(QPalette::WindowText), QColor(192, 64, 0));
+    EXPECT_NE(k<QLabel>("Etiket4")->palette().color(QPalette::WindowText), QColor(192, 64, 0));
     k("KoduKutusu")->setFocus();  // leaving a box trims it
     EXPECT_EQ(metni("AdıKutusu"), "ÇEKİÇ’Lİ Iİ");
     EXPECT_EQ(metni("NosuKutusu"), "AB’C");

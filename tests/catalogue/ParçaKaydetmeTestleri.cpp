@@ -335,3 +335,45 @@ TEST_F(ParçaKaydetme, AnaPencereAçarEscDurumaGöreKapatırYaDaVazgeçer) {
     QTest::keyClick(k("BulKutusu"), Qt::Key_Escape);
     EXPECT_FALSE(f->isVisible());
 }
+
+TEST_F(ParçaKaydetme, MarkasıBoşKodReddedilir) {
+    marka(6, "");
+    aç();
+    ekle("6", "SOMUN", "S-6");
+    tıkla("SilKaydetDüğmesi");
+    EXPECT_EQ(sonMesaj(), "MARKASI boş bırakılamaz!");
+    EXPECT_EQ(say("ParcaBilgileriTablosu"), 0);
+}
+
+TEST_F(ParçaKaydetme, YazılamayanKayıtHiçbirŞeyBırakmaz) {
+    marka(1, "BİR");
+    VeriTabanı.çalıştır("CREATE TRIGGER engel BEFORE INSERT ON ParcaBilgileriTablosu "
+                        "BEGIN SELECT RAISE(ABORT, 'yazılamadı'); END");
+    aç();
+    ekle("77", "RULMAN", "R-1");
+    cevapla(MesajCevabı::Evet);
+    tıkla("SilKaydetDüğmesi");
+    yaz("MarkasıKutusu", "YENİ");
+    cevapla(MesajCevabı::Evet);  // the error box: go on
+    tıkla("SilKaydetDüğmesi");
+    EXPECT_EQ(mesajlar.back().simge, MesajSimgesi::Kritik);
+    EXPECT_EQ(say("MarkaBilgileriTablosu", "Kodu=77"), 0);  // the brand went back with the part
+    EXPECT_TRUE(k("Çerçeve2")->isEnabled());                // still adding, nothing typed is lost
+    EXPECT_EQ(metni("AdıKutusu"), "RULMAN");
+    EXPECT_EQ(metni("MarkasıKutusu"), "YENİ");
+
+    // deleting is all or nothing as well
+    VeriTabanı.çalıştır("DROP TRIGGER engel");
+    const auto p = parça(1, "D-1", "DİŞLİ");
+    VeriTabanı.çalıştır("INSERT INTO DegisenNoBilgileriTablosu (ParcaNo, Adi, DegisenNo) VALUES (?, 'DİŞLİ', 'E')", {p});
+    VeriTabanı.çalıştır("CREATE TRIGGER engel BEFORE DELETE ON DegisenNoBilgileriTablosu "
+                        "BEGIN SELECT RAISE(ABORT, 'silinemedi'); END");
+    tıkla("KapatVazgeçDüğmesi");
+    bul(1, "1");
+    satırSeç("ParçaListesi", "DİŞLİ");
+    cevapla(MesajCevabı::Evet);
+    cevapla(MesajCevabı::Evet);
+    tıkla("SilKaydetDüğmesi");
+    EXPECT_EQ(say("ParcaBilgileriTablosu", "ParcaNo=?", {p}), 1);
+    EXPECT_EQ(satırlar("ParçaListesi"), QStringList{"DİŞLİ"});
+}

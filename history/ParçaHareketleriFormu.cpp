@@ -1,9 +1,9 @@
 #include "history/ParçaHareketleriFormu.h"
 
+#include "catalogue/ParçaVerileri.h"
 #include "issues/ParçaÇıkışıDeğiştirFormu.h"
 #include "platform/MesajKapısı.h"
 #include "receipts/ParçaGirişiDeğiştirFormu.h"
-#include "receipts/ParçaGirişiVerileri.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
 #include "shell/ListeKutusu.h"

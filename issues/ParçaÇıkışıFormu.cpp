@@ -1,9 +1,9 @@
 #include "issues/ParçaÇıkışıFormu.h"
 
+#include "catalogue/ParçaVerileri.h"
 #include "issues/OrtalamaMaliyet.h"
 #include "platform/MesajKapısı.h"
 #include "platform/Türkçe.h"
-#include "receipts/ParçaGirişiVerileri.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
 #include "shell/ListeDenetimi.h"

@@ -1,6 +1,7 @@
 #include "receipts/ParçaGirişiFormu.h"
 
 #include "catalogue/ParçaTanımlaFormu.h"
+#include "catalogue/ParçaVerileri.h"
 #include "platform/MesajKapısı.h"
 #include "receipts/ParçaGirişiVerileri.h"
 #include "shell/GenelDeğişkenler.h"

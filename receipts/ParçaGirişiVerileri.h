@@ -1,35 +1,14 @@
 #pragma once
-// What the receipt window reads and writes, apart from the window: the parts of
-// a brand code, one part's data, the stored header of this year's voucher of a
-// number, the price of a line, and the writing of a voucher's lines.
+// What the receipt window reads and writes, apart from the window: the stored
+// header of this year's voucher of a number, the price of a line, and the
+// writing of a voucher's lines.
 #include "platform/SayıTarih.h"
-#include "shell/ListeKutusu.h"
 
 #include <QDate>
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-// The text a part shows in a part list: its number, or its name followed by
-// " (Nosu Yok!)" when it has none.
-QString ParçaListesiMetni(const QString& nosu, const QString& adı);
-
-// The parts of one brand code as (list text, ParcaNo), in the order read.
-std::vector<ListeKutusuÖğesi> KodunParçaları(std::int64_t kodu);
-
-// The brand name of a code (empty when the code has none).
-QString MarkaAdı(std::int64_t kodu);
-
-struct ParçaBilgisi {
-    QString nosu;
-    QString adı;
-    QString kdvOranı;  // "0" when none is stored
-    QString birimi;
-    QString ambarYeri;
-};
-std::optional<ParçaBilgisi> ParçaBilgisiOku(std::int64_t parçaNo);
 
 // The header of the first stored line of a voucher number between two dates.
 struct GirişFişiBaşlığı {

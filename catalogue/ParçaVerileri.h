@@ -1,0 +1,29 @@
+#pragma once
+// Reading parts and brands, for every window that lists or shows parts: the
+// parts of a brand code, the brand name of a code, one part's data, and the text
+// a part shows in a part list.
+#include "shell/ListeKutusu.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The text a part shows in a part list: its number, or its name followed by
+// " (Nosu Yok!)" when it has none.
+QString ParçaListesiMetni(const QString& nosu, const QString& adı);
+
+// The parts of one brand code as (list text, ParcaNo), in the order read.
+std::vector<ListeKutusuÖğesi> KodunParçaları(std::int64_t kodu);
+
+// The brand name of a code (empty when the code has none).
+QString MarkaAdı(std::int64_t kodu);
+
+struct ParçaBilgisi {
+    QString nosu;
+    QString adı;
+    QString kdvOranı;  // "0" when none is stored
+    QString birimi;
+    QString ambarYeri;
+};
+std::optional<ParçaBilgisi> ParçaBilgisiOku(std::int64_t parçaNo);

@@ -1,0 +1,242 @@
+// The voucher number and date change dialog, driven through its named controls.
+#include "shell/GenelDeğişkenler.h"
+#include "shell/GirişDavranışları.h"
+#include "tests/ortak/TestOrtamı.h"
+#include "vouchers/FişNoveTarihDeğiştirFormu.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+const int BuYıl = QDate::currentDate().year();
+QDate buYıl(int ay, int gün) { return QDate(BuYıl, ay, gün); }
+}  // namespace
+
+class FişNoTarihTesti : public TestOrtamı {
+protected:
+    void TearDown() override {
+        f.reset();
+        TestOrtamı::TearDown();
+    }
+    // One row of a receipt (tür 0) or issue (tür 1) voucher.
+    void satır(int tür, int kodu, int fişNo, QDate tarih, bool yazdırıldı = false) {
+        VeriTabanı.çalıştır(QStringLiteral("INSERT INTO %1 (ParcaNo, Kodu, Tarihi, FisNo, Miktari, Tutari, Yazdirildi) "
+                                           "VALUES (1, ?, ?, ?, 1, 10000, ?)")
+                                .arg(tablo(tür)),
+                            {kodu, tarih, fişNo, yazdırıldı ? 1 : 0});
+    }
+    static QString tablo(int tür) { return tür == 0 ? "GirisIslemleriTablosu" : "CikisIslemleriTablosu"; }
+    int say(int tür, const QString& koşul, const QVariantList& d = {}) {
+        return VeriTabanı.tekDeğer(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE ").arg(tablo(tür)) + koşul, d).toInt();
+    }
+    // Opens the dialog on voucher fişNo of the working year, for a number or a date change.
+    void aç(int tür, int fişNo, QDate tarih, bool numara) {
+        f = std::make_unique<FişNoveTarihDeğiştirFormu>();
+        f->Hazırla(tür, fişNo, tarih, BuYıl);
+        numara ? f->FişNoDeğişikliği() : f->TarihDeğişikliği();
+        f->AğacıYenile = [this] { ++ağaçYenilendi; };
+        f->FişiYenile = [this] { ++fişYenilendi; };
+        f->show();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        (numara ? f->FişNoKutusu : f->TarihiKutusu)->setFocus();
+    }
+    void yaz(QLineEdit* k, const QString& metin) {
+        k->setFocus();
+        k->selectAll();
+        QTest::keyClick(k, Qt::Key_Backspace);
+        QTest::keyClicks(k, metin);
+    }
+    void tamam() {
+        ASSERT_TRUE(f->TamamDüğmesi->isEnabled());
+        f->TamamDüğmesi->setFocus();
+        f->TamamDüğmesi->click();
+    }
+    QWidget* odak() const { return QApplication::focusWidget(); }
+
+    std::unique_ptr<FişNoveTarihDeğiştirFormu> f;
+    int ağaçYenilendi = 0;
+    int fişYenilendi = 0;
+};
+
+TEST_F(FişNoTarihTesti, NumaraDeğişikliğiAçılışıVeTamamınKoşulu) {
+    satır(0, 7, 5, buYıl(3, 5));
+    aç(0, 5, buYıl(3, 5), true);
+    EXPECT_EQ(f->windowTitle(), "Fiş No Değiştir");
+    EXPECT_EQ(f->FişNoKutusu->text(), "5");
+    EXPECT_EQ(f->TarihiKutusu->text(), KısaTarih(buYıl(3, 5)));
+    EXPECT_FALSE(f->TarihiKutusu->isEnabled());
+    EXPECT_FALSE(f->findChild<QLabel*>("Etiket1")->isEnabled());
+    EXPECT_FALSE(f->TamamDüğmesi->isEnabled());
+    EXPECT_EQ(f->findChild<QLabel*>("Etiket0")->palette().color(QPalette::WindowText), QColor(192, 64, 0));
+
+    yaz(f->FişNoKutusu, "0005");  // the same number with zeros
+    EXPECT_FALSE(f->TamamDüğmesi->isEnabled());
+    QTest::keyClicks(f->FişNoKutusu, "a");  // letters are not taken
+    EXPECT_EQ(f->FişNoKutusu->text(), "0005");
+    f->VazgeçDüğmesi->setFocus();  // leaving drops the zeros
+    EXPECT_EQ(f->FişNoKutusu->text(), "5");
+
+    // Pasted text keeps its digits only.
+    f->FişNoKutusu->setFocus();
+    f->FişNoKutusu->selectAll();
+    f->FişNoKutusu->insert("1x2");
+    EXPECT_EQ(f->FişNoKutusu->text(), "12");
+    EXPECT_TRUE(f->TamamDüğmesi->isEnabled());
+}
+
+TEST_F(FişNoTarihTesti, BoşSıfırVeBüyükNumaraReddedilir) {
+    satır(0, 7, 5, buYıl(3, 5));
+    aç(0, 5, buYıl(3, 5), true);
+    yaz(f->FişNoKutusu, "");
+    tamam();
+    EXPECT_EQ(sonMesaj(), "FİŞ NO boş olamaz!");
+    EXPECT_EQ(odak(), f->FişNoKutusu);
+    yaz(f->FişNoKutusu, "000");
+    tamam();
+    EXPECT_EQ(sonMesaj(), "FİŞ NO (0) olamaz!");
+    yaz(f->FişNoKutusu, "3000000000");
+    tamam();
+    EXPECT_EQ(sonMesaj(), "FİŞ NO en fazla 2147483647 olabilir!");
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(say(0, "FisNo=5"), 1);
+    EXPECT_EQ(ağaçYenilendi, 0);
+}
+
+TEST_F(FişNoTarihTesti, BoşNumaraYalnızYıldakiSatırlarıDeğiştirir) {
+    satır(0, 7, 5, buYıl(3, 5));
+    satır(0, 7, 5, buYıl(3, 9), true);
+    satır(0, 7, 5, QDate(BuYıl - 1, 3, 5));  // the same number last year
+    satır(1, 8, 9, buYıl(1, 1));             // issue numbers are separate
+    aç(0, 5, buYıl(3, 5), true);
+    yaz(f->FişNoKutusu, "9");
+    tamam();
+    EXPECT_TRUE(mesajlar.empty()) << sonMesaj().toStdString();
+    EXPECT_EQ(f->result(), QDialog::Accepted);
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(say(0, "FisNo=9"), 2);
+    EXPECT_EQ(say(0, "FisNo=9 AND Yazdirildi=1"), 1);  // printed flags stay
+    EXPECT_EQ(say(0, "FisNo=5 AND Tarihi=?", {QDate(BuYıl - 1, 3, 5)}), 1);
+    EXPECT_EQ(ağaçYenilendi, 1);
+    EXPECT_EQ(fişYenilendi, 0);
+}
+
+TEST_F(FişNoTarihTesti, BaşkaKodunNumarasıReddedilir) {
+    satır(0, 7, 5, buYıl(3, 5));
+    satır(0, 8, 6, buYıl(4, 1));
+    aç(0, 5, buYıl(3, 5), true);
+    yaz(f->FişNoKutusu, "6");
+    tamam();
+    EXPECT_EQ(sonMesaj(), "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!");
+    EXPECT_EQ(mesajlar.back().simge, MesajSimgesi::Bilgi);
+    EXPECT_EQ(odak(), f->FişNoKutusu);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(say(0, "FisNo=5"), 1);
+    EXPECT_EQ(ağaçYenilendi, 0);
+}
+
+TEST_F(FişNoTarihTesti, AynıKodunNumarasıEvetleBirleşirHayırlaKalır) {
+    satır(1, 7, 5, buYıl(3, 5));
+    satır(1, 7, 5, buYıl(3, 6));
+    satır(1, 7, 6, buYıl(4, 1), true);
+    aç(1, 5, buYıl(3, 5), true);
+    yaz(f->FişNoKutusu, "6");
+    cevapla(MesajCevabı::Hayır);
+    tamam();
+    EXPECT_EQ(sonMesaj(), "Bu FİŞ NO ile daha önce çıkış yapılmış!\r\n\r\nBu çıkışa ekleme yapmak istiyor musunuz?");
+    EXPECT_EQ(mesajlar.back().simge, MesajSimgesi::Soru);
+    EXPECT_EQ(say(1, "FisNo=5"), 2);
+    EXPECT_TRUE(f->isVisible());
+
+    cevapla(MesajCevabı::Evet);
+    tamam();
+    EXPECT_EQ(say(1, "FisNo=6"), 3);
+    EXPECT_EQ(say(1, "FisNo=6 AND Yazdirildi=1"), 1);
+    EXPECT_EQ(ağaçYenilendi, 1);
+    EXPECT_EQ(f->result(), QDialog::Accepted);
+}
+
+TEST_F(FişNoTarihTesti, ArşivModundaAçılmaz) {
+    satır(0, 7, 5, buYıl(3, 5));
+    ArşivModu = true;
+    f = std::make_unique<FişNoveTarihDeğiştirFormu>();
+    f->Hazırla(0, 5, buYıl(3, 5), BuYıl);
+    f->FişNoDeğişikliği();
+    EXPECT_EQ(f->exec(), QDialog::Rejected);
+    EXPECT_EQ(sonMesaj(), "ARŞİVLENMİŞ fişleri değiştiremezsiniz!");
+    EXPECT_EQ(mesajlar.back().simge, MesajSimgesi::Ünlem);
+    EXPECT_FALSE(f->isVisible());
+}
+
+TEST_F(FişNoTarihTesti, TarihDeğişikliğiYılDışınıReddederYıliçiniYazar) {
+    satır(0, 7, 5, buYıl(3, 5));
+    satır(0, 7, 5, buYıl(3, 7));  // another date before: takes the new one too
+    satır(0, 7, 5, QDate(BuYıl - 1, 3, 5));
+    aç(0, 5, buYıl(3, 5), false);
+    EXPECT_EQ(f->windowTitle(), "Giriş Tarihi Değiştir");
+    EXPECT_FALSE(f->FişNoKutusu->isEnabled());
+    EXPECT_FALSE(f->TamamDüğmesi->isEnabled());
+
+    yaz(f->TarihiKutusu, QString("5/3/%1").arg(BuYıl));  // the same day, written otherwise
+    EXPECT_TRUE(f->TamamDüğmesi->isEnabled());
+    f->TamamDüğmesi->setFocus();  // the box is checked when left for a button
+    EXPECT_TRUE(Giriş::AyrılmaDenetimiGeçti(f.get()));
+    EXPECT_EQ(f->TarihiKutusu->text(), KısaTarih(buYıl(3, 5)));
+    EXPECT_FALSE(f->TamamDüğmesi->isEnabled());
+
+    yaz(f->TarihiKutusu, QString("01.06.%1").arg(BuYıl - 1));
+    tamam();
+    EXPECT_EQ(sonMesaj(), QString("Sadece %1 YILI içerisinden bir tarih girebilirsiniz!").arg(BuYıl));
+    EXPECT_EQ(odak(), f->TarihiKutusu);
+    EXPECT_EQ(say(0, "Tarihi=?", {QDate(BuYıl - 1, 6, 1)}), 0);
+
+    yaz(f->TarihiKutusu, "31.02.2026");
+    tamam();
+    EXPECT_EQ(sonMesaj(), "Lütfen, TARİHİ doğru biçimde giriniz.");
+    EXPECT_EQ(odak(), f->TarihiKutusu);
+
+    yaz(f->TarihiKutusu, "");
+    tamam();
+    EXPECT_EQ(sonMesaj(), "Lütfen, TARİHİ giriniz.");
+
+    yaz(f->TarihiKutusu, KısaTarih(buYıl(6, 1)));
+    tamam();
+    EXPECT_EQ(say(0, "FisNo=5 AND Tarihi=?", {buYıl(6, 1)}), 2);
+    EXPECT_EQ(say(0, "FisNo=5 AND Tarihi=?", {QDate(BuYıl - 1, 3, 5)}), 1);
+    EXPECT_EQ(fişYenilendi, 1);
+    EXPECT_EQ(ağaçYenilendi, 0);
+    EXPECT_EQ(f->result(), QDialog::Accepted);
+}
+
+TEST_F(FişNoTarihTesti, VazgeçYanlışTarihteDeHiçbirŞeyYazmaz) {
+    satır(1, 7, 5, buYıl(3, 5));
+    aç(1, 5, buYıl(3, 5), false);
+    EXPECT_EQ(f->windowTitle(), "Çıkış Tarihi Değiştir");
+    yaz(f->TarihiKutusu, "99.99.9999");
+    QTest::mouseClick(f->VazgeçDüğmesi, Qt::LeftButton);
+    EXPECT_TRUE(mesajlar.empty()) << sonMesaj().toStdString();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(say(1, "Tarihi=?", {buYıl(3, 5)}), 1);
+    EXPECT_EQ(fişYenilendi, 0);
+}
+
+TEST_F(FişNoTarihTesti, YazılamayanDeğişiklikBildirilirPencereAçıkKalır) {
+    satır(0, 7, 5, buYıl(3, 5));
+    satır(0, 7, 5, buYıl(3, 6));
+    VeriTabanı.betikÇalıştır("CREATE TRIGGER Engel BEFORE UPDATE ON GirisIslemleriTablosu "
+                             "WHEN NEW.HareketNo = 2 BEGIN SELECT RAISE(ABORT, 'kilitli'); END;");
+    aç(0, 5, buYıl(3, 5), true);
+    yaz(f->FişNoKutusu, "8");
+    cevapla(MesajCevabı::Evet);  // "Hata oluştu!": go on
+    tamam();
+    ASSERT_FALSE(mesajlar.empty());
+    EXPECT_EQ(mesajlar.back().başlık, "Hata oluştu!");
+    EXPECT_EQ(say(0, "FisNo=5"), 2);
+    EXPECT_EQ(ağaçYenilendi, 0);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->FişNoKutusu->text(), "8");
+}

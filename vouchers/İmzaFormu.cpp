@@ -1,0 +1,190 @@
+#include "vouchers/İmzaFormu.h"
+
+#include "platform/AyarDeposu.h"
+#include "platform/MesajKapısı.h"
+#include "platform/Türkçe.h"
+#include "shell/GenelDeğişkenler.h"
+#include "shell/GirişDavranışları.h"
+#include "shell/OrtakYordamlarModülü.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int EnÇokAd = 10;
+
+int twip(int t) { return t / 15; }
+
+// What leaving a box makes of its text.
+QString AyrılıncaBiçimle(const QString& metin, bool kişiAdı) {
+    QString s = metin.trimmed();
+    if (!s.isEmpty()) s = BaşHarfleriBüyüt(s);
+    if (kişiAdı) s = SoyadınıBüyüt(s);
+    return s;
+}
+
+}  // namespace
+
+void HatırlananAdlarıYükle(const QString& bölüm, const std::vector<QComboBox*>& kutular) {
+    for (const auto& [anahtar, ad] : AyarDeposu::bölümüOku(UygulamaAdı, bölüm))
+        for (QComboBox* k : kutular) k->addItem(ad);
+}
+
+void HatırlananAdlaraEkle(const QString& ad, const HatırlananListe& liste) {
+    if (ad.isEmpty()) return;
+    const auto kayıtlar = AyarDeposu::bölümüOku(UygulamaAdı, liste.bölüm);
+    if (kayıtlar.size() > EnÇokAd) return;
+    for (const auto& [anahtar, eski] : kayıtlar)
+        if (TürkçeAynı(eski, ad)) return;
+    const int n = static_cast<int>(kayıtlar.size());
+    if (n < EnÇokAd) {
+        AyarYaz(liste.bölüm, liste.önek + QString::number(n + 1), ad);
+        return;
+    }
+    QStringList adlar{ad};
+    for (int i = 0; i < EnÇokAd - 1; ++i) adlar << kayıtlar[i].second;
+    for (int i = 0; i < EnÇokAd; ++i) AyarYaz(liste.bölüm, liste.önek + QString::number(i + 1), adlar[i]);
+}
+
+İmzaFormu::İmzaFormu(QWidget* sahip, const QString& başlık, const QString& ayarBölümü)
+    : QDialog(sahip), ayarBölümü_(ayarBölümü) {
+    setWindowTitle(başlık);
+    new QGridLayout(this);
+}
+
+void İmzaFormu::çerçeveEkle(const QString& başlık) {
+    const int no = static_cast<int>(Çerçeve.size());
+    auto* ç = new QGroupBox(başlık, this);
+    ç->setObjectName(QStringLiteral("Çerçeve%1").arg(no));
+    auto* a = new QWidget(ç);
+    a->setObjectName(QStringLiteral("Altlık%1").arg(no));
+    a->setAutoFillBackground(true);
+    a->setBackgroundRole(QPalette::Window);
+    new QGridLayout(a);
+    (new QVBoxLayout(ç))->addWidget(a);
+    static_cast<QGridLayout*>(layout())->addWidget(ç, no, 0);
+    Çerçeve.push_back(ç);
+    Altlık.push_back(a);
+}
+
+QComboBox* İmzaFormu::alanEkle(const Alan& alan) {
+    QWidget* altlık = Altlık.back();
+    auto* etiket = new QLabel(alan.etiket, altlık);
+    etiket->setObjectName(QStringLiteral("Etiket%1").arg(Etiket.size()));
+    etiket->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* kutu = new QComboBox(altlık);
+    kutu->setObjectName(alan.adı);
+    kutu->setEditable(true);
+    kutu->setInsertPolicy(QComboBox::NoInsert);
+    kutu->setCompleter(nullptr);  // typed text stays as typed
+    kutu->setFixedWidth(twip(2685));
+    auto* ızgara = static_cast<QGridLayout*>(altlık->layout());
+    const int satır = ızgara->count() / 2;
+    ızgara->addWidget(etiket, satır, 0);
+    ızgara->addWidget(kutu, satır, 1);
+
+    // The label is coloured, the text not selected; Enter moves on.
+    Giriş::EtiketliAlan(kutu, etiket, false);
+    Giriş::EnterİleSonraki(kutu);
+    const bool kişiAdı = alan.kural == Kural::KişiAdı;
+    OlayDinle(kutu, [kutu, kişiAdı](QEvent* o) {
+        if (o->type() != QEvent::FocusOut) return false;
+        // opening the drop-down list or another window is not leaving the box
+        const auto neden = static_cast<QFocusEvent*>(o)->reason();
+        if (neden == Qt::PopupFocusReason || neden == Qt::ActiveWindowFocusReason) return false;
+        const QString yeni = AyrılıncaBiçimle(kutu->currentText(), kişiAdı);
+        if (yeni != kutu->currentText()) kutu->setEditText(yeni);
+        return false;
+    });
+    // Only the user's own typing or picking enables "Tamam".
+    connect(kutu->lineEdit(), &QLineEdit::textEdited, this, [this] { TamamDüğmesi->setEnabled(true); });
+    connect(kutu, &QComboBox::activated, this, [this] { TamamDüğmesi->setEnabled(true); });
+
+    Etiket.push_back(etiket);
+    kutular_.push_back({alan, kutu});
+    return kutu;
+}
+
+void İmzaFormu::bitir(std::vector<int> kayıtSırası) {
+    kayıtSırası_ = std::move(kayıtSırası);
+    if (kayıtSırası_.empty())
+        for (int i = 0; i < static_cast<int>(kutular_.size()); ++i) kayıtSırası_.push_back(i);
+
+    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
+    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
+    TamamDüğmesi->setEnabled(false);
+    İptalDüğmesi = new QPushButton(QStringLiteral("İptal (Esc)"), this);
+    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
+    auto* düğmeler = new QVBoxLayout;
+    düğmeler->addStretch();
+    for (QPushButton* d : {TamamDüğmesi, İptalDüğmesi}) {
+        d->setFixedSize(twip(1245), twip(345));
+        düğmeler->addWidget(d);
+    }
+    static_cast<QGridLayout*>(layout())->addLayout(düğmeler, static_cast<int>(Çerçeve.size()) - 1, 1);
+    PencereyiSabitle(this);
+    Giriş::DenetimAtlatır(İptalDüğmesi);
+    Giriş::VarsayılanDüğmeleriKapat(this);
+    connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });
+    connect(İptalDüğmesi, &QPushButton::clicked, this, [this] { İptalDüğmesi_Click(); });
+    yükle();
+}
+
+// The lists from the remembered sections, then the saved values as stored.
+void İmzaFormu::yükle() {
+    std::vector<QString> bölümler;
+    for (const auto& k : kutular_)
+        if (std::find(bölümler.begin(), bölümler.end(), k.alan.liste.bölüm) == bölümler.end())
+            bölümler.push_back(k.alan.liste.bölüm);
+    for (const QString& bölüm : bölümler) {
+        std::vector<QComboBox*> kutular;
+        for (const auto& k : kutular_)
+            if (k.alan.liste.bölüm == bölüm) kutular.push_back(k.kutu);
+        HataYönetimiyle([&] { HatırlananAdlarıYükle(bölüm, kutular); });
+    }
+    for (const auto& k : kutular_) {
+        k.kutu->setCurrentIndex(-1);
+        HataYönetimiyle([&] { k.kutu->setEditText(AyarOku(ayarBölümü_, k.alan.anahtar)); });
+    }
+}
+
+bool İmzaFormu::BilgilerTamam() const {
+    for (const auto& k : kutular_)
+        if (k.kutu->currentText().isEmpty()) return false;
+    return true;
+}
+
+void İmzaFormu::TamamDüğmesi_Click() {
+    for (const auto& k : kutular_) {
+        const QString metin = k.kutu->currentText();
+        QString mesaj;
+        if (metin.isEmpty()) {
+            mesaj = k.alan.boşMesajı;
+        } else if (k.alan.kural == Kural::KişiAdı) {
+            BoşlukKonumu = static_cast<int>(metin.lastIndexOf(QLatin1Char(' '))) + 1;
+            if (BoşlukKonumu == 0) mesaj = k.alan.soyadıMesajı;
+        }
+        if (!mesaj.isEmpty()) {
+            Bilgi(mesaj);
+            k.kutu->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    // A failed write is reported and the dialog stays open with what was typed.
+    const bool yazıldı = HataYönetimiyle([this] {
+        for (const auto& k : kutular_) HatırlananAdlaraEkle(k.kutu->currentText(), k.alan.liste);
+        for (int i : kayıtSırası_) AyarYaz(ayarBölümü_, kutular_[i].alan.anahtar, kutular_[i].kutu->currentText());
+    });
+    if (yazıldı) accept();
+}
+
+void İmzaFormu::İptalDüğmesi_Click() { reject(); }

@@ -242,7 +242,10 @@ int ListeDenetimi::satırEkle(const QStringList& hücreler, const QVariant& anah
     return model_->rowCount() - 1;
 }
 
-void ListeDenetimi::satırlarıKoy(std::vector<ListeSatırı> satırlar) { model_->sıfırla(std::move(satırlar)); }
+void ListeDenetimi::satırlarıKoy(std::vector<ListeSatırı> satırlar) {
+    model_->sıfırla(std::move(satırlar));
+    if (metinSıralamasıKalıcı_ && metinSıralamaSütunu_ >= 0) metinleSırala(metinSıralamaSütunu_, metinSıralamasıAzalan_);
+}
 
 void ListeDenetimi::temizle() { model_->sıfırla({}); }
 
@@ -283,6 +286,7 @@ void ListeDenetimi::başlığaTıkla(int sütun) {
     if (sütun != SıralananSütun) SıralamaYönü = 0;
     else SıralamaYönü = SıralamaYönü == 0 ? 1 : 0;
     SıralananSütun = sütun;
+    metinSıralamaSütunu_ = -1;
     try {
         switch (türler_[static_cast<size_t>(sütun)]) {
         case SütunTürü::Tarih:
@@ -294,7 +298,9 @@ void ListeDenetimi::başlığaTıkla(int sütun) {
             ListeyiSırala();
             break;
         case SütunTürü::Metin:
-            metinleSırala();
+            metinSıralamaSütunu_ = sütun;
+            metinSıralamasıAzalan_ = SıralamaYönü != 0;
+            metinleSırala(sütun, metinSıralamasıAzalan_);
             break;
         }
     } catch (...) {
@@ -322,13 +328,12 @@ void ListeDenetimi::ListeyiSırala() {
     }
 }
 
-void ListeDenetimi::metinleSırala() {
-    const int sütun = SıralananSütun;
+void ListeDenetimi::metinleSırala(int sütun, bool azalan) {
     std::vector<QCollatorSortKey> anahtarlar;
     anahtarlar.reserve(model_->satırlar.size());
     for (const auto& r : model_->satırlar)
         anahtarlar.push_back(TürkçeSıralamaAnahtarı(sütun < r.hücreler.size() ? r.hücreler[sütun] : QString()));
-    model_->sırayıUygula(sıraBul(anahtarlar, SıralamaYönü != 0,
+    model_->sırayıUygula(sıraBul(anahtarlar, azalan,
                                  [](const QCollatorSortKey& a, const QCollatorSortKey& b) { return a.compare(b) < 0; }));
 }
 

@@ -72,6 +72,10 @@ public:
     void düzeniKaydet(int listeNo);
     // Header clicks sort (lists 3 to 10); off for the pending lists.
     void sıralanabilirYap(bool evet);
+    // A list that keeps its text sort, as a sorted list view does: after a click
+    // on a text column its order stays in force and the rows put in later by
+    // satırlarıKoy come in that order; a date or number click switches it off.
+    void metinSıralamasıKalıcıYap(bool evet) { metinSıralamasıKalıcı_ = evet; }
     // Grid lines as the preference says (lists 1 to 7, on each activation).
     void çizgileriUygula();
 
@@ -112,12 +116,14 @@ protected:
     void hideEvent(QHideEvent* olay) override;
 
 private:
-    void sırala();
-    void metinleSırala();
+    void metinleSırala(int sütun, bool azalan);
     ListeModeli* model_;
     std::vector<SütunTürü> türler_;
     std::vector<int> tasarımGenişlikleri_;
     bool sıralanabilir_ = false;
+    bool metinSıralamasıKalıcı_ = false;
+    int metinSıralamaSütunu_ = -1;  // the text sort in force: its column (-1 none) and direction
+    bool metinSıralamasıAzalan_ = false;
     int listeNo_ = 0;
 };
 

@@ -1,6 +1,8 @@
 #include "shell/PencereAçıcıları.h"
 
+#include "history/AlınanYerlereGöreParçaHareketleriFormu.h"
 #include "history/ParçaHareketleriFormu.h"
+#include "history/VerilenYerlereGöreParçaHareketleriFormu.h"
 #include "issues/ParçaÇıkışıFormu.h"
 #include "catalogue/ParçaTanımlaFormu.h"
 #include "receipts/ParçaGirişiFormu.h"
@@ -30,8 +32,16 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
             ParçaHareketleriFormu pencere(sahip);
             pencere.exec();
         };
-    case Pencere::AlınanYerlereGöreHareketler: return nullptr;
-    case Pencere::VerilenYerlereGöreHareketler: return nullptr;
+    case Pencere::AlınanYerlereGöreHareketler:
+        return [](QWidget* sahip, bool) {
+            AlınanYerlereGöreParçaHareketleriFormu pencere(sahip);
+            pencere.exec();
+        };
+    case Pencere::VerilenYerlereGöreHareketler:
+        return [](QWidget* sahip, bool) {
+            VerilenYerlereGöreParçaHareketleriFormu pencere(sahip);
+            pencere.exec();
+        };
     case Pencere::SayımCetveli: return nullptr;
     case Pencere::MalzemeCetveli: return nullptr;
     case Pencere::ÖzetMalzemeCetveli: return nullptr;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -145,6 +146,18 @@ int FişNoveTarihDeğiştirFormu::exec() {
         return Rejected;
     }
     return QDialog::exec();
+}
+
+void FişNoveTarihDeğiştirFormu::Aç(QWidget* tarayıcı, int tür, bool fişNoDeğişikliği, bool fişGösteriliyor,
+                                   qint64 fişNo, const QDate& tarih, int yıl, std::function<void()> ağacıYenile,
+                                   std::function<void()> fişiYenile) {
+    if (!fişGösteriliyor) return;
+    FişNoveTarihDeğiştirFormu f(tarayıcı);
+    f.Hazırla(tür, fişNo, tarih, yıl);
+    fişNoDeğişikliği ? f.FişNoDeğişikliği() : f.TarihDeğişikliği();
+    f.AğacıYenile = std::move(ağacıYenile);
+    f.FişiYenile = std::move(fişiYenile);
+    f.exec();
 }
 
 QString FişNoveTarihDeğiştirFormu::tablo() const {

@@ -37,6 +37,12 @@ public:
 
     int exec() override;
 
+    // What each of the browsers' four change buttons does: nothing while no
+    // voucher is shown, the refusal in archive mode, otherwise the dialog,
+    // filled and run over the browser.
+    static void Aç(QWidget* tarayıcı, int tür, bool fişNoDeğişikliği, bool fişGösteriliyor, qint64 fişNo,
+                   const QDate& tarih, int yıl, std::function<void()> ağacıYenile, std::function<void()> fişiYenile);
+
     void TamamDüğmesi_Click();
     void VazgeçDüğmesi_Click();
 

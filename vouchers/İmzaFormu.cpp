@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -33,11 +32,6 @@ QString AyrılıncaBiçimle(const QString& metin, bool kişiAdı) {
 }
 
 }  // namespace
-
-void HatırlananAdlarıYükle(const QString& bölüm, const std::vector<QComboBox*>& kutular) {
-    for (const auto& [anahtar, ad] : AyarDeposu::bölümüOku(UygulamaAdı, bölüm))
-        for (QComboBox* k : kutular) k->addItem(ad);
-}
 
 void HatırlananAdlaraEkle(const QString& ad, const HatırlananListe& liste) {
     if (ad.isEmpty()) return;
@@ -141,16 +135,7 @@ void İmzaFormu::bitir(std::vector<int> kayıtSırası) {
 
 // The lists from the remembered sections, then the saved values as stored.
 void İmzaFormu::yükle() {
-    std::vector<QString> bölümler;
-    for (const auto& k : kutular_)
-        if (std::find(bölümler.begin(), bölümler.end(), k.alan.liste.bölüm) == bölümler.end())
-            bölümler.push_back(k.alan.liste.bölüm);
-    for (const QString& bölüm : bölümler) {
-        std::vector<QComboBox*> kutular;
-        for (const auto& k : kutular_)
-            if (k.alan.liste.bölüm == bölüm) kutular.push_back(k.kutu);
-        HataYönetimiyle([&] { HatırlananAdlarıYükle(bölüm, kutular); });
-    }
+    for (const auto& k : kutular_) HataYönetimiyle([&] { HatırlananlarıYükle(k.kutu, k.alan.liste.bölüm); });
     for (const auto& k : kutular_) {
         k.kutu->setCurrentIndex(-1);
         HataYönetimiyle([&] { k.kutu->setEditText(AyarOku(ayarBölümü_, k.alan.anahtar)); });

@@ -27,8 +27,6 @@ inline const HatırlananListe AmbarMemurlarıListesi{QStringLiteral("Fis Bilgile
 inline const HatırlananListe AyniyatSaymanlarıListesi{QStringLiteral("Fis Bilgileri\\Ayniyat Saymanlari"),
                                                       QStringLiteral("Ayniyat Saymani-")};
 
-// Appends the section's names, in stored order, to the list of every given box.
-void HatırlananAdlarıYükle(const QString& bölüm, const std::vector<QComboBox*>& kutular);
 // Remembers a confirmed name. Nothing happens when it is empty, when the section
 // already holds it (letter case ignored) or when the section holds more than ten
 // names. Below ten it takes the next number; with ten it becomes number 1, the

@@ -240,3 +240,41 @@ TEST_F(FişNoTarihTesti, YazılamayanDeğişiklikBildirilirPencereAçıkKalır) 
     EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(f->FişNoKutusu->text(), "8");
 }
+
+TEST_F(FişNoTarihTesti, DüğmelerGösterilenFişYokkenHiçbirŞeyYapmaz) {
+    satır(0, 7, 5, buYıl(3, 5));
+    bool açıldı = false;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        açıldı = true;
+        static_cast<QDialog*>(w)->reject();
+    });
+    FişNoveTarihDeğiştirFormu::Aç(nullptr, 0, true, false, 0, {}, BuYıl, {}, {});
+    QTest::qWait(50);
+    EXPECT_FALSE(açıldı);
+    EXPECT_TRUE(mesajlar.empty());
+
+    ArşivModu = true;  // an archived year is read-only, for both changes of both kinds
+    FişNoveTarihDeğiştirFormu::Aç(nullptr, 1, false, true, 5, buYıl(3, 5), BuYıl, {}, {});
+    FişNoveTarihDeğiştirFormu::Aç(nullptr, 0, true, true, 5, buYıl(3, 5), BuYıl, {}, {});
+    EXPECT_EQ(mesajMetinleri(), QStringList(2, "ARŞİVLENMİŞ fişleri değiştiremezsiniz!"));
+    EXPECT_FALSE(açıldı);
+
+    ArşivModu = false;
+    FişNoveTarihDeğiştirFormu::Aç(nullptr, 0, false, true, 5, buYıl(3, 5), BuYıl, {}, {});
+    EXPECT_TRUE(açıldı);
+}
+
+TEST_F(FişNoTarihTesti, DüğmeİleNumaraDeğişikliğiTarayıcıyıYeniler) {
+    satır(0, 7, 5, buYıl(3, 5));
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        auto* d = static_cast<FişNoveTarihDeğiştirFormu*>(w);
+        EXPECT_EQ(d->windowTitle(), "Fiş No Değiştir");
+        EXPECT_EQ(d->MarkaKodu, 7);
+        d->FişNoKutusu->setFocus();
+        d->FişNoKutusu->setText("12");
+        d->TamamDüğmesi->click();
+    });
+    FişNoveTarihDeğiştirFormu::Aç(nullptr, 0, true, true, 5, buYıl(3, 5), BuYıl, [this] { ++ağaçYenilendi; }, {});
+    EXPECT_EQ(say(0, "FisNo=12"), 1);
+    EXPECT_EQ(ağaçYenilendi, 1);
+}

@@ -6,6 +6,9 @@
 #include "issues/ParçaÇıkışıFormu.h"
 #include "catalogue/ParçaTanımlaFormu.h"
 #include "receipts/ParçaGirişiFormu.h"
+#include "vouchers/FişSeçFormu.h"
+#include "vouchers/GirişFişiYazdırFormu.h"
+#include "vouchers/ÇıkışFişiYazdırFormu.h"
 
 // Each window's opener: construct, fill what the caller fills, run modally.
 PencereAçıcı PencereAçıcısı(Pencere p) {
@@ -25,8 +28,8 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
             ParçaÇıkışıFormu pencere(sahip);
             pencere.exec();
         };
-    case Pencere::GirişFişleri: return nullptr;
-    case Pencere::ÇıkışFişleri: return nullptr;
+    case Pencere::GirişFişleri: return FişPenceresiniAç<GirişFişiYazdırFormu>;
+    case Pencere::ÇıkışFişleri: return FişPenceresiniAç<ÇıkışFişiYazdırFormu>;
     case Pencere::ParçaHareketleri:
         return [](QWidget* sahip, bool) {
             ParçaHareketleriFormu pencere(sahip);
@@ -45,7 +48,11 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
     case Pencere::SayımCetveli: return nullptr;
     case Pencere::MalzemeCetveli: return nullptr;
     case Pencere::ÖzetMalzemeCetveli: return nullptr;
-    case Pencere::FişSeç: return nullptr;
+    case Pencere::FişSeç:
+        return [](QWidget* sahip, bool) {
+            FişSeçFormu pencere(sahip);
+            pencere.exec();
+        };
     }
     return nullptr;
 }

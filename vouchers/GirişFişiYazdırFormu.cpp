@@ -1,0 +1,155 @@
+#include "vouchers/GirişFişiYazdırFormu.h"
+
+#include "platform/MesajKapısı.h"
+#include "platform/Yazıcı.h"
+#include "shell/GenelDeğişkenler.h"
+#include "shell/GirişDavranışları.h"
+#include "shell/OrtakYordamlarModülü.h"
+#include "shell/YazdırılıyorFormu.h"
+#include "vouchers/FişBaskısı.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString Bölüm = QStringLiteral("Ayarlar\\Giris Fisi");
+
+const FişTürü GirişFişi = {
+    0,
+    u"GirisIslemleriTablosu",
+    u"GirişFişiYazdırFormu",
+    u"Giriş Fişlerini Listele/Yazdır",
+    u"Arşivlenen Giriş Fişlerini Listele/Yazdır",
+    u"GirişBilgileriListesi",
+    u"Giriş Bilgileri",
+    u"Giriş &Tarihi Değiştir",
+    4,
+    u"p.AmbarYeri",
+    6,
+    {{{u"Sıra No", 1200, SütunTürü::Sayı, Qt::AlignLeft},
+      {u"No'su", 1200, SütunTürü::Metin, Qt::AlignLeft},
+      {u"Adı", 1600, SütunTürü::Metin, Qt::AlignLeft},
+      {u"Birimi", 1200, SütunTürü::Metin, Qt::AlignLeft},
+      {u"Miktarı", 1200, SütunTürü::Sayı, Qt::AlignRight},
+      {u"Tutarı", 1200, SütunTürü::Sayı, Qt::AlignRight},
+      {u"Ambar Yeri", 1400, SütunTürü::Metin, Qt::AlignLeft}}},
+};
+
+QLineEdit* kutu(const QString& ad, QWidget* üst) {
+    auto* k = new QLineEdit(üst);
+    k->setObjectName(ad);
+    k->setReadOnly(true);
+    return k;
+}
+
+}  // namespace
+
+GirişFişiYazdırFormu::GirişFişiYazdırFormu(QWidget* sahip) : FişTarayıcısı(sahip, GirişFişi) {
+    YazdırılıyorFormu::YordamKaydet<GirişFişiYazdırFormu>(0);
+    GirişBilgileriListesi = bilgiListesi_;
+
+    Altlık[2] = new QWidget(Altlık[1]);
+    Altlık[2]->setObjectName(QStringLiteral("Altlık2"));
+    MalıAlanKutusu = kutu(QStringLiteral("MalıAlanKutusu"), Altlık[1]);
+    GirişTarihiKutusu = kutu(QStringLiteral("GirişTarihiKutusu"), Altlık[1]);
+    FaturaTarihiKutusu = kutu(QStringLiteral("FaturaTarihiKutusu"), Altlık[2]);
+    FaturaNoKutusu = kutu(QStringLiteral("FaturaNoKutusu"), Altlık[2]);
+    FaturaVerenKutusu = kutu(QStringLiteral("FaturaVerenKutusu"), Altlık[2]);
+    AlınmaŞekliKutusu = new QComboBox(Altlık[1]);
+    AlınmaŞekliKutusu->setObjectName(QStringLiteral("AlınmaŞekliKutusu"));
+    AlınmaŞekliKutusu->addItems({QStringLiteral("İhale"), QStringLiteral("Satınalma")});
+    AlınmaŞekliKutusu->setCurrentIndex(-1);
+    Etiket[9] = new QLabel(QStringLiteral("Alın&ma Şekli :"), Altlık[1]);
+    Etiket[9]->setObjectName(QStringLiteral("Etiket9"));
+    Etiket[9]->setBuddy(AlınmaŞekliKutusu);
+
+    auto etiket = [](const char16_t* m, QWidget* üst) { return new QLabel(QString::fromUtf16(m), üst); };
+    başlıkDüzeni->addWidget(etiket(u"Malı Alan :", Altlık[1]), 0, 2);
+    başlıkDüzeni->addWidget(MalıAlanKutusu, 0, 3);
+    başlıkDüzeni->addWidget(etiket(u"Giriş Tarihi :", Altlık[1]), 1, 0);
+    başlıkDüzeni->addWidget(GirişTarihiKutusu, 1, 1);
+    başlıkDüzeni->addWidget(Etiket[9], 1, 2);
+    başlıkDüzeni->addWidget(AlınmaŞekliKutusu, 1, 3);
+    auto* fatura = new QGridLayout(Altlık[2]);
+    fatura->setContentsMargins(0, 0, 0, 0);
+    fatura->addWidget(etiket(u"Fatura Tarihi :", Altlık[2]), 0, 0);
+    fatura->addWidget(FaturaTarihiKutusu, 0, 1);
+    fatura->addWidget(etiket(u"Fatura No'su :", Altlık[2]), 0, 2);
+    fatura->addWidget(FaturaNoKutusu, 0, 3);
+    fatura->addWidget(etiket(u"Fatura Veren :", Altlık[2]), 1, 0);
+    fatura->addWidget(FaturaVerenKutusu, 1, 1, 1, 3);
+    başlıkDüzeni->addWidget(Altlık[2], 2, 0, 1, 4);
+
+    Giriş::EtiketliAlan(AlınmaŞekliKutusu, Etiket[9], false);
+    Giriş::EnterİleSonraki(AlınmaŞekliKutusu);
+    Form_Load();
+}
+
+void GirişFişiYazdırFormu::başlığıBoşalt() {
+    for (QLineEdit* k : {MalıAlanKutusu, GirişTarihiKutusu, FaturaTarihiKutusu, FaturaNoKutusu, FaturaVerenKutusu})
+        k->clear();
+    AlınmaŞekliKutusu->setCurrentIndex(-1);
+}
+
+void GirişFişiYazdırFormu::başlığıOku(std::int64_t) {
+    başlığıBoşalt();
+    Sorgu s(VeriTabanı,
+            QStringLiteral("SELECT Tarihi, FaturaTarihi, FaturaNo, FaturaVeren FROM GirisIslemleriTablosu "
+                           "WHERE %1 ORDER BY HareketNo LIMIT 1")
+                .arg(fişKoşulu()),
+            fişDeğerleri());
+    MalıAlanKutusu->setText(QStringLiteral("Vu Rozu Rovozar"));
+    if (!s.sonraki()) return;
+    GirişTarihiKutusu->setText(KısaTarih(s.tarih(QStringLiteral("Tarihi"))));
+    FaturaTarihiKutusu->setText(KısaTarih(s.tarih(QStringLiteral("FaturaTarihi"))));
+    FaturaNoKutusu->setText(s.metin(QStringLiteral("FaturaNo")));
+    FaturaVerenKutusu->setText(s.metin(QStringLiteral("FaturaVeren")));
+}
+
+QString GirişFişiYazdırFormu::tarihMetni() const { return GirişTarihiKutusu->text(); }
+
+bool GirişFişiYazdırFormu::yazdırmayaHazırMı() {
+    if (AlınmaŞekliKutusu->currentIndex() >= 0) return true;
+    Bilgi(QStringLiteral("Lütfen, ALINMA ŞEKLİ'ni giriniz."));
+    AlınmaŞekliKutusu->setFocus();
+    return false;
+}
+
+bool GirişFişiYazdırFormu::imzalarıOku() {
+    GirişFişiKopyaSayısı = std::max(1, AyarOku(Bölüm, QStringLiteral("Kopya Sayisi"), QStringLiteral("1")).toInt());
+    AmbarMemuru = AyarOku(Bölüm, QStringLiteral("Ambar Memuru"));
+    TeknikElemanlar[0] = AyarOku(Bölüm, QStringLiteral("Teknik Eleman-1"));
+    TeknikElemanlar[1] = AyarOku(Bölüm, QStringLiteral("Teknik Eleman-2"));
+    AlanAmbarMemuru = AyarOku(Bölüm, QStringLiteral("Alan Ambar Memuru"));
+    AyniyatSaymanı = AyarOku(Bölüm, QStringLiteral("Ayniyat Saymani"));
+    for (const QString& d : {AmbarMemuru, TeknikElemanlar[0], TeknikElemanlar[1], AlanAmbarMemuru, AyniyatSaymanı})
+        if (d.isEmpty()) return false;
+    return true;
+}
+
+void GirişFişiYazdırFormu::diğerBilgileriGöster() {}
+
+void GirişFişiYazdırFormu::Yazdır() {
+    GirişFişiBaskısı f;
+    f.kodNo = markaKodu();
+    f.malıAlan = MalıAlanKutusu->text();
+    f.faturaVeren = FaturaVerenKutusu->text();
+    f.girişTarihi = GirişTarihiKutusu->text();
+    f.fişNo = FişNoKutusu->text();
+    f.alınmaŞekli = AlınmaŞekliKutusu->currentText();
+    f.faturaTarihi = FaturaTarihiKutusu->text();
+    f.faturaNo = FaturaNoKutusu->text();
+    f.satırlar = satırlar();
+    f.ambarMemuru = AmbarMemuru;
+    f.teknikEleman1 = TeknikElemanlar[0];
+    f.teknikEleman2 = TeknikElemanlar[1];
+    f.alanAmbarMemuru = AlanAmbarMemuru;
+    f.ayniyatSaymanı = AyniyatSaymanı;
+    f.kopya = GirişFişiKopyaSayısı;
+    ListeToplamı = GirişFişiniBas(GeçerliYazıcı(), f);
+    SıraNo = static_cast<int>(f.satırlar.size()) + 1;
+}

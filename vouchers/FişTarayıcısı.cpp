@@ -7,6 +7,7 @@
 #include "shell/GirişDavranışları.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "shell/YazdırmaVeAktarmaModülü.h"
+#include "vouchers/FişNoveTarihDeğiştirFormu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -149,9 +150,6 @@ FişTarayıcısı::FişTarayıcısı(QWidget* sahip, const FişTürü& tür) : Q
             [this] { DiğerFişBilgileriniGösterDeğiştirDüğmesi_Click(); });
     connect(FişiYazdırDüğmesi, &QPushButton::clicked, this, [this] { FişiYazdırDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
-    // the signatories and the number and date change are not built yet
-    for (QPushButton* d : {FişNoDeğiştirDüğmesi, FişTarihiDeğiştirDüğmesi, DiğerFişBilgileriniGösterDeğiştirDüğmesi})
-        d->setEnabled(false);
 }
 
 void FişTarayıcısı::Form_Load() {
@@ -381,22 +379,28 @@ void FişTarayıcısı::basılanıAğaçtanÇıkar() {
     }
 }
 
-bool FişTarayıcısı::değiştirilebilirMi() {
-    if (bilgiListesi_->satırSayısı() == 0) return false;
-    if (ArşivModu) {
-        Uyarı(QStringLiteral("ARŞİVLENMİŞ fişleri değiştiremezsiniz!"));
-        return false;
+void FişTarayıcısı::değiştir(bool fişNo) {
+    FişNoveTarihDeğiştirFormu::Aç(
+        this, tür_.kod, fişNo, bilgiListesi_->satırSayısı() > 0, SeçiliFişNo, TarihOku(tarihMetni()).value_or(QDate()),
+        ListelenenYıl, [this] { ağacıYenileVeMarkayıSeç(); },
+        [this] { FişListesi_NodeClick(FişListesi->currentItem()); });
+    Form_Activate();
+}
+
+void FişTarayıcısı::ağacıYenileVeMarkayıSeç() {
+    const QTreeWidgetItem* seçili = FişListesi->currentItem();
+    SeçiliSıra = DüğümKonumu(seçili && seçili->parent() ? seçili->parent() : seçili);
+    YazdırılanlarıGösterOnayı_Click();
+    if (QTreeWidgetItem* marka = Düğüm(SeçiliSıra)) {
+        FişListesi->setCurrentItem(marka);
+        FişListesi->scrollToItem(marka);
+        marka->setExpanded(true);
     }
-    return true;
 }
 
-void FişTarayıcısı::FişNoDeğiştirDüğmesi_Click() {
-    if (!değiştirilebilirMi()) return;
-}
+void FişTarayıcısı::FişNoDeğiştirDüğmesi_Click() { değiştir(true); }
 
-void FişTarayıcısı::FişTarihiDeğiştirDüğmesi_Click() {
-    if (!değiştirilebilirMi()) return;
-}
+void FişTarayıcısı::FişTarihiDeğiştirDüğmesi_Click() { değiştir(false); }
 
 void ArşivYıllarınıKoy(FişTarayıcısı& pencere) {
     HataYönetimiyle([&] { pencere.YılListesiKutusu->addItems(ArşivlenenYıllar()); });

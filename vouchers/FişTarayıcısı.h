@@ -138,8 +138,10 @@ private:
     // After a print from the unprinted list: the voucher (and its brand code
     // when it was the last) out of the tree, the selection moved on.
     void basılanıAğaçtanÇıkar();
-    // The number and date change buttons' common opening steps.
-    bool değiştirilebilirMi();
+    // The number (or date) change of the voucher shown, then the window refreshed.
+    void değiştir(bool fişNo);
+    // After a renumbering: the tree rebuilt, the voucher's brand code selected and opened again.
+    void ağacıYenileVeMarkayıSeç();
 
     std::vector<QTreeWidgetItem*> düğümler_;
 };

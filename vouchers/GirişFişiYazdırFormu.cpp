@@ -6,6 +6,7 @@
 #include "shell/GirişDavranışları.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "shell/YazdırılıyorFormu.h"
+#include "vouchers/DiğerGirişFişiBilgileriFormu.h"
 #include "vouchers/FişBaskısı.h"
 
 #include <QComboBox>
@@ -126,12 +127,13 @@ bool GirişFişiYazdırFormu::imzalarıOku() {
     TeknikElemanlar[1] = AyarOku(Bölüm, QStringLiteral("Teknik Eleman-2"));
     AlanAmbarMemuru = AyarOku(Bölüm, QStringLiteral("Alan Ambar Memuru"));
     AyniyatSaymanı = AyarOku(Bölüm, QStringLiteral("Ayniyat Saymani"));
-    for (const QString& d : {AmbarMemuru, TeknikElemanlar[0], TeknikElemanlar[1], AlanAmbarMemuru, AyniyatSaymanı})
-        if (d.isEmpty()) return false;
-    return true;
+    return GirişFişiBilgileriTamam();
 }
 
-void GirişFişiYazdırFormu::diğerBilgileriGöster() {}
+void GirişFişiYazdırFormu::diğerBilgileriGöster() {
+    DiğerGirişFişiBilgileriFormu pencere(this);
+    pencere.exec();
+}
 
 void GirişFişiYazdırFormu::Yazdır() {
     GirişFişiBaskısı f;

@@ -5,6 +5,7 @@
 #include "shell/GirişDavranışları.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "shell/YazdırılıyorFormu.h"
+#include "vouchers/DiğerÇıkışFişiBilgileriFormu.h"
 #include "vouchers/FişBaskısı.h"
 
 #include <QGridLayout>
@@ -79,15 +80,14 @@ bool ÇıkışFişiYazdırFormu::imzalarıOku() {
         {&TeslimAlan, "Teslim Alan"},
         {&TeslimAlanınÜnvanı, "Teslim Alanin Unvani"},
     };
-    bool tamam = true;
-    for (const auto& [değer, anahtar] : değerler) {
-        *değer = AyarOku(Bölüm, QLatin1String(anahtar));
-        tamam = tamam && !değer->isEmpty();
-    }
-    return tamam;
+    for (const auto& [değer, anahtar] : değerler) *değer = AyarOku(Bölüm, QLatin1String(anahtar));
+    return ÇıkışFişiBilgileriTamam();
 }
 
-void ÇıkışFişiYazdırFormu::diğerBilgileriGöster() {}
+void ÇıkışFişiYazdırFormu::diğerBilgileriGöster() {
+    DiğerÇıkışFişiBilgileriFormu pencere(this);
+    pencere.exec();
+}
 
 void ÇıkışFişiYazdırFormu::Yazdır() {
     ÇıkışFişiBaskısı f;

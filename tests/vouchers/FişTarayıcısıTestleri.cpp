@@ -1,5 +1,6 @@
 #include "tests/vouchers/FişTestOrtamı.h"
 #include "shell/PencereAçıcıları.h"
+#include "vouchers/FişNoveTarihDeğiştirFormu.h"
 #include "vouchers/FişSeçFormu.h"
 
 #include <QRadioButton>
@@ -347,6 +348,80 @@ TEST_F(FişTarayıcısıTestleri, AnaPencereninAçıcılarıArşivKipindeYıllar
     EXPECT_EQ(başlık, "Arşivlenen Çıkış Fişlerini Listele/Yazdır");
     EXPECT_EQ(yıllar, QStringList({"2018", "2019"}));
     EXPECT_EQ(seçili, -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FişTarayıcısıTestleri, NumaraDeğişikliğiAğacıYenilerMarkaKodunuSeçipAçar) {
+    auto f = aç<GirişFişiYazdırFormu>();
+    tıkla(*f, "7 No 'lu Fiş");
+    QString başlık;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        auto* d = dynamic_cast<FişNoveTarihDeğiştirFormu*>(w);
+        ASSERT_TRUE(d);
+        başlık = d->windowTitle();
+        EXPECT_EQ(d->parentWidget(), f.get());
+        EXPECT_EQ(d->FişNoKutusu->text(), "7");
+        d->FişNoKutusu->setFocus();
+        d->FişNoKutusu->setText("70");
+        d->TamamDüğmesi->click();
+    });
+    f->FişNoDeğiştirDüğmesi->click();
+    EXPECT_EQ(başlık, "Fiş No Değiştir");
+    EXPECT_EQ(ağaç(*f), QStringList({"5", "12", "3 No 'lu Fiş", "8 No 'lu Fiş", "15 No 'lu Fiş", "70 No 'lu Fiş"}));
+    EXPECT_EQ(f->FişListesi->currentItem(), f->Düğüm(2));
+    EXPECT_TRUE(f->Düğüm(2)->isExpanded());
+    EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 0);
+}
+
+TEST_F(FişTarayıcısıTestleri, TarihDeğişikliğiFişiYenidenGösterir) {
+    çıkış({.parça = p10, .fişNo = 4, .miktar = 3, .tutar = TL("12,5")});
+    auto f = aç<ÇıkışFişiYazdırFormu>();
+    tıkla(*f, "4 No 'lu Fiş");
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        auto* d = static_cast<FişNoveTarihDeğiştirFormu*>(w);
+        EXPECT_EQ(d->windowTitle(), "Çıkış Tarihi Değiştir");
+        EXPECT_EQ(d->TarihiKutusu->text(), KısaTarih(gün()));
+        d->TarihiKutusu->setFocus();
+        d->TarihiKutusu->setText(KısaTarih(gün(4)));
+        d->TamamDüğmesi->click();
+    });
+    f->FişTarihiDeğiştirDüğmesi->click();
+    EXPECT_EQ(f->ÇıkışTarihiKutusu->text(), KısaTarih(gün(4)));
+    EXPECT_EQ(f->ÇıkışBilgileriListesi->satırSayısı(), 1);
+    EXPECT_EQ(f->FişNoKutusu->text(), "4/1");
+}
+
+TEST_F(FişTarayıcısıTestleri, DiğerBilgilerPenceresiKapanıncaİmzalarYenidenOkunur) {
+    auto f = aç<GirişFişiYazdırFormu>();
+    EXPECT_FALSE(DiğerBilgilerTamam);
+    QString açılan;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        açılan = w->objectName();
+        EXPECT_EQ(w->parentWidget(), f.get());
+        girişİmzalarıYaz();  // as the dialog's Tamam saves them
+        static_cast<QDialog*>(w)->reject();
+    });
+    f->DiğerFişBilgileriniGösterDeğiştirDüğmesi->click();
+    EXPECT_EQ(açılan, "DiğerGirişFişiBilgileriFormu");
+    EXPECT_TRUE(DiğerBilgilerTamam);
+    EXPECT_EQ(f->AyniyatSaymanı, "Cem SAYMAN");
+
+    // the next print carries the new names
+    tıkla(*f, "7 No 'lu Fiş");
+    f->AlınmaŞekliKutusu->setCurrentIndex(0);
+    seçicideTamam();
+    f->FişiYazdırDüğmesi->click();
+    ASSERT_EQ(basılanlar->size(), 1u);
+    EXPECT_TRUE(bul("Cem SAYMAN").has_value());
+    EXPECT_TRUE(bul(": Eda ALAN").has_value());
+    EXPECT_TRUE(bul(": 12").has_value());
+    EXPECT_TRUE(bul(": " + KısaTarih(gün()) + " - 7/1").has_value());
+    EXPECT_TRUE(bul(": İhale").has_value());
+    EXPECT_TRUE(bul("Toplam : 30,75").has_value());
+    EXPECT_TRUE(bul("3 kalemde yazılı malzeme tamam olarak ambara alındı.").has_value());
 }
 
 }  // namespace

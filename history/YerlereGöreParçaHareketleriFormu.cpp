@@ -24,9 +24,6 @@ namespace {
 // The four margins of the printed sheet: 1.5 cm.
 constexpr double KenarBoşluğuİnç = 0.590551181102362;
 
-// The column of a cell in the movement query.
-QString sorguAdı(size_t i) { return QStringLiteral("s%1").arg(i); }
-
 QString hücreMetni(const Sorgu& s, const QString& ad, YerlereGöreParçaHareketleriFormu::Alan biçim) {
     using Alan = YerlereGöreParçaHareketleriFormu::Alan;
     if (s.boşMu(ad)) return biçim == Alan::ArşivNo ? QStringLiteral("0") : QString();
@@ -109,8 +106,13 @@ YerlereGöreParçaHareketleriFormu::YerlereGöreParçaHareketleriFormu(Tanım ta
     connect(ListeyiMSExceleAktarDüğmesi, &QPushButton::clicked, this, [this] { ListeyiMSExceleAktarDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
 
-    for (const Sütun& s : tanım_.sütunlar)
+    int genişlik = 0;
+    for (const Sütun& s : tanım_.sütunlar) {
         HareketListesi->sütunEkle(s.başlık, s.genişlikTwips, s.tür, s.sağa ? Qt::AlignRight : Qt::AlignLeft);
+        genişlik += s.genişlikTwips / 15;  // twips to pixels
+    }
+    // every column in sight as designed, beside a vertical scroll bar
+    HareketListesi->setMinimumSize(genişlik + 24, 380);
     HataYönetimiyle([this] { HareketListesi->düzeniBağla(tanım_.listeNo); });
     HareketListesi->sıralanabilirYap(true);
     HareketListesi->metinSıralamasıKalıcıYap(true);
@@ -119,7 +121,6 @@ YerlereGöreParçaHareketleriFormu::YerlereGöreParçaHareketleriFormu(Tanım ta
     SıralamaYönü = 1;
     HareketListesi->başlığaTıkla(0);
     PencereyiSabitle(this);
-    resize(sizeHint().width(), 560);
 }
 
 void YerlereGöreParçaHareketleriFormu::yordamlarıKaydet(const Tanım& t, void (*yükle)(QWidget*),
@@ -160,8 +161,11 @@ void YerlereGöreParçaHareketleriFormu::HareketleriYükle() {
     const QString yer = seçiliYer();
     if (yer.isEmpty()) return;
     const auto& sütunlar = tanım_.sütunlar;
-    QStringList alanlar;
-    for (size_t i = 0; i < sütunlar.size(); ++i) alanlar << sütunlar[i].alan + QStringLiteral(" AS ") + sorguAdı(i);
+    QStringList adlar, alanlar;
+    for (size_t i = 0; i < sütunlar.size(); ++i) {
+        adlar << QStringLiteral("s%1").arg(i);
+        alanlar << sütunlar[i].alan + QStringLiteral(" AS ") + adlar.back();
+    }
     const int toplam = static_cast<int>(
         VeriTabanı.tekDeğer(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(tanım_.tablo, tanım_.yerAlanı),
                             {yer})
@@ -177,7 +181,8 @@ void YerlereGöreParçaHareketleriFormu::HareketleriYükle() {
     while (s.sonraki()) {
         QStringList hücreler;
         hücreler.reserve(static_cast<qsizetype>(sütunlar.size()));
-        for (size_t i = 0; i < sütunlar.size(); ++i) hücreler << hücreMetni(s, sorguAdı(i), sütunlar[i].biçim);
+        for (size_t i = 0; i < sütunlar.size(); ++i)
+            hücreler << hücreMetni(s, adlar[static_cast<qsizetype>(i)], sütunlar[i].biçim);
         satırlar.push_back({std::move(hücreler), {}});
         ilerlet(static_cast<int>(satırlar.size()), toplam);
     }

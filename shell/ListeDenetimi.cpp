@@ -6,6 +6,7 @@
 #include "shell/OrtakYordamlarModülü.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <algorithm>
@@ -329,12 +330,40 @@ void ListeDenetimi::ListeyiSırala() {
 }
 
 void ListeDenetimi::metinleSırala(int sütun, bool azalan) {
+    // Columns of codes and names repeat their texts: each distinct text gets one
+    // collation key, and the rows are sorted by the rank of their text.
+    QHash<QString, int> farklıNo;
+    std::vector<QString> farklılar;
+    std::vector<int> satırınFarklısı;
+    satırınFarklısı.reserve(model_->satırlar.size());
+    for (const auto& r : model_->satırlar) {
+        const QString metin = sütun < r.hücreler.size() ? r.hücreler[sütun] : QString();
+        auto it = farklıNo.constFind(metin);
+        if (it == farklıNo.cend()) {
+            it = farklıNo.insert(metin, static_cast<int>(farklılar.size()));
+            farklılar.push_back(metin);
+        }
+        satırınFarklısı.push_back(*it);
+    }
     std::vector<QCollatorSortKey> anahtarlar;
-    anahtarlar.reserve(model_->satırlar.size());
-    for (const auto& r : model_->satırlar)
-        anahtarlar.push_back(TürkçeSıralamaAnahtarı(sütun < r.hücreler.size() ? r.hücreler[sütun] : QString()));
-    model_->sırayıUygula(sıraBul(anahtarlar, azalan,
-                                 [](const QCollatorSortKey& a, const QCollatorSortKey& b) { return a.compare(b) < 0; }));
+    anahtarlar.reserve(farklılar.size());
+    for (const QString& m : farklılar) anahtarlar.push_back(TürkçeSıralamaAnahtarı(m));
+    std::vector<int> düzen(farklılar.size());
+    std::iota(düzen.begin(), düzen.end(), 0);
+    std::sort(düzen.begin(), düzen.end(), [&](int a, int b) {
+        return anahtarlar[static_cast<size_t>(a)].compare(anahtarlar[static_cast<size_t>(b)]) < 0;
+    });
+    // texts that collate equal share a rank, so their rows keep their order
+    std::vector<int> derece(farklılar.size());
+    for (size_t i = 0, d = 0; i < düzen.size(); ++i) {
+        if (i > 0 && anahtarlar[static_cast<size_t>(düzen[i - 1])].compare(anahtarlar[static_cast<size_t>(düzen[i])]) != 0)
+            ++d;
+        derece[static_cast<size_t>(düzen[i])] = static_cast<int>(d);
+    }
+    std::vector<int> satırDerecesi;
+    satırDerecesi.reserve(satırınFarklısı.size());
+    for (int f : satırınFarklısı) satırDerecesi.push_back(derece[static_cast<size_t>(f)]);
+    model_->sırayıUygula(sıraBul(satırDerecesi, azalan, std::less<int>()));
 }
 
 void ListeDenetimi::SütunBaşlığınaOkKoy(int sütun) {

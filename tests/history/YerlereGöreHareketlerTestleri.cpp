@@ -260,3 +260,17 @@ TEST_F(YerlereGöreHareketlerTestleri, AnaPencereİkiPencereyiSahibininÜstünde
         EXPECT_EQ(açılanınSahibi, &sahip);
     }
 }
+
+TEST_F(YerlereGöreHareketlerTestleri, YüklenemeyenListeHatayıGösterirBoşKalır) {
+    girişEkle({.veren = "ACME"});
+    girişEkle({.veren = "BETA"});
+    auto f = aç<Alınan>("ACME");
+    ASSERT_EQ(f->HareketListesi->satırSayısı(), 1);
+    VeriTabanı.çalıştır("DROP TABLE ParcaBilgileriTablosu");
+    seç(*f, "BETA");
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].başlık, "Hata oluştu!");
+    EXPECT_EQ(f->HareketListesi->satırSayısı(), 0);  // never ACME's rows under BETA
+    EXPECT_EQ(sayım(*f), "Listelenen : 0");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

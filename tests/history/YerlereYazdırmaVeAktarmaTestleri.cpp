@@ -370,3 +370,17 @@ TEST_F(YerlereAktarmaTestleri, BoşListeAktarılmazYazılamayanKitapAçılmışG
     EXPECT_FALSE(static_cast<bool>(ExcelUygulaması));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+TEST_F(YerlereYazdırmaTestleri, YazıcıyaGitmeyenBelgeBildirilir) {
+    YazıcıArkaUcuYapıcısıKur([k = basılanlar](const QString& ad) {
+        auto a = std::make_unique<KayıtArkaUcu>(k, ad);
+        a->bozuk = true;
+        return a;
+    });
+    GeçerliYazıcıyıSıfırla();
+    girişEkle({.veren = "ACME"});
+    auto f = aç<Alınan>("ACME");
+    yazdır(*f);
+    EXPECT_EQ(sonMesaj(), "Belge yazıcıya gönderilemedi!\n\nLütfen, yazıcınızı kontrol edip tekrar deneyiniz.");
+    EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
+}

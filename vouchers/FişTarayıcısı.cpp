@@ -37,13 +37,6 @@ void yılSınırlarınıKoy() {
     YılSonuTarihi = QDate(ListelenenYıl, 12, 31);
 }
 
-QLineEdit* saltOkunurKutu(const QString& ad, QWidget* üst) {
-    auto* k = new QLineEdit(üst);
-    k->setObjectName(ad);
-    k->setReadOnly(true);
-    return k;
-}
-
 QPushButton* düğme(const QString& ad, const QString& metin, QWidget* üst) {
     auto* d = new QPushButton(metin, üst);
     d->setObjectName(ad);
@@ -150,6 +143,13 @@ FişTarayıcısı::FişTarayıcısı(QWidget* sahip, const FişTürü& tür) : Q
             [this] { DiğerFişBilgileriniGösterDeğiştirDüğmesi_Click(); });
     connect(FişiYazdırDüğmesi, &QPushButton::clicked, this, [this] { FişiYazdırDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLineEdit* FişTarayıcısı::saltOkunurKutu(const QString& ad, QWidget* üst) {
+    auto* k = new QLineEdit(üst);
+    k->setObjectName(ad);
+    k->setReadOnly(true);
+    return k;
 }
 
 void FişTarayıcısı::Form_Load() {

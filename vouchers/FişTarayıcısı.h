@@ -118,6 +118,8 @@ protected:
     void showEvent(QShowEvent* olay) override;
     void changeEvent(QEvent* olay) override;
 
+    // A read-only header box.
+    static QLineEdit* saltOkunurKutu(const QString& ad, QWidget* üst);
     // The lines of the voucher shown, cells by column index.
     std::vector<QStringList> satırlar() const;
     // The brand code of the voucher shown: the text of the current node's parent.

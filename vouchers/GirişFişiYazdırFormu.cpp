@@ -40,13 +40,6 @@ const FişTürü GirişFişi = {
       {u"Ambar Yeri", 1400, SütunTürü::Metin, Qt::AlignLeft}}},
 };
 
-QLineEdit* kutu(const QString& ad, QWidget* üst) {
-    auto* k = new QLineEdit(üst);
-    k->setObjectName(ad);
-    k->setReadOnly(true);
-    return k;
-}
-
 }  // namespace
 
 GirişFişiYazdırFormu::GirişFişiYazdırFormu(QWidget* sahip) : FişTarayıcısı(sahip, GirişFişi) {
@@ -55,11 +48,11 @@ GirişFişiYazdırFormu::GirişFişiYazdırFormu(QWidget* sahip) : FişTarayıc�
 
     Altlık[2] = new QWidget(Altlık[1]);
     Altlık[2]->setObjectName(QStringLiteral("Altlık2"));
-    MalıAlanKutusu = kutu(QStringLiteral("MalıAlanKutusu"), Altlık[1]);
-    GirişTarihiKutusu = kutu(QStringLiteral("GirişTarihiKutusu"), Altlık[1]);
-    FaturaTarihiKutusu = kutu(QStringLiteral("FaturaTarihiKutusu"), Altlık[2]);
-    FaturaNoKutusu = kutu(QStringLiteral("FaturaNoKutusu"), Altlık[2]);
-    FaturaVerenKutusu = kutu(QStringLiteral("FaturaVerenKutusu"), Altlık[2]);
+    MalıAlanKutusu = saltOkunurKutu(QStringLiteral("MalıAlanKutusu"), Altlık[1]);
+    GirişTarihiKutusu = saltOkunurKutu(QStringLiteral("GirişTarihiKutusu"), Altlık[1]);
+    FaturaTarihiKutusu = saltOkunurKutu(QStringLiteral("FaturaTarihiKutusu"), Altlık[2]);
+    FaturaNoKutusu = saltOkunurKutu(QStringLiteral("FaturaNoKutusu"), Altlık[2]);
+    FaturaVerenKutusu = saltOkunurKutu(QStringLiteral("FaturaVerenKutusu"), Altlık[2]);
     AlınmaŞekliKutusu = new QComboBox(Altlık[1]);
     AlınmaŞekliKutusu->setObjectName(QStringLiteral("AlınmaŞekliKutusu"));
     AlınmaŞekliKutusu->addItems({QStringLiteral("İhale"), QStringLiteral("Satınalma")});

@@ -43,9 +43,7 @@ const FişTürü ÇıkışFişi = {
 ÇıkışFişiYazdırFormu::ÇıkışFişiYazdırFormu(QWidget* sahip) : FişTarayıcısı(sahip, ÇıkışFişi) {
     YazdırılıyorFormu::YordamKaydet<ÇıkışFişiYazdırFormu>(1);
     ÇıkışBilgileriListesi = bilgiListesi_;
-    ÇıkışTarihiKutusu = new QLineEdit(Altlık[1]);
-    ÇıkışTarihiKutusu->setObjectName(QStringLiteral("ÇıkışTarihiKutusu"));
-    ÇıkışTarihiKutusu->setReadOnly(true);
+    ÇıkışTarihiKutusu = saltOkunurKutu(QStringLiteral("ÇıkışTarihiKutusu"), Altlık[1]);
     başlıkDüzeni->addWidget(new QLabel(QStringLiteral("Tarihi :"), Altlık[1]), 0, 2);
     başlıkDüzeni->addWidget(ÇıkışTarihiKutusu, 0, 3);
     Giriş::EtiketliAlan(ÇıkışBilgileriListesi, Etiket[2], false);

@@ -425,3 +425,31 @@ TEST_F(FişTarayıcısıTestleri, DiğerBilgilerPenceresiKapanıncaİmzalarYenid
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FişTarayıcısıTestleri, SatırListesiSayıSütunlarınıSayıOlarakSıralarDüzeniSaklar) {
+    {
+        auto f = aç<GirişFişiYazdırFormu>();
+        tıkla(*f, "7 No 'lu Fiş");
+        auto miktarlar = [&] {
+            QStringList l;
+            for (int i = 0; i < 3; ++i) l << f->GirişBilgileriListesi->hücre(i, 4);
+            return l;
+        };
+        f->GirişBilgileriListesi->başlığaTıkla(4);
+        EXPECT_EQ(miktarlar(), QStringList({"1", "2,5", "1000"}));
+        f->GirişBilgileriListesi->başlığaTıkla(4);
+        EXPECT_EQ(miktarlar(), QStringList({"1000", "2,5", "1"}));
+        f->GirişBilgileriListesi->başlığaTıkla(2);
+        EXPECT_EQ(SıralamaYönü, 0);
+        EXPECT_EQ(f->GirişBilgileriListesi->hücre(0, 2), "SOMUN");
+        f->GirişBilgileriListesi->setColumnWidth(2, 200);
+        f->close();
+    }
+    EXPECT_EQ(AyarOku("Listeler\\Liste-4", "Genislik-3"), "3000");
+    auto g = aç<GirişFişiYazdırFormu>();
+    EXPECT_EQ(g->GirişBilgileriListesi->columnWidth(2), 200);
+}
+
+}  // namespace

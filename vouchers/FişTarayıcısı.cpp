@@ -134,6 +134,17 @@ FişTarayıcısı::FişTarayıcısı(QWidget* sahip, const FişTürü& tür) : Q
     // Behaviour
     Giriş::EtiketliAlan(FişListesi, Etiket[0], false);
     connect(FişListesi, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* d) { FişListesi_NodeClick(d); });
+    // a node reached with the keys is shown as a clicked one, so the voucher shown is always the selected one
+    OlayDinle(FişListesi, [this](QEvent* o) {
+        if (o->type() == QEvent::KeyPress) tuşlaSeçiliyor_ = true;
+        else if (o->type() == QEvent::KeyRelease) tuşlaSeçiliyor_ = false;
+        return false;
+    });
+    connect(FişListesi, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* d) {
+        if (!tuşlaSeçiliyor_ || !d) return;
+        tuşlaSeçiliyor_ = false;
+        FişListesi_NodeClick(d);
+    });
     connect(FişListesi, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* d) { FişListesi_Collapse(d); });
     connect(YazdırılanlarıGösterOnayı, &QCheckBox::toggled, this, [this] { YazdırılanlarıGösterOnayı_Click(); });
     connect(YılListesiKutusu, &QComboBox::activated, this, [this] { YılListesiKutusu_Click(); });

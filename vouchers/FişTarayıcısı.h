@@ -146,6 +146,7 @@ private:
     void ağacıYenileVeMarkayıSeç();
 
     std::vector<QTreeWidgetItem*> düğümler_;
+    bool tuşlaSeçiliyor_ = false;  // a key pressed in the tree is being handled
 };
 
 // Fills the year list with the archived years, ascending, none chosen.

@@ -72,8 +72,11 @@ TEST_F(FişTarayıcısıTestleri, FişeTıklamakSatırlarıToplamıVeBaşlığı
     EXPECT_EQ(f->FaturaVerenKutusu->text(), "ACME LTD");
     EXPECT_EQ(f->AlınmaŞekliKutusu->currentIndex(), -1);  // chosen anew for every voucher
 
-    tıkla(*f, "8 No 'lu Fiş");
+    tıkla(*f, "3 No 'lu Fiş");
+    QTest::keyClick(f->FişListesi, Qt::Key_Down);  // the keys show the voucher they reach
+    EXPECT_EQ(f->FişListesi->currentItem()->text(0), "8 No 'lu Fiş");
     EXPECT_EQ(f->FişNoKutusu->text(), "8/2");
+    EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 1);
 
     tıkla(*f, "12");
     EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 0);

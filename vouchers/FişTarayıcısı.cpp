@@ -292,7 +292,7 @@ void FişTarayıcısı::FişListesi_NodeClick(QTreeWidgetItem* düğüm) {
     const QTreeWidgetItem* seçili = FişListesi->currentItem();
     FişNoKutusu->setText(QString::number(SeçiliFişNo) + QLatin1Char('/') +
                          (seçili ? seçili->data(0, Qt::UserRole).toString() : QString()));
-    HataYönetimiyle([&] {
+    const bool okundu = HataYönetimiyle([&] {
         Sorgu s(VeriTabanı,
                 QStringLiteral("SELECT p.Nosu, p.Adi, p.Birimi, %1 AS Ek, h.Miktari, h.Tutari "
                                "FROM %2 h LEFT JOIN ParcaBilgileriTablosu p ON p.ParcaNo = h.ParcaNo "
@@ -313,7 +313,11 @@ void FişTarayıcısı::FişListesi_NodeClick(QTreeWidgetItem* düğüm) {
         bilgiListesi_->satırlarıKoy(std::move(satırlar));
         if (SıraNo > 0) ListeToplamıKutusu->setText(BiçimliSayı(ListeToplamı));
     });
-    HataYönetimiyle([&] { başlığıOku(SeçiliFişNo); });
+    if (!okundu) {  // the list stays empty, and so do its counts
+        SıraNo = 0;
+        ListeToplamı = Para();
+    }
+    HataYönetimiyle([&] { başlığıOku(); });
 }
 
 std::vector<QStringList> FişTarayıcısı::satırlar() const {

@@ -107,7 +107,7 @@ protected:
     // The derived window's header boxes.
     virtual void başlığıBoşalt() = 0;
     // Fills the header boxes from the voucher's first row in the listed year.
-    virtual void başlığıOku(std::int64_t fişNo) = 0;
+    virtual void başlığıOku() = 0;
     virtual QString tarihMetni() const = 0;
     // Its checks before the printer choice (the receipt's method of acquisition).
     virtual bool yazdırmayaHazırMı() { return true; }

@@ -89,7 +89,7 @@ void GirişFişiYazdırFormu::başlığıBoşalt() {
     AlınmaŞekliKutusu->setCurrentIndex(-1);
 }
 
-void GirişFişiYazdırFormu::başlığıOku(std::int64_t) {
+void GirişFişiYazdırFormu::başlığıOku() {
     başlığıBoşalt();
     Sorgu s(VeriTabanı,
             QStringLiteral("SELECT Tarihi, FaturaTarihi, FaturaNo, FaturaVeren FROM GirisIslemleriTablosu "

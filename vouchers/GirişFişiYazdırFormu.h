@@ -28,7 +28,7 @@ public:
 
 protected:
     void başlığıBoşalt() override;
-    void başlığıOku(std::int64_t fişNo) override;
+    void başlığıOku() override;
     QString tarihMetni() const override;
     bool yazdırmayaHazırMı() override;
     bool imzalarıOku() override;

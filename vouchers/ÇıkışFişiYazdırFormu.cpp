@@ -52,7 +52,7 @@ const FişTürü ÇıkışFişi = {
 
 void ÇıkışFişiYazdırFormu::başlığıBoşalt() { ÇıkışTarihiKutusu->clear(); }
 
-void ÇıkışFişiYazdırFormu::başlığıOku(std::int64_t) {
+void ÇıkışFişiYazdırFormu::başlığıOku() {
     başlığıBoşalt();
     Sorgu s(VeriTabanı,
             QStringLiteral("SELECT Tarihi FROM CikisIslemleriTablosu WHERE %1 ORDER BY HareketNo LIMIT 1")

@@ -456,3 +456,21 @@ TEST_F(FişTarayıcısıTestleri, SatırListesiSayıSütunlarınıSayıOlarakSı
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FişTarayıcısıTestleri, OkunamayanSatırlarHataGösterirListeBoşKalır) {
+    auto f = aç<GirişFişiYazdırFormu>();
+    VeriTabanı.çalıştır("ALTER TABLE ParcaBilgileriTablosu RENAME TO Baska");
+    cevapla(MesajCevabı::Evet);
+    tıkla(*f, "7 No 'lu Fiş");
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].başlık, "Hata oluştu!");
+    EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 0);
+    EXPECT_EQ(f->SıraNo, 0);
+    EXPECT_TRUE(f->ListeToplamı.sıfırMı());
+    EXPECT_TRUE(f->ListeToplamıKutusu->text().isEmpty());
+    EXPECT_EQ(sonlandırmaSayısı, 0);
+}
+
+}  // namespace

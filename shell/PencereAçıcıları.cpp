@@ -6,6 +6,9 @@
 #include "issues/ParçaÇıkışıFormu.h"
 #include "catalogue/ParçaTanımlaFormu.h"
 #include "receipts/ParçaGirişiFormu.h"
+#include "reports/MalzemeCetveliFormu.h"
+#include "reports/SayımCetveliFormu.h"
+#include "shell/TarihSeçFormu.h"
 #include "vouchers/FişSeçFormu.h"
 #include "vouchers/GirişFişiYazdırFormu.h"
 #include "vouchers/ÇıkışFişiYazdırFormu.h"
@@ -45,8 +48,18 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
             VerilenYerlereGöreParçaHareketleriFormu pencere(sahip);
             pencere.exec();
         };
-    case Pencere::SayımCetveli: return nullptr;
-    case Pencere::MalzemeCetveli: return nullptr;
+    case Pencere::SayımCetveli:
+        return [](QWidget* sahip, bool) {
+            SayımCetveliFormu pencere(sahip);
+            pencere.exec();
+        };
+    case Pencere::MalzemeCetveli:
+        return [](QWidget* sahip, bool) {
+            const auto dönem = TarihSeçFormu::Sor(sahip);
+            if (!dönem) return;
+            MalzemeCetveliFormu pencere(dönem->first, dönem->second, sahip);
+            pencere.exec();
+        };
     case Pencere::ÖzetMalzemeCetveli: return nullptr;
     case Pencere::FişSeç:
         return [](QWidget* sahip, bool) {

@@ -48,6 +48,8 @@ int kopyaSayısıOku(const QString& bölüm) {
 
 }  // namespace
 
+int TercihlerFormu::KopyaSayısınıOku(const QString& bölüm) { return kopyaSayısıOku(bölüm); }
+
 void TercihlerFormu::TercihleriYükle() {
     try {
         bool sayı = false;

@@ -13,6 +13,9 @@ public:
     explicit TercihlerFormu(QWidget* sahip = nullptr);
     // The load without showing: reads the preferences into their program-wide variables.
     static void TercihleriYükle();
+    // One copy count as stored in its section (key "Kopya Sayisi"): 1 when it
+    // cannot be read, kept within 1 to 10.
+    static int KopyaSayısınıOku(const QString& bölüm);
 
     QCheckBox* TümListelerÇizgiliOlsunOnayı;
     QGroupBox* Çerçeve;

@@ -1,0 +1,329 @@
+#include "reports/SayımCetveliFormu.h"
+#include "shell/OrtakYordamlarModülü.h"
+#include "shell/PencereAçıcıları.h"
+#include "tests/reports/SayımVeMalzemeCetveliOrtamı.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+class SayımCetveliTesti : public CetvelTestOrtamı {
+protected:
+    void SetUp() override {
+        CetvelTestOrtamı::SetUp();
+        markaEkle(7, "FORD");
+        markaEkle(70, "OPEL");
+        const QDate geçenYıl(QDate::currentDate().year() - 1, 6, 1);
+        const QDate buYıl(QDate::currentDate().year(), 1, 2);
+        // code 7: stock 12 (over two years), 2,5, -3, 0, none, and 0,1 + 0,2 - 0,3
+        const qlonglong oniki = parçaEkle(7, "B-20", "FİLTRE", "ADET", "RAF 2");
+        girişEkle(oniki, geçenYıl, 10, TL("100"));
+        girişEkle(oniki, buYıl, 5, TL("50"));
+        çıkışEkle(oniki, buYıl, 3, TL("30"));
+        girişEkle(parçaEkle(7, "A-10", "CONTA", "LT", "RAF 1"), buYıl, 2.5, TL("25"));
+        const qlonglong eksi = parçaEkle(7, "C-30", "KAYIŞ");
+        girişEkle(eksi, buYıl, 1, TL("10"));
+        çıkışEkle(eksi, buYıl, 4, TL("40"));
+        const qlonglong sıfır = parçaEkle(7, "D-40", "RULMAN");
+        girişEkle(sıfır, buYıl, 2, TL("20"));
+        çıkışEkle(sıfır, buYıl, 2, TL("20"));
+        parçaEkle(7, "E-50", "SOMUN");
+        const qlonglong kesir = parçaEkle(7, "F-60", "YAĞ");
+        girişEkle(kesir, buYıl, 0.1, TL("1"));
+        girişEkle(kesir, buYıl, 0.2, TL("2"));
+        çıkışEkle(kesir, buYıl, 0.3, TL("3"));
+        girişEkle(parçaEkle(70, "X-1", "AYNA"), buYıl, 9, TL("90"));
+        girişEkle(parçaEkle(70, "X-2", "CAM"), buYıl, 10, TL("100"));
+        parçaEkle(100, "Z-1", "KAPI");  // no brand row
+        parçaEkle(8, "Y-1", "TEKER");
+    }
+    std::unique_ptr<SayımCetveliFormu> aç() {
+        auto f = std::make_unique<SayımCetveliFormu>();
+        f->show();
+        return f;
+    }
+    static QStringList sütun(const SayımCetveliFormu& f, int s) {
+        QStringList l;
+        for (int i = 0; i < f.ParçaBilgileriListesi->satırSayısı(); ++i) l << f.ParçaBilgileriListesi->hücre(i, s);
+        return l;
+    }
+};
+
+TEST_F(SayımCetveliTesti, AçılınceKodlarSıralıListeBoşSütunlarYerinde) {
+    auto f = aç();
+    EXPECT_EQ(f->windowTitle(), "Sayım Cetveli");
+    EXPECT_EQ(kodlar(f->KodListesi), (QStringList{"7", "8", "70", "100"}));
+    EXPECT_TRUE(f->KodListesi->selectedItems().isEmpty());
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);
+    QStringList başlıklar;
+    for (int i = 0; i < f->ParçaBilgileriListesi->sütunSayısı(); ++i)
+        başlıklar << f->ParçaBilgileriListesi->sütunBaşlığı(i);
+    EXPECT_EQ(başlıklar, (QStringList{"Sıra No", "Parça No'su", "Parça Adı", "Birimi", "Mevcudu", "Ambar Yeri"}));
+    EXPECT_EQ(f->ParçaBilgileriListesi->sütunGenişliğiTwips(5), 1500);
+    EXPECT_FALSE(f->MevcuduKalmayanlarıListeleSeçeneği->isChecked());
+    EXPECT_EQ(f->MevcuduKalmayanlarıListeleSeçeneği->text(), "&Sadece mevcudu kalmayanları listele ");
+    for (const char* ad : {"Etiket0", "Etiket1", "Etiket2", "BulKutusu", "BulDüğmesi", "YazdırDüğmesi", "KapatDüğmesi"})
+        EXPECT_TRUE(f->findChild<QWidget*>(ad)) << ad;
+}
+
+TEST_F(SayımCetveliTesti, StokluParçalarNoSırasıylaSadeSayıylaListelenir) {
+    auto f = aç();
+    koduSeç(f->KodListesi, 7);
+    EXPECT_EQ(f->Etiket[2]->text(), "FORD");
+    // zero stock (exact, after the quantities are normalised) and no movements are left out
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::NosuSütunu), (QStringList{"A-10", "B-20", "C-30"}));
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::SıraNoSütunu), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::MevcuduSütunu), (QStringList{"2,5", "12", "-3"}));
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::AdıSütunu), (QStringList{"CONTA", "FİLTRE", "KAYIŞ"}));
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::BirimiSütunu), (QStringList{"LT", "ADET", "ADET"}));
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::AmbarYeriSütunu), (QStringList{"RAF 1", "RAF 2", "RAF 1"}));
+    EXPECT_TRUE(f->KodListesi->isEnabled());
+    EXPECT_TRUE(mesajlar.empty());
+    // the same stock as the shared rule gives
+    EXPECT_EQ(f->ParçaBilgileriListesi->hücre(1, SayımCetveliFormu::MevcuduSütunu),
+              GenelSayı(ParçaStokMiktarı(f->ParçaBilgileriListesi->anahtar(1).toLongLong())));
+
+    f->MevcuduKalmayanlarıListeleSeçeneği->click();
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::NosuSütunu), (QStringList{"D-40", "E-50", "F-60"}));
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::MevcuduSütunu), (QStringList{"0", "0", "0"}));
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::SıraNoSütunu), (QStringList{"1", "2", "3"}));
+
+    // another code, and a code without a brand shows no brand rather than the last one
+    koduSeç(f->KodListesi, 8);
+    EXPECT_EQ(f->Etiket[2]->text(), "");
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::NosuSütunu), QStringList{"Y-1"});
+    EXPECT_TRUE(mesajlar.empty());
+}
+
+TEST_F(SayımCetveliTesti, KodSeçiliDeğilkenSeçenekListeyiBoşaltır) {
+    auto f = aç();
+    f->MevcuduKalmayanlarıListeleSeçeneği->click();
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);
+    koduSeç(f->KodListesi, 70);
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);  // both have stock
+    f->MevcuduKalmayanlarıListeleSeçeneği->click();
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 2);
+}
+
+TEST_F(SayımCetveliTesti, BulmaSıfırlarıAtarİlkBaşlayanıSeçerBulamazsaBoşaltır) {
+    auto f = aç();
+    f->BulKutusu->setFocus();
+    Yaz(f->BulKutusu, "0a07");  // letters are not typed
+    EXPECT_EQ(f->BulKutusu->text(), "007");
+    QTest::keyClick(f->BulKutusu, Qt::Key_Return);  // Enter runs the find
+    EXPECT_EQ(f->BulKutusu->text(), "7");
+    ASSERT_EQ(f->KodListesi->selectedItems().size(), 1);
+    EXPECT_EQ(f->KodListesi->selectedItems().first()->text(), "7");  // 7 before 70
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 3);
+    EXPECT_TRUE(f->BulKutusu->hasFocus() || !f->isActiveWindow());
+
+    f->BulKutusu->setText("9");
+    f->BulDüğmesi->click();
+    EXPECT_TRUE(f->KodListesi->selectedItems().isEmpty());
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);
+    EXPECT_EQ(f->Etiket[2]->text(), "FORD");  // keeps the last brand shown
+
+    f->BulKutusu->setText("10");
+    f->BulDüğmesi->click();
+    EXPECT_EQ(f->KodListesi->selectedItems().first()->text(), "100");
+    EXPECT_EQ(f->BulKutusu->maxLength(), 10);
+}
+
+TEST_F(SayımCetveliTesti, MevcuduSayıOlarakAdıMetinOlarakSıralanır) {
+    auto f = aç();
+    koduSeç(f->KodListesi, 70);
+    f->MevcuduKalmayanlarıListeleSeçeneği->click();
+    f->MevcuduKalmayanlarıListeleSeçeneği->click();
+    ASSERT_EQ(sütun(*f, SayımCetveliFormu::MevcuduSütunu), (QStringList{"9", "10"}));
+    auto* başlık = f->ParçaBilgileriListesi->horizontalHeader();
+    emit başlık->sectionClicked(SayımCetveliFormu::MevcuduSütunu);
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::MevcuduSütunu), (QStringList{"9", "10"}));  // 9 before 10
+    emit başlık->sectionClicked(SayımCetveliFormu::MevcuduSütunu);
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::MevcuduSütunu), (QStringList{"10", "9"}));
+    EXPECT_EQ(SayısalSıralama, 1);
+    emit başlık->sectionClicked(SayımCetveliFormu::AdıSütunu);  // another column starts ascending
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::AdıSütunu), (QStringList{"AYNA", "CAM"}));
+    EXPECT_EQ(SıralananSütun, SayımCetveliFormu::AdıSütunu);
+    EXPECT_EQ(SıralamaYönü, 0);
+}
+
+TEST_F(SayımCetveliTesti, SütunDüzeniVeKopyaSayısıAyarlardanGelir) {
+    {
+        auto f = aç();
+        f->ParçaBilgileriListesi->setColumnWidth(SayımCetveliFormu::AdıSütunu, 300);
+        f->KapatDüğmesi->click();
+    }
+    AyarYaz("Ayarlar\\Sayim Cetveli", "Kopya Sayisi", "3");
+    auto f = aç();
+    EXPECT_EQ(f->ParçaBilgileriListesi->sütunGenişliğiTwips(SayımCetveliFormu::AdıSütunu), 4500);
+    EXPECT_EQ(AyarOku("Listeler\\Liste-6", "Genislik-3"), "4500");
+    EXPECT_EQ(SayımCetveliKopyaSayısı, 3);
+}
+
+// ---- printing ----
+
+class SayımCetveliYazdırmaTesti : public SayımCetveliTesti {};
+
+TEST_F(SayımCetveliYazdırmaTesti, TekSayfaBaşlıkBilgilerBaşlıklarVeSatırlarSayfaNumarasız) {
+    AyarYaz("Ayarlar\\Sayim Cetveli", "Kopya Sayisi", "3");
+    yazıcıKur({200, 287});
+    auto f = aç();
+    koduSeç(f->KodListesi, 7);
+    yazdır(f->YazdırDüğmesi);
+    ASSERT_EQ(basılanlar->size(), 1u);
+    const YazılanBelge& b = basılanlar->back();
+    EXPECT_TRUE(b.bitti);
+    EXPECT_EQ(b.kopya, 3);
+    EXPECT_EQ(b.yön, SayfaYönü::Dikey);
+    EXPECT_EQ(b.sayfaSayısı, 1);
+    EXPECT_TRUE(mesajlar.empty());
+    EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
+
+    const YazılanMetin* başlık = bul("SAYIM CETVELİ");
+    ASSERT_TRUE(başlık);
+    EXPECT_DOUBLE_EQ(başlık->y, 15);
+    EXPECT_EQ(başlık->punto, 12);
+    EXPECT_TRUE(başlık->kalın);
+    EXPECT_NEAR(başlık->x, (200 - genişlik("SAYIM CETVELİ", 12, true)) / 2, 1e-9);
+
+    const double bilgiY = 15 + satır(12, true);
+    const std::array<std::pair<QString, QString>, 3> bilgiler = {
+        {{"KOD NO ", ": 7"}, {"MARKASI ", ": FORD"}, {"TARİHİ ", ": " + KısaTarih(QDate::currentDate())}}};
+    for (size_t i = 0; i < bilgiler.size(); ++i) {
+        const YazılanMetin* e = bul(bilgiler[i].first);
+        const YazılanMetin* d = bul(bilgiler[i].second);
+        ASSERT_TRUE(e && d) << i;
+        EXPECT_DOUBLE_EQ(e->x, 145);
+        EXPECT_DOUBLE_EQ(d->x, 160);
+        EXPECT_TRUE(e->kalın);
+        EXPECT_FALSE(d->kalın);
+        EXPECT_EQ(d->punto, 8);
+        EXPECT_NEAR(e->y, bilgiY + i * satır(8, false), 1e-9);
+    }
+
+    const std::array<std::pair<QString, double>, 6> başlıklar = {{{"No", 10},
+                                                                  {"Orjinal Parça No", 20},
+                                                                  {"Adı ve Niteliği", 65},
+                                                                  {"Birimi", 125},
+                                                                  {"Mevcudu", 145},
+                                                                  {"Ambar Yeri", 165}}};
+    for (const auto& [metin, x] : başlıklar) {
+        const YazılanMetin* m = bul(metin);
+        ASSERT_TRUE(m) << metin.toStdString();
+        EXPECT_DOUBLE_EQ(m->x, x);
+        EXPECT_DOUBLE_EQ(m->y, 35);
+        EXPECT_TRUE(m->kalın);
+    }
+    // rows: 1 mm after the headings, 1,5 mm before each row
+    const double ilkSatır = 35 + satır(8, true) + 1 + 1.5;
+    const YazılanMetin* no = bul("A-10");
+    ASSERT_TRUE(no);
+    EXPECT_NEAR(no->y, ilkSatır, 1e-9);
+    EXPECT_DOUBLE_EQ(no->x, 20);
+    EXPECT_FALSE(no->kalın);
+    const YazılanMetin* ikinci = bul("B-20");
+    ASSERT_TRUE(ikinci);
+    EXPECT_NEAR(ikinci->y, ilkSatır + satır(8, false) + 1.5, 1e-9);
+    // the stock ends where its heading ends
+    for (const QString stok : {"2,5", "12", "-3"}) {
+        const YazılanMetin* m = bul(stok);
+        ASSERT_TRUE(m);
+        EXPECT_NEAR(m->x + genişlik(stok, 8, false), 145 + genişlik("Mevcudu", 8, false), 1e-9);
+    }
+    EXPECT_DOUBLE_EQ(bul("RAF 2")->x, 165);
+    EXPECT_DOUBLE_EQ(bul("FİLTRE")->x, 65);
+    EXPECT_DOUBLE_EQ(bul("LT")->x, 125);
+    EXPECT_DOUBLE_EQ(bul("3")->x, 10);
+    for (const auto& m : b.metinler) EXPECT_FALSE(m.metin.startsWith("Sayfa - "));
+}
+
+TEST_F(SayımCetveliYazdırmaTesti, UzunListeSayfalaraBölünürHerSayfadaNumaraVar) {
+    {
+        İşlem tx(VeriTabanı);
+        for (int i = 0; i < 60; ++i)
+            girişEkle(parçaEkle(9, QString("P%1").arg(i, 3, 10, QChar('0')), "PARÇA"), QDate::currentDate(), 1, TL("1"));
+        tx.onayla();
+    }
+    yazıcıKur({200, 280});
+    auto f = aç();
+    koduSeç(f->KodListesi, 9);
+    ASSERT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 60);
+    yazdır(f->YazdırDüğmesi);
+    const YazılanBelge& b = basılanlar->back();
+    ASSERT_GE(b.sayfaSayısı, 2);
+    // the last row of page 1 started above 255 mm; the footer of page 1 stands at 260
+    double sonY = 0;
+    for (const auto& m : sayfadakiler(1))
+        if (m.x == 20 && m.metin.startsWith("P")) sonY = std::max(sonY, m.y);
+    EXPECT_LT(sonY - 1.5, 255);
+    EXPECT_GE(sonY - 1.5 + satır(8, false), 255);
+    const YazılanMetin* alt = bul("Sayfa - 1", 1);
+    ASSERT_TRUE(alt);
+    EXPECT_DOUBLE_EQ(alt->y, 260);
+    EXPECT_NEAR(alt->x + genişlik("Sayfa - 1", 8, false), 200 - 10, 1e-9);
+    EXPECT_FALSE(alt->kalın);
+    // page 2: headings at 10, the first row at 16,5, no title
+    const YazılanMetin* başlık2 = bul("Orjinal Parça No", 2);
+    ASSERT_TRUE(başlık2);
+    EXPECT_DOUBLE_EQ(başlık2->y, 10);
+    EXPECT_FALSE(bul("SAYIM CETVELİ", 2));
+    EXPECT_FALSE(bul("KOD NO ", 2));
+    double ilkY = 1000;
+    for (const auto& m : sayfadakiler(2))
+        if (m.x == 20 && m.metin.startsWith("P")) ilkY = std::min(ilkY, m.y);
+    EXPECT_DOUBLE_EQ(ilkY, 16.5);
+    // the last page ends with its footer
+    const QString son = QString("Sayfa - %1").arg(b.sayfaSayısı);
+    ASSERT_TRUE(bul(son, b.sayfaSayısı));
+    EXPECT_DOUBLE_EQ(bul(son, b.sayfaSayısı)->y, 260);
+}
+
+TEST_F(SayımCetveliYazdırmaTesti, BoşListeYazıcısızVeİptalBirŞeyBasmaz) {
+    yazıcıKur({200, 287});
+    auto f = aç();
+    f->YazdırDüğmesi->click();  // empty list: nothing, no message
+    EXPECT_TRUE(mesajlar.empty());
+    koduSeç(f->KodListesi, 7);
+    yazdır(f->YazdırDüğmesi, true);
+    EXPECT_TRUE(basılanlar->empty());
+    EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
+    EXPECT_FALSE(YazıcıSeçimiİptal);
+    YazıcıVar = false;
+    f->YazdırDüğmesi->click();
+    EXPECT_EQ(sonMesaj(), "Bilgisayarınızda yüklü bir YAZICI yok!\n\nLütfen, bir yazıcı yükleyip tekrar deneyiniz.");
+    EXPECT_EQ(mesajlar.back().simge, MesajSimgesi::Ünlem);
+    EXPECT_TRUE(basılanlar->empty());
+}
+
+TEST_F(SayımCetveliYazdırmaTesti, GönderilemeyenBelgeBildirilir) {
+    YazıcıVar = true;
+    YazıcıArkaUcuYapıcısıKur([k = basılanlar](const QString& ad) {
+        auto a = std::make_unique<KayıtArkaUcu>(k, ad);
+        a->bozuk = true;
+        return a;
+    });
+    GeçerliYazıcıyıSıfırla();
+    auto f = aç();
+    koduSeç(f->KodListesi, 7);
+    yazdır(f->YazdırDüğmesi);
+    EXPECT_EQ(sonMesaj(), "Belge yazıcıya gönderilemedi!\n\nLütfen, yazıcınızı kontrol edip tekrar deneyiniz.");
+}
+
+TEST_F(SayımCetveliTesti, AnaPencereninAçıcısıPencereyiAçar) {
+    const PencereAçıcı açıcı = PencereAçıcısı(Pencere::SayımCetveli);
+    ASSERT_TRUE(açıcı);
+    QString başlık;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        başlık = w->windowTitle();
+        static_cast<QDialog*>(w)->reject();
+    });
+    açıcı(nullptr, false);
+    EXPECT_EQ(başlık, "Sayım Cetveli");
+}
+
+}  // namespace

@@ -297,9 +297,10 @@ void MalzemeCetveliFormu::TümKodlarınTutarBilgileriniGösterDüğmesi_Click() 
     KodSeçiminiKaldır(KodListesi);
     KodListesi_Click();
     HataYönetimiyle([this] {
+        // one pass over each table: a scan beats following the date index to every row
         const QString sql = QStringLiteral(
             "SELECT SUM(CASE WHEN Tarihi < ? THEN Tutari END) AS OncekiTutar, "
-            "SUM(CASE WHEN Tarihi >= ? THEN Tutari END) AS DonemTutar FROM %1 WHERE Tarihi <= ?");
+            "SUM(CASE WHEN Tarihi BETWEEN ? AND ? THEN Tutari END) AS DonemTutar FROM %1");
         const QVariant b = BaşlamaTarihi, e = BitişTarihi;
         Sorgu g(VeriTabanı, sql.arg(QStringLiteral("GirisIslemleriTablosu")), {b, b, e});
         Sorgu c(VeriTabanı, sql.arg(QStringLiteral("CikisIslemleriTablosu")), {b, b, e});

@@ -191,7 +191,7 @@ TEST_F(SayımCetveliYazdırmaTesti, TekSayfaBaşlıkBilgilerBaşlıklarVeSatırl
     EXPECT_TRUE(başlık->kalın);
     EXPECT_NEAR(başlık->x, (200 - genişlik("SAYIM CETVELİ", 12, true)) / 2, 1e-9);
 
-    const double bilgiY = 15 + satır(12, true);
+    const double bilgiY = 15 + satırYüksekliği(12, true);
     const std::array<std::pair<QString, QString>, 3> bilgiler = {
         {{"KOD NO ", ": 7"}, {"MARKASI ", ": FORD"}, {"TARİHİ ", ": " + KısaTarih(QDate::currentDate())}}};
     for (size_t i = 0; i < bilgiler.size(); ++i) {
@@ -203,7 +203,7 @@ TEST_F(SayımCetveliYazdırmaTesti, TekSayfaBaşlıkBilgilerBaşlıklarVeSatırl
         EXPECT_TRUE(e->kalın);
         EXPECT_FALSE(d->kalın);
         EXPECT_EQ(d->punto, 8);
-        EXPECT_NEAR(e->y, bilgiY + i * satır(8, false), 1e-9);
+        EXPECT_NEAR(e->y, bilgiY + i * satırYüksekliği(8, false), 1e-9);
     }
 
     const std::array<std::pair<QString, double>, 6> başlıklar = {{{"No", 10},
@@ -220,7 +220,7 @@ TEST_F(SayımCetveliYazdırmaTesti, TekSayfaBaşlıkBilgilerBaşlıklarVeSatırl
         EXPECT_TRUE(m->kalın);
     }
     // rows: 1 mm after the headings, 1,5 mm before each row
-    const double ilkSatır = 35 + satır(8, true) + 1 + 1.5;
+    const double ilkSatır = 35 + satırYüksekliği(8, true) + 1 + 1.5;
     const YazılanMetin* no = bul("A-10");
     ASSERT_TRUE(no);
     EXPECT_NEAR(no->y, ilkSatır, 1e-9);
@@ -228,7 +228,7 @@ TEST_F(SayımCetveliYazdırmaTesti, TekSayfaBaşlıkBilgilerBaşlıklarVeSatırl
     EXPECT_FALSE(no->kalın);
     const YazılanMetin* ikinci = bul("B-20");
     ASSERT_TRUE(ikinci);
-    EXPECT_NEAR(ikinci->y, ilkSatır + satır(8, false) + 1.5, 1e-9);
+    EXPECT_NEAR(ikinci->y, ilkSatır + satırYüksekliği(8, false) + 1.5, 1e-9);
     // the stock ends where its heading ends
     for (const QString stok : {"2,5", "12", "-3"}) {
         const YazılanMetin* m = bul(stok);
@@ -261,7 +261,7 @@ TEST_F(SayımCetveliYazdırmaTesti, UzunListeSayfalaraBölünürHerSayfadaNumara
     for (const auto& m : sayfadakiler(1))
         if (m.x == 20 && m.metin.startsWith("P")) sonY = std::max(sonY, m.y);
     EXPECT_LT(sonY - 1.5, 255);
-    EXPECT_GE(sonY - 1.5 + satır(8, false), 255);
+    EXPECT_GE(sonY - 1.5 + satırYüksekliği(8, false), 255);
     const YazılanMetin* alt = bul("Sayfa - 1", 1);
     ASSERT_TRUE(alt);
     EXPECT_DOUBLE_EQ(alt->y, 260);

@@ -96,7 +96,7 @@ protected:
         y.kalınKoy(kalın);
         return y.metinGenişliği(metin);
     }
-    static double satır(double punto, bool kalın) {
+    static double satırYüksekliği(double punto, bool kalın) {
         Yazıcı y;
         y.yazıBoyutuKoy(punto);
         y.kalınKoy(kalın);

@@ -1,0 +1,379 @@
+#include "reports/MalzemeCetveliFormu.h"
+#include "shell/OrtakYordamlarModülü.h"
+#include "shell/PencereAçıcıları.h"
+#include "shell/TarihSeçFormu.h"
+#include "tests/reports/SayımVeMalzemeCetveliOrtamı.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+QDate gün(int ay, int g, int yıl = 2020) { return QDate(yıl, ay, g); }
+
+// The period of the tests: 1 March to 30 June 2020.
+class MalzemeCetveliTesti : public CetvelTestOrtamı {
+protected:
+    void SetUp() override {
+        CetvelTestOrtamı::SetUp();
+        // code 5
+        const qlonglong a = parçaEkle(5, "A1", "FİLTRE");
+        girişEkle(a, gün(1, 15), 10, TL("100"));
+        girişEkle(a, gün(3, 1), 5, TL("60"), QVariant());   // first day; an archived voucher counts too
+        girişEkle(a, gün(6, 30), 2, TL("30"));               // last day
+        girişEkle(a, gün(7, 1), 100, TL("1000"));            // after: nowhere
+        çıkışEkle(a, gün(2, 10), 4, TL("40"));
+        çıkışEkle(a, gün(3, 1), 3, TL("36"));
+        çıkışEkle(a, gün(7, 1), 50, TL("500"));
+        parçaEkle(5, "B1", "CONTA");                         // no movements
+        const qlonglong c = parçaEkle(5, "C1", "KAYIŞ");
+        girişEkle(c, gün(12, 1, 2019), 1, TL("10"));
+        çıkışEkle(c, gün(2, 1), 3, TL("30"));                // more issued than received
+        const qlonglong d = parçaEkle(5, "D1", "YAĞ", "LT");
+        girişEkle(d, gün(1, 1), 1, TL("10,004"));
+        girişEkle(d, gün(4, 1), 1, TL("5,004"));
+        // code 6
+        girişEkle(parçaEkle(6, "E1", "AYNA"), gün(1, 10), 1, TL("1000"));
+    }
+    std::unique_ptr<MalzemeCetveliFormu> aç(QDate b = gün(3, 1), QDate e = gün(6, 30)) {
+        auto f = std::make_unique<MalzemeCetveliFormu>(b, e);
+        f->show();
+        return f;
+    }
+    static QStringList satırı(const MalzemeCetveliFormu& f, int r) {
+        QStringList l;
+        for (int s = 0; s < MalzemeCetveliFormu::SütunSayısı; ++s) l << f.ParçaBilgileriListesi->hücre(r, s);
+        return l;
+    }
+    static QStringList kutular(const MalzemeCetveliFormu& f) {
+        return {f.DevredenTutarToplamıKutusu->text(), f.GirenTutarToplamıKutusu->text(),
+                f.GirenToplamTutarKutusu->text(), f.ÇıkanTutarıToplamıKutusu->text(),
+                f.AktarılanTutarToplamıKutusu->text()};
+    }
+};
+
+TEST_F(MalzemeCetveliTesti, AçılışBaşlıkSütunlarKodlarVeSıraNoOku) {
+    SıralananSütun = 4;
+    SıralamaYönü = 1;
+    SayısalSıralama = 0;
+    auto f = aç();
+    EXPECT_EQ(f->windowTitle(), "Malzeme Cetveli (01.03.2020 - 30.06.2020)");
+    EXPECT_EQ(kodlar(f->KodListesi), (QStringList{"5", "6"}));
+    EXPECT_TRUE(f->KodListesi->selectedItems().isEmpty());
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);
+    QStringList başlıklar;
+    for (int i = 0; i < f->ParçaBilgileriListesi->sütunSayısı(); ++i)
+        başlıklar << f->ParçaBilgileriListesi->sütunBaşlığı(i);
+    EXPECT_EQ(başlıklar, (QStringList{"Sıra No", "No'su", "Adı", "Birimi", "Dev. Miktar", "Dev. Tutar", "Giren Miktar",
+                                      "Giren Tutar", "Toplam Miktar", "Toplam Tutar", "Çıkan Miktar", "Çıkan Tutar",
+                                      "Akt. Miktar", "Akt. Tutar"}));
+    EXPECT_EQ(f->ParçaBilgileriListesi->sütunGenişliğiTwips(MalzemeCetveliFormu::DevredenMiktarSütunu), 1500);
+    EXPECT_EQ(SıralananSütun, 0);
+    EXPECT_EQ(SıralamaYönü, 0);
+    EXPECT_EQ(SayısalSıralama, 1);
+    EXPECT_EQ(f->ParçaBilgileriListesi->model()->okluSütun, 0);
+    EXPECT_EQ(f->Çerçeve->title(), "Toplam Tutar Bilgileri ");
+    EXPECT_EQ(f->Etiket[5]->text(), "Toplam :");
+    EXPECT_EQ(f->TümKodlarınTutarBilgileriniGösterDüğmesi->text(), "&Tüm Kodların Toplam Tutar Bilgilerini Göster");
+    for (const char* ad : {"Altlık", "Etiket7", "KodListesi", "BulKutusu", "BulDüğmesi", "ListeyiMSExceleAktarDüğmesi",
+                           "YazdırDüğmesi", "KapatDüğmesi", "AktarılanTutarToplamıKutusu"})
+        EXPECT_TRUE(f->findChild<QWidget*>(ad)) << ad;
+}
+
+TEST_F(MalzemeCetveliTesti, DönemÖncesiİçiVeSonrasıDoğruRakamlaraGider) {
+    auto f = aç();
+    koduSeç(f->KodListesi, 5);
+    ASSERT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 4);
+    EXPECT_EQ(satırı(*f, 0), (QStringList{"1", "A1", "FİLTRE", "ADET", "6,00", "60,00", "7,00", "90,00", "13,00",
+                                         "150,00", "3,00", "36,00", "10,00", "114,00"}));
+    EXPECT_EQ(satırı(*f, 1), (QStringList{"2", "B1", "CONTA", "ADET", "0,00", "0,00", "0,00", "0,00", "0,00", "0,00",
+                                         "0,00", "0,00", "0,00", "0,00"}));
+    EXPECT_EQ(satırı(*f, 2), (QStringList{"3", "C1", "KAYIŞ", "ADET", "-2,00", "-20,00", "0,00", "0,00", "-2,00",
+                                         "-20,00", "0,00", "0,00", "-2,00", "-20,00"}));
+    // amounts with four decimals: each figure as shown, Toplam from the shown figures
+    EXPECT_EQ(satırı(*f, 3), (QStringList{"4", "D1", "YAĞ", "LT", "1,00", "10,00", "1,00", "5,00", "2,00", "15,00",
+                                         "0,00", "0,00", "2,00", "15,00"}));
+    EXPECT_EQ(kutular(*f), (QStringList{"50,00", "95,00", "145,00", "36,00", "109,00"}));
+    EXPECT_EQ(f->TutarToplamları[2], TL("145"));
+    EXPECT_EQ(f->TutarToplamları[4], TL("109"));
+    const std::array<double, 5> miktarlar = {5, 8, 13, 3, 10};
+    for (int i = 0; i < 5; ++i) EXPECT_DOUBLE_EQ(f->MiktarToplamları[i], miktarlar[i]) << i;
+    EXPECT_TRUE(mesajlar.empty());
+
+    // another code: boxes and totals of that code
+    koduSeç(f->KodListesi, 6);
+    ASSERT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 1);
+    EXPECT_EQ(satırı(*f, 0)[MalzemeCetveliFormu::DevredenTutarSütunu], "1.000,00");
+    EXPECT_EQ(kutular(*f), (QStringList{"1.000,00", "0,00", "1.000,00", "0,00", "1.000,00"}));
+    EXPECT_DOUBLE_EQ(f->MiktarToplamları[0], 1);
+}
+
+TEST_F(MalzemeCetveliTesti, BirGünlükDönemİkiUcuİçerir) {
+    auto f = aç(gün(6, 30), gün(7, 1));
+    koduSeç(f->KodListesi, 5);
+    // before 30 June: 10 + 5 - 4 - 3 = 8; within: 2 + 100 in, 50 out
+    const QStringList a = satırı(*f, 0);
+    EXPECT_EQ(a.mid(4), (QStringList{"8,00", "84,00", "102,00", "1.030,00", "110,00", "1.114,00", "50,00", "500,00",
+                                     "60,00", "614,00"}));
+}
+
+TEST_F(MalzemeCetveliTesti, TümKodlarınTutarlarıListeyiVeSeçimiBoşaltır) {
+    auto f = aç();
+    koduSeç(f->KodListesi, 5);
+    f->TümKodlarınTutarBilgileriniGösterDüğmesi->click();
+    EXPECT_TRUE(f->KodListesi->selectedItems().isEmpty());
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);
+    EXPECT_EQ(kutular(*f), (QStringList{"1.050,00", "95,00", "1.145,00", "36,00", "1.109,00"}));
+    EXPECT_EQ(f->TutarToplamları[0], TL("50"));  // the last listing's totals stay
+    // choosing a code shows that code's totals again
+    koduSeç(f->KodListesi, 6);
+    EXPECT_EQ(kutular(*f)[0], "1.000,00");
+    // a find that matches nothing empties the list and the boxes
+    f->BulKutusu->setText("9");
+    f->BulDüğmesi->click();
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);
+    EXPECT_EQ(kutular(*f), (QStringList{"", "", "", "", ""}));
+    f->TümKodlarınTutarBilgileriniGösterDüğmesi->click();
+    f->BulDüğmesi->click();
+    EXPECT_EQ(kutular(*f), (QStringList{"", "", "", "", ""}));
+    f->BulKutusu->setText("05");
+    f->BulDüğmesi->click();
+    EXPECT_EQ(f->BulKutusu->text(), "5");
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 4);
+    EXPECT_TRUE(mesajlar.empty());
+}
+
+TEST_F(MalzemeCetveliTesti, BoşKodListesindeTümKodlarDüğmesiBirŞeyYapmaz) {
+    VeriTabanı.çalıştır("DELETE FROM ParcaBilgileriTablosu");
+    auto f = aç();
+    f->TümKodlarınTutarBilgileriniGösterDüğmesi->click();
+    EXPECT_EQ(kutular(*f), (QStringList{"", "", "", "", ""}));
+}
+
+TEST_F(MalzemeCetveliTesti, RakamSütunlarıSayıOlarakSıralanır) {
+    for (const char* tutar : {"10", "9", "1000", "999"})
+        girişEkle(parçaEkle(7, QString("N%1").arg(tutar), "P"), gün(1, 1), 1, TL(tutar));
+    auto f = aç();
+    koduSeç(f->KodListesi, 7);
+    auto* başlık = f->ParçaBilgileriListesi->horizontalHeader();
+    emit başlık->sectionClicked(MalzemeCetveliFormu::DevredenTutarSütunu);
+    QStringList l;
+    for (int i = 0; i < 4; ++i) l << f->ParçaBilgileriListesi->hücre(i, MalzemeCetveliFormu::DevredenTutarSütunu);
+    EXPECT_EQ(l, (QStringList{"9,00", "10,00", "999,00", "1.000,00"}));
+    emit başlık->sectionClicked(MalzemeCetveliFormu::DevredenTutarSütunu);
+    EXPECT_EQ(f->ParçaBilgileriListesi->hücre(0, MalzemeCetveliFormu::DevredenTutarSütunu), "1.000,00");
+    emit başlık->sectionClicked(MalzemeCetveliFormu::NosuSütunu);
+    EXPECT_EQ(f->ParçaBilgileriListesi->hücre(0, MalzemeCetveliFormu::NosuSütunu), "N10");
+    EXPECT_EQ(SıralamaYönü, 0);
+}
+
+TEST_F(MalzemeCetveliTesti, AçıcıÖnceDönemiSorarİptaldeAçmaz) {
+    const PencereAçıcı açıcı = PencereAçıcısı(Pencere::MalzemeCetveli);
+    ASSERT_TRUE(açıcı);
+    QString başlık;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        auto* t = dynamic_cast<TarihSeçFormu*>(w);
+        ASSERT_TRUE(t);
+        t->BaşlamaTarihiKutusu->setText("01.03.2020");
+        t->BitişTarihiKutusu->setText("30.06.2020");
+        ModalGelinceÇalıştır([&](QWidget* p) {
+            başlık = p->windowTitle();
+            static_cast<QDialog*>(p)->reject();
+        });
+        t->TamamDüğmesi->click();
+    });
+    açıcı(nullptr, false);
+    EXPECT_EQ(başlık, "Malzeme Cetveli (01.03.2020 - 30.06.2020)");
+
+    int açılan = 0;
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        ++açılan;
+        static_cast<TarihSeçFormu*>(w)->İptalDüğmesi->click();
+    });
+    açıcı(nullptr, false);
+    EXPECT_EQ(açılan, 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MalzemeCetveliTesti, KopyaSayısıEtkinleşinceAyarlardanOkunur) {
+    AyarYaz("Ayarlar\\Malzeme Cetveli", "Kopya Sayisi", "4");
+    auto f = aç();
+    EXPECT_EQ(MalzemeCetveliKopyaSayısı, 4);
+}
+
+// ---- printing ----
+
+constexpr std::array<double, 5> MiktarX = {110, 145, 180, 215, 250};
+constexpr std::array<double, 5> TutarX = {130, 165, 200, 235, 270};
+
+TEST_F(MalzemeCetveliTesti, YatayBaskıBaşlıkKodBaşlıklarSatırVeGenelToplam) {
+    AyarYaz("Ayarlar\\Malzeme Cetveli", "Kopya Sayisi", "2");
+    yazıcıKur({200, 287});
+    auto f = aç();
+    koduSeç(f->KodListesi, 5);
+    yazdır(f->YazdırDüğmesi);
+    ASSERT_EQ(basılanlar->size(), 1u);
+    const YazılanBelge& b = basılanlar->back();
+    EXPECT_TRUE(b.bitti);
+    EXPECT_EQ(b.yön, SayfaYönü::Yatay);
+    EXPECT_EQ(b.kopya, 2);
+    EXPECT_EQ(b.sayfaSayısı, 1);
+    EXPECT_EQ(SayfaGenişliği, 287);
+    EXPECT_EQ(SayfaYüksekliği, 200);
+    EXPECT_TRUE(mesajlar.empty());
+    EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
+
+    const QString başlıkMetni = "01.03.2020 - 30.06.2020 TARİHLİ MALZEME HESAP ÇİZELGESİ-28";
+    const YazılanMetin* başlık = bul(başlıkMetni);
+    ASSERT_TRUE(başlık);
+    EXPECT_DOUBLE_EQ(başlık->y, 10);
+    EXPECT_EQ(başlık->punto, 12);
+    EXPECT_TRUE(başlık->kalın);
+    EXPECT_NEAR(başlık->x, (287 - genişlik(başlıkMetni, 12, true)) / 2, 1e-9);
+
+    const YazılanMetin* kodEtiketi = bul("KOD NO ");
+    const YazılanMetin* kod = bul(": 5");
+    ASSERT_TRUE(kodEtiketi && kod);
+    EXPECT_NEAR(kodEtiketi->y, 10 + satırYüksekliği(12, true) + 2, 1e-9);
+    EXPECT_DOUBLE_EQ(kodEtiketi->x, 255);
+    EXPECT_DOUBLE_EQ(kod->x, 270);
+    EXPECT_TRUE(kod->kalın);
+    EXPECT_EQ(kod->punto, 8);
+
+    for (const auto& [metin, x] : std::vector<std::pair<QString, double>>{
+             {"No", 10}, {"Parça No", 20}, {"Adı ve Niteliği", 50}, {"Birimi", 95}}) {
+        const YazılanMetin* m = bul(metin);
+        ASSERT_TRUE(m) << metin.toStdString();
+        EXPECT_DOUBLE_EQ(m->x, x);
+        EXPECT_DOUBLE_EQ(m->y, 30);
+        EXPECT_TRUE(m->kalın);
+    }
+    const double grup = std::nearbyint(genişlik("MiktarTutar", 8, true) + 10);
+    const std::array<QString, 5> gruplar = {"DEVREDEN", "YIL İÇİNDE GİREN", "TOPLAM", "YIL İÇİNDE ÇIKAN", "AKTARILAN"};
+    for (int i = 0; i < 5; ++i) {
+        const YazılanMetin* m = bul(gruplar[i]);
+        ASSERT_TRUE(m) << i;
+        EXPECT_DOUBLE_EQ(m->y, 25);
+        EXPECT_NEAR(m->x, MiktarX[i] + (grup - genişlik(gruplar[i], 8, true)) / 2, 1e-9);
+    }
+    int miktarBaşlıkları = 0, tutarBaşlıkları = 0;
+    for (const auto& m : b.metinler) {
+        if (m.metin == "Miktar") {
+            EXPECT_DOUBLE_EQ(m.x, MiktarX[miktarBaşlıkları++]);
+            EXPECT_DOUBLE_EQ(m.y, 30);
+        }
+        if (m.metin == "Tutar") {
+            EXPECT_DOUBLE_EQ(m.x, TutarX[tutarBaşlıkları++]);
+        }
+    }
+    EXPECT_EQ(miktarBaşlıkları, 5);
+    EXPECT_EQ(tutarBaşlıkları, 5);
+
+    // the first row at 36,5; figures end where their heading ends (8 points, regular)
+    const YazılanMetin* no = bul("A1");
+    ASSERT_TRUE(no);
+    EXPECT_DOUBLE_EQ(no->y, 36.5);
+    EXPECT_DOUBLE_EQ(no->x, 20);
+    EXPECT_FALSE(no->kalın);
+    EXPECT_DOUBLE_EQ(bul("FİLTRE")->x, 50);
+    EXPECT_DOUBLE_EQ(bul("LT")->x, 95);
+    const YazılanMetin* akt = bul("114,00");
+    ASSERT_TRUE(akt);
+    EXPECT_NEAR(akt->x + genişlik("114,00", 8, false), 270 + genişlik("Tutar", 8, false), 1e-9);
+    const YazılanMetin* dev = bul("6,00");
+    ASSERT_TRUE(dev);
+    EXPECT_NEAR(dev->x + genişlik("6,00", 8, false), 110 + genişlik("Miktar", 8, false), 1e-9);
+    EXPECT_NEAR(bul("B1")->y, 36.5 + satırYüksekliği(8, false) + 1.5, 1e-9);
+
+    // the grand total line follows the last row, bold, right-aligned in the bold font
+    const YazılanMetin* genel = bul("GENEL TOPLAM :");
+    ASSERT_TRUE(genel);
+    EXPECT_DOUBLE_EQ(genel->x, 10);
+    EXPECT_TRUE(genel->kalın);
+    EXPECT_NEAR(genel->y, 36.5 + 4 * satırYüksekliği(8, false) + 3 * 1.5 + 2.5, 1e-9);
+    const std::array<QString, 10> toplamlar = {"5,00",  "50,00", "8,00", "95,00", "13,00",
+                                               "145,00", "3,00", "36,00", "10,00", "109,00"};
+    std::vector<YazılanMetin> satırdakiler;
+    for (const auto& m : b.metinler)
+        if (m.y == genel->y && m.metin != genel->metin) satırdakiler.push_back(m);
+    ASSERT_EQ(satırdakiler.size(), 10u);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(satırdakiler[i].metin, toplamlar[i]);
+        EXPECT_TRUE(satırdakiler[i].kalın);
+        const double x = i % 2 ? TutarX[i / 2] : MiktarX[i / 2];
+        const QString başlık = i % 2 ? "Tutar" : "Miktar";
+        EXPECT_NEAR(satırdakiler[i].x + genişlik(toplamlar[i], 8, true), x + genişlik(başlık, 8, true), 1e-9);
+    }
+    for (const auto& m : b.metinler) EXPECT_FALSE(m.metin.startsWith("Sayfa - "));
+}
+
+TEST_F(MalzemeCetveliTesti, UzunListeSayfalanırKodSatırıVeBaşlıklarTekrarlanır) {
+    {
+        İşlem tx(VeriTabanı);
+        for (int i = 0; i < 40; ++i) parçaEkle(9, QString("P%1").arg(i, 2, 10, QChar('0')), "PARÇA");
+        tx.onayla();
+    }
+    yazıcıKur({190, 277});  // landscape: 277 wide, 190 high
+    auto f = aç();
+    koduSeç(f->KodListesi, 9);
+    yazdır(f->YazdırDüğmesi);
+    const YazılanBelge& b = basılanlar->back();
+    ASSERT_EQ(b.sayfaSayısı, 2);
+    double sonY = 0;
+    for (const auto& m : sayfadakiler(1))
+        if (m.x == 20 && m.metin.startsWith("P") && m.metin != "Parça No") sonY = std::max(sonY, m.y);
+    EXPECT_LT(sonY - 1.5, 165);
+    EXPECT_GE(sonY - 1.5 + satırYüksekliği(8, false), 165);
+    ASSERT_TRUE(bul("Sayfa - 1", 1));
+    EXPECT_DOUBLE_EQ(bul("Sayfa - 1", 1)->y, 170);
+    EXPECT_NEAR(bul("Sayfa - 1", 1)->x + genişlik("Sayfa - 1", 8, false), 277 - 10, 1e-9);
+    ASSERT_TRUE(bul("KOD NO ", 2));
+    EXPECT_DOUBLE_EQ(bul("KOD NO ", 2)->y, 18);
+    EXPECT_TRUE(bul("KOD NO ", 2)->kalın);
+    EXPECT_DOUBLE_EQ(bul("DEVREDEN", 2)->y, 25);
+    EXPECT_DOUBLE_EQ(bul("Adı ve Niteliği", 2)->y, 30);
+    EXPECT_FALSE(bul("01.03.2020 - 30.06.2020 TARİHLİ MALZEME HESAP ÇİZELGESİ-28", 2));
+    double ilkY = 1000;
+    for (const auto& m : sayfadakiler(2))
+        if (m.x == 20 && m.metin.startsWith("P") && m.metin != "Parça No") ilkY = std::min(ilkY, m.y);
+    EXPECT_DOUBLE_EQ(ilkY, 36.5);
+    ASSERT_TRUE(bul("GENEL TOPLAM :", 2));
+    ASSERT_TRUE(bul("Sayfa - 2", 2));
+    EXPECT_DOUBLE_EQ(bul("Sayfa - 2", 2)->y, 170);
+}
+
+TEST_F(MalzemeCetveliTesti, YatayAlmayanYazıcıdaBasılmazUyarılır) {
+    yazıcıKur({200, 287}, false);
+    auto f = aç();
+    koduSeç(f->KodListesi, 5);
+    yazdır(f->YazdırDüğmesi);
+    EXPECT_TRUE(basılanlar->empty() || !basılanlar->back().bitti);
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].metin, "Yazdırma yönü YATAY olarak ayarlanamadığı için işlem iptal edildi!\n\n"
+                                 "Lütfen, yazıcınızın ayarlarlarını kontrol edip yeniden deneyiniz!");
+    EXPECT_EQ(mesajlar[0].simge, MesajSimgesi::Ünlem);
+    EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MalzemeCetveliTesti, BoşListeVeYazıcısızlıkBasmaz) {
+    yazıcıKur({200, 287});
+    auto f = aç();
+    f->YazdırDüğmesi->click();
+    EXPECT_TRUE(mesajlar.empty());
+    koduSeç(f->KodListesi, 5);
+    YazıcıVar = false;
+    f->YazdırDüğmesi->click();
+    EXPECT_EQ(sonMesaj(), "Bilgisayarınızda yüklü bir YAZICI yok!\n\nLütfen, bir yazıcı yükleyip tekrar deneyiniz.");
+    YazıcıVar = true;
+    yazdır(f->YazdırDüğmesi, true);
+    EXPECT_TRUE(basılanlar->empty());
+    EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
+}
+
+}  // namespace

@@ -125,6 +125,7 @@ MalzemeCetveliFormu::MalzemeCetveliFormu(const QDate& başlama, const QDate& bit
         ParçaBilgileriListesi->sütunEkle(QString::fromUtf16(başlık), genişlik, SütunTürü::Sayı, Qt::AlignRight);
     ParçaBilgileriListesi->düzeniBağla(ListeNo);
     ParçaBilgileriListesi->sıralanabilirYap(true);
+    ParçaBilgileriListesi->metinSıralamasıKalıcıYap(true);
     ParçaBilgileriListesi->setMinimumSize(760, 380);
     Etiket[2]->setBuddy(ParçaBilgileriListesi);
     OdakRengiBağla(ParçaBilgileriListesi, Etiket[2]);

@@ -64,6 +64,7 @@ SayımCetveliFormu::SayımCetveliFormu(QWidget* sahip) : QDialog(sahip) {
     ParçaBilgileriListesi->sütunEkle(QStringLiteral("Ambar Yeri"), 1500);
     ParçaBilgileriListesi->düzeniBağla(ListeNo);
     ParçaBilgileriListesi->sıralanabilirYap(true);
+    ParçaBilgileriListesi->metinSıralamasıKalıcıYap(true);
     ParçaBilgileriListesi->setMinimumSize(640, 380);
 
     const KodListesiDenetimleri kodlar =

@@ -150,6 +150,14 @@ TEST_F(SayımCetveliTesti, MevcuduSayıOlarakAdıMetinOlarakSıralanır) {
     EXPECT_EQ(sütun(*f, SayımCetveliFormu::AdıSütunu), (QStringList{"AYNA", "CAM"}));
     EXPECT_EQ(SıralananSütun, SayımCetveliFormu::AdıSütunu);
     EXPECT_EQ(SıralamaYönü, 0);
+    // a text sort stays in force for the next listing; a number sort does not
+    emit başlık->sectionClicked(SayımCetveliFormu::AdıSütunu);
+    koduSeç(f->KodListesi, 7);
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::AdıSütunu), (QStringList{"KAYIŞ", "FİLTRE", "CONTA"}));
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::SıraNoSütunu), (QStringList{"3", "2", "1"}));
+    emit başlık->sectionClicked(SayımCetveliFormu::MevcuduSütunu);
+    koduSeç(f->KodListesi, 70);
+    EXPECT_EQ(sütun(*f, SayımCetveliFormu::NosuSütunu), (QStringList{"X-1", "X-2"}));
 }
 
 TEST_F(SayımCetveliTesti, SütunDüzeniVeKopyaSayısıAyarlardanGelir) {

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 QLabel* etiket(QWidget* pencere, const QString& ad, const QString& metin) {
@@ -51,6 +52,14 @@ KodListesiDenetimleri KodListesiKur(QWidget* pencere, std::function<void()> bul,
     });
     QObject::connect(d.BulDüğmesi, &QPushButton::clicked, pencere, [bul] { bul(); });
     QObject::connect(d.KodListesi, &QListWidget::itemSelectionChanged, pencere, [seçimDeğişti] { seçimDeğişti(); });
+    d.KodListesi->setFixedWidth(115);
+    d.BulKutusu->setFixedWidth(115);
+    d.düzen = new QVBoxLayout;
+    d.düzen->addWidget(d.kodEtiketi);
+    d.düzen->addWidget(d.KodListesi, 1);
+    d.düzen->addWidget(d.bulEtiketi);
+    d.düzen->addWidget(d.BulKutusu);
+    d.düzen->addWidget(d.BulDüğmesi);
     return d;
 }
 

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 struct KodListesiDenetimleri {
@@ -21,6 +22,7 @@ struct KodListesiDenetimleri {
     QLabel* bulEtiketi;     // Etiket(1) "Kod B&ul"
     QLineEdit* BulKutusu;
     QPushButton* BulDüğmesi;
+    QVBoxLayout* düzen;     // the five down the left side, for the window's layout
 };
 
 // Makes the controls with their captions and names, the find box's filter (digits

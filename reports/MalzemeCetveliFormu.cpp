@@ -166,20 +166,12 @@ MalzemeCetveliFormu::MalzemeCetveliFormu(const QDate& başlama, const QDate& bit
     connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* sol = new QVBoxLayout;
-    sol->addWidget(Etiket[0]);
-    sol->addWidget(KodListesi, 1);
-    sol->addWidget(Etiket[1]);
-    sol->addWidget(BulKutusu);
-    sol->addWidget(BulDüğmesi);
-    KodListesi->setFixedWidth(110);
-    BulKutusu->setFixedWidth(110);
     auto* sağ = new QVBoxLayout;
     sağ->addWidget(Etiket[2]);
     sağ->addWidget(ParçaBilgileriListesi, 1);
     sağ->addWidget(Çerçeve);
     auto* üst = new QHBoxLayout;
-    üst->addLayout(sol);
+    üst->addLayout(kodlar.düzen);
     üst->addLayout(sağ, 1);
     auto* düğmeler = new QHBoxLayout;
     düğmeler->addWidget(TümKodlarınTutarBilgileriniGösterDüğmesi);
@@ -360,10 +352,7 @@ void MalzemeCetveliFormu::Yazdır() {
 
     const int satırSayısı = ParçaBilgileriListesi->satırSayısı();
     for (int satır = 0; satır < satırSayısı; ++satır) {
-        if (y.Y + AltBoşluk + 5 >= SayfaYüksekliği) {
-            y.Y = SayfaYüksekliği - AltBoşluk;
-            SayfaNumarasıYaz(y);
-            y.yeniSayfa();
+        if (SayfaDolduysaYeniSayfa(y)) {
             y.kalınKoy(true);
             y.Y = 18;
             kodSatırı();
@@ -392,9 +381,6 @@ void MalzemeCetveliFormu::Yazdır() {
     }
     y.kalınKoy(false);
 
-    if (y.sayfaNo() > 1) {
-        y.Y = SayfaYüksekliği - AltBoşluk;
-        SayfaNumarasıYaz(y);
-    }
+    SonSayfaNumarasınıYaz(y);
     y.belgeyiBitir();
 }

@@ -95,14 +95,6 @@ SayımCetveliFormu::SayımCetveliFormu(QWidget* sahip) : QDialog(sahip) {
     Giriş::DenetimAtlatır(KapatDüğmesi);
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* sol = new QVBoxLayout;
-    sol->addWidget(Etiket[0]);
-    sol->addWidget(KodListesi, 1);
-    sol->addWidget(Etiket[1]);
-    sol->addWidget(BulKutusu);
-    sol->addWidget(BulDüğmesi);
-    KodListesi->setFixedWidth(120);
-    BulKutusu->setFixedWidth(120);
     auto* düğmeler = new QHBoxLayout;
     düğmeler->addStretch();
     düğmeler->addWidget(YazdırDüğmesi);
@@ -113,7 +105,7 @@ SayımCetveliFormu::SayımCetveliFormu(QWidget* sahip) : QDialog(sahip) {
     sağ->addWidget(MevcuduKalmayanlarıListeleSeçeneği);
     sağ->addLayout(düğmeler);
     auto* ana = new QHBoxLayout(this);
-    ana->addLayout(sol);
+    ana->addLayout(kodlar.düzen);
     ana->addLayout(sağ, 1);
 
     KopyaSayısınıEtkinlikteOku(this, QStringLiteral("Ayarlar\\Sayim Cetveli"), &SayımCetveliKopyaSayısı);
@@ -224,10 +216,7 @@ void SayımCetveliFormu::Yazdır() {
 
     const int satırSayısı = ParçaBilgileriListesi->satırSayısı();
     for (int satır = 0; satır < satırSayısı; ++satır) {
-        if (y.Y + AltBoşluk + 5 >= SayfaYüksekliği) {
-            y.Y = SayfaYüksekliği - AltBoşluk;
-            SayfaNumarasıYaz(y);
-            y.yeniSayfa();
+        if (SayfaDolduysaYeniSayfa(y)) {
             y.Y = 10;
             başlıklarıYaz(y);
             y.Y = 15;
@@ -244,9 +233,6 @@ void SayımCetveliFormu::Yazdır() {
             }
         }
     }
-    if (y.sayfaNo() > 1) {
-        y.Y = SayfaYüksekliği - AltBoşluk;
-        SayfaNumarasıYaz(y);
-    }
+    SonSayfaNumarasınıYaz(y);
     y.belgeyiBitir();
 }

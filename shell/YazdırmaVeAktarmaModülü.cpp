@@ -75,6 +75,20 @@ void SayfaNumarasıYaz(Yazıcı& y) {
     y.yaz(metin);
 }
 
+bool SayfaDolduysaYeniSayfa(Yazıcı& y) {
+    if (y.Y + AltBoşluk + 5 < SayfaYüksekliği) return false;
+    y.Y = SayfaYüksekliği - AltBoşluk;
+    SayfaNumarasıYaz(y);
+    y.yeniSayfa();
+    return true;
+}
+
+void SonSayfaNumarasınıYaz(Yazıcı& y) {
+    if (y.sayfaNo() <= 1) return;
+    y.Y = SayfaYüksekliği - AltBoşluk;
+    SayfaNumarasıYaz(y);
+}
+
 void SağaYaslıYaz(Yazıcı& y, double başlıkX, const QString& başlık, const QString& metin, bool satırıBitir) {
     y.X = başlıkX + y.metinGenişliği(başlık) - y.metinGenişliği(metin);
     y.yaz(metin, satırıBitir);

@@ -39,6 +39,13 @@ void SayfaÖlçüleriniAl();
 // "Sayfa - " and the page number at the current Y, ending 10 mm before the
 // printable width (SayfaGenişliği), in the font in force; ends the line.
 void SayfaNumarasıYaz(Yazıcı& y);
+// Before a row of a printed list: when the print position plus AltBoşluk plus
+// 5 mm reaches the page height, the page's footer at the page height less
+// AltBoşluk and a new page. True when a new page was started (the caller then
+// prints its headings).
+bool SayfaDolduysaYeniSayfa(Yazıcı& y);
+// After the last row: the last page's footer, when the document has more than one page.
+void SonSayfaNumarasınıYaz(Yazıcı& y);
 // A figure right-aligned on the right end of its heading: X = başlıkX + the
 // width of the heading - the width of the text, both in the font in force.
 void SağaYaslıYaz(Yazıcı& y, double başlıkX, const QString& başlık, const QString& metin, bool satırıBitir = false);

@@ -148,6 +148,33 @@ TEST_F(MalzemeCetveliTesti, TümKodlarınTutarlarıListeyiVeSeçimiBoşaltır) {
     EXPECT_TRUE(mesajlar.empty());
 }
 
+TEST_F(MalzemeCetveliTesti, OkunamayanListeBoşKalırHataGösterilir) {
+    auto f = aç();
+    koduSeç(f->KodListesi, 5);
+    ASSERT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 4);
+    VeriTabanı.çalıştır("ALTER TABLE CikisIslemleriTablosu RENAME TO Baska");
+    cevapla(MesajCevabı::Evet);
+    koduSeç(f->KodListesi, 6);
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].başlık, "Hata oluştu!");
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);  // not the last code's figures
+    EXPECT_EQ(kutular(*f), (QStringList{"", "", "", "", ""}));
+    EXPECT_EQ(sonlandırmaSayısı, 0);
+}
+
+TEST_F(MalzemeCetveliTesti, OdaktakiListeninEtiketiRenklenir) {
+    auto f = aç();
+    f->activateWindow();
+    QApplication::setActiveWindow(f.get());
+    f->ParçaBilgileriListesi->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f->Etiket[2]->palette().color(QPalette::WindowText), QColor(192, 64, 0));
+    f->KodListesi->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f->Etiket[0]->palette().color(QPalette::WindowText), QColor(192, 64, 0));
+    EXPECT_NE(f->Etiket[2]->palette().color(QPalette::WindowText), QColor(192, 64, 0));
+}
+
 TEST_F(MalzemeCetveliTesti, BoşKodListesindeTümKodlarDüğmesiBirŞeyYapmaz) {
     VeriTabanı.çalıştır("DELETE FROM ParcaBilgileriTablosu");
     auto f = aç();

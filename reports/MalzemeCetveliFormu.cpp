@@ -10,7 +10,6 @@
 #include "shell/YazdırmaVeAktarmaModülü.h"
 #include "shell/YazdırılıyorFormu.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

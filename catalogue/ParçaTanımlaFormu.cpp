@@ -8,10 +8,8 @@
 #include "shell/GirişDavranışları.h"
 #include "shell/OrtakYordamlarModülü.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QCollator>
-#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,8 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStringListModel>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
@@ -154,8 +150,10 @@ void ParçaTanımlaFormu::kontrolleriKur() {
         BulDüğmesi = düğme(QStringLiteral("BulDüğmesi"), QStringLiteral("B&ul"), nullptr);
         TemizleDüğmesi = düğme(QStringLiteral("TemizleDüğmesi"), QStringLiteral("Temi&zle"), nullptr);
         dl->addStretch();
-        dl->addWidget(BulDüğmesi);
-        dl->addWidget(TemizleDüğmesi);
+        for (QPushButton* d : {BulDüğmesi, TemizleDüğmesi}) {
+            d->setFixedWidth(Twip(945));  // narrow, so the options keep their whole captions
+            dl->addWidget(d);
+        }
         satır->addLayout(dl);
         l->addLayout(satır);
         l->addWidget(etiket(1, QStringLiteral("&Parça Listesi")));
@@ -171,7 +169,8 @@ void ParçaTanımlaFormu::kontrolleriKur() {
         auto* g = new QGridLayout(Altlık[2]);
         g->setContentsMargins(0, 0, 0, 0);
         g->addWidget(etiket(2, QStringLiteral("K&odu :")), 0, 0);
-        KoduKutusu = kutu(QStringLiteral("KoduKutusu"), 10);
+        KoduKutusu = seçmeli(QStringLiteral("KoduKutusu"), {});
+        KoduKutusu->lineEdit()->setMaxLength(10);
         g->addWidget(KoduKutusu, 0, 1);
         g->addWidget(etiket(3, QStringLiteral("&Markası :")), 0, 2);
         MarkasıKutusu = kutu(QStringLiteral("MarkasıKutusu"));
@@ -200,17 +199,6 @@ void ParçaTanımlaFormu::kontrolleriKur() {
     }
     MarkasıKutusu->setEnabled(false);
     Çerçeve[2]->setEnabled(false);
-
-    // The code box's drop-down: every defined brand code.
-    kodModeli_ = new QStringListModel(this);
-    kodTamamlayıcı_ = new QCompleter(kodModeli_, this);
-    kodTamamlayıcı_->setWidget(KoduKutusu);
-    kodTamamlayıcı_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    connect(kodTamamlayıcı_, qOverload<const QString&>(&QCompleter::activated), this, [this](const QString& kod) {
-        KoduKutusu->setText(kod);
-    });
-    auto* aç = KoduKutusu->addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
-    connect(aç, &QAction::triggered, this, [this] { kodListesiniAç(); });
 
     // Number frame.
     çerçeve(3, QStringLiteral("No Bilgileri "), this, "rgb(0, 0, 192)");
@@ -269,7 +257,8 @@ void ParçaTanımlaFormu::davranışlarıBağla() {
     EtiketliAlan(KoduKutusu, Etiket[2]);
     EnterİleSonraki(KoduKutusu);
     YalnızRakam(KoduKutusu);
-    connect(KoduKutusu, &QLineEdit::textChanged, this, [this] { KoduKutusu_Change(); });
+    // typing and picking an entry of the list both look the brand up
+    connect(KoduKutusu, &QComboBox::editTextChanged, this, [this] { KoduKutusu_Change(); });
 
     for (QLineEdit* k : {MarkasıKutusu, AdıKutusu, NosuKutusu, AmbarYeriKutusu}) {
         EtiketliAlan(k, Etiket[k == MarkasıKutusu ? 3 : k == AdıKutusu ? 4 : k == NosuKutusu ? 5 : 8]);
@@ -325,16 +314,20 @@ void ParçaTanımlaFormu::kodlarıYükle() {
     QStringList kodlar;
     Sorgu s(VeriTabanı, QStringLiteral("SELECT Kodu FROM MarkaBilgileriTablosu ORDER BY Kodu"));
     while (s.sonraki()) kodlar << QString::number(s.tamsayı(QStringLiteral("Kodu")));
-    kodModeli_->setStringList(kodlar);
+    // the typed code stays in the box while its list is filled again
+    const QString yazılan = KoduKutusu->currentText();
+    {
+        const QSignalBlocker b(KoduKutusu);
+        KoduKutusu->clear();
+        KoduKutusu->addItems(kodlar);
+        KoduKutusu->setEditText(yazılan);
+    }
 }
 
-QStringList ParçaTanımlaFormu::KodListesi() const { return kodModeli_->stringList(); }
-
-void ParçaTanımlaFormu::kodListesiniAç() {
-    if (!KoduKutusu->isEnabled()) return;
-    KoduKutusu->setFocus();
-    kodTamamlayıcı_->setCompletionPrefix(QString());
-    kodTamamlayıcı_->complete();
+QStringList ParçaTanımlaFormu::KodListesi() const {
+    QStringList l;
+    for (int i = 0; i < KoduKutusu->count(); ++i) l << KoduKutusu->itemText(i);
+    return l;
 }
 
 void ParçaTanımlaFormu::keyPressEvent(QKeyEvent* olay) {
@@ -348,7 +341,7 @@ void ParçaTanımlaFormu::keyPressEvent(QKeyEvent* olay) {
 bool ParçaTanımlaFormu::düzenlemede() const { return Çerçeve[2]->isEnabledTo(this); }
 
 void ParçaTanımlaFormu::parçaKutularınıBoşalt() {
-    KoduKutusu->clear();
+    KoduKutusu->setEditText(QString());
     NosuKutusu->clear();
     AdıKutusu->clear();
     MarkasıKutusu->clear();
@@ -487,7 +480,7 @@ void ParçaTanımlaFormu::ParçaListesi_Click() {
             bulundu = false;  // removed meanwhile from another seat
             return;
         }
-        KoduKutusu->setText(QString::number(s.tamsayı(QStringLiteral("Kodu"))));
+        KoduKutusu->setEditText(QString::number(s.tamsayı(QStringLiteral("Kodu"))));
         SeçiliNosu = s.metin(QStringLiteral("Nosu"));
         NosuKutusu->setText(SeçiliNosu);
         AdıKutusu->setText(s.metin(QStringLiteral("Adi")));
@@ -604,7 +597,7 @@ void ParçaTanımlaFormu::KapatVazgeçDüğmesi_Click() {
 // ---- Field handlers ----
 
 void ParçaTanımlaFormu::KoduKutusu_Change() {
-    const QString metin = KoduKutusu->text();
+    const QString metin = KoduKutusu->currentText();
     if (metin.isEmpty()) {
         MarkasıKutusu->clear();
         return;
@@ -636,7 +629,7 @@ void ParçaTanımlaFormu::SilKaydetDüğmesi_Click() {
 
 std::optional<ParçaTanımlaFormu::Kayıt> ParçaTanımlaFormu::kayıtDenetimleri() {
     Kayıt k;
-    const QString kodMetni = KoduKutusu->text().trimmed();
+    const QString kodMetni = KoduKutusu->currentText().trimmed();
     if (kodMetni.isEmpty()) return reddet(QStringLiteral("KODU boş bırakılamaz!"), KoduKutusu);
     k.kod = TamSayıDeğeri(kodMetni);
     if (k.kod == 0) return reddet(QStringLiteral("KODU (0) sıfır olamaz!"), KoduKutusu);
@@ -732,7 +725,7 @@ void ParçaTanımlaFormu::kaydet() {
         } catch (const std::exception&) {
         }
         MarkasıKutusu->setEnabled(false);
-        KoduKutusu->setText(QString::number(kayıt->kod));
+        KoduKutusu->setEditText(QString::number(kayıt->kod));
     }
 
     if (!Değiştiriliyor && yeniParçaTeslimi) {

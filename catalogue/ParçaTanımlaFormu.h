@@ -5,7 +5,7 @@
 // the part frame is enabled).
 //
 // Opened by the receipt window: it calls EkleDüğmesi_Click, presets KoduKutusu
-// (text, disabled) and sets yeniParçaTeslimi; every saved new part is then handed
+// (edit text, disabled) and sets yeniParçaTeslimi; every saved new part is then handed
 // back through it and the window closes itself; cancelling closes it with nothing
 // handed back.
 #include <QDialog>
@@ -16,7 +16,6 @@
 #include <optional>
 
 class QComboBox;
-class QCompleter;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -24,7 +23,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QStringListModel;
 class QWidget;
 
 class ParçaTanımlaFormu : public QDialog {
@@ -60,7 +58,7 @@ public:
     QPushButton* TemizleDüğmesi = nullptr;
     QListWidget* ParçaListesi = nullptr;
 
-    QLineEdit* KoduKutusu = nullptr;   // digits; its drop-down lists the defined brand codes
+    QComboBox* KoduKutusu = nullptr;   // digits; its list holds the defined brand codes, ascending
     QLineEdit* MarkasıKutusu = nullptr;
     QLineEdit* AdıKutusu = nullptr;
     QLineEdit* NosuKutusu = nullptr;
@@ -80,7 +78,7 @@ public:
     QPushButton* SilKaydetDüğmesi = nullptr;
     QPushButton* KapatVazgeçDüğmesi = nullptr;
 
-    // The brand codes of the code box's drop-down, ascending.
+    // The brand codes of the code box's list, ascending.
     QStringList KodListesi() const;
 
     // Window state.
@@ -96,7 +94,6 @@ private:
     void davranışlarıBağla();
     void Form_Load();
     void kodlarıYükle();
-    void kodListesiniAç();
     void parçaKutularınıBoşalt();
     void numaraListeleriniBoşalt();
     void gözatmaDurumunaDön(const QString& silBaşlığı);
@@ -114,8 +111,6 @@ private:
     void kaydet();
     void sil();
 
-    QCompleter* kodTamamlayıcı_ = nullptr;
-    QStringListModel* kodModeli_ = nullptr;
     int seçiliSıra_ = -1;
 };
 

@@ -11,6 +11,7 @@
 #include "shell/OrtakYordamlarModülü.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -126,9 +127,12 @@ void ParçaGirişiFormu::kontrolleriKur() {
         ı->addWidget(k, satır, sütun + 1, 1, genişlik);
     };
     auto kutu = [&](const QString& ad) { return adlı(new QLineEdit, ad); };
+    // A locked box shows data only: it can be clicked (to copy its text) but Tab and
+    // Enter pass it by, so the clerk goes from the part straight to the voucher boxes.
     auto kilitli = [&](const QString& ad) {
         QLineEdit* k = kutu(ad);
         k->setReadOnly(true);
+        k->setFocusPolicy(Qt::ClickFocus);
         return k;
     };
     auto düğme = [&](const QString& metin, const QString& ad) { return adlı(new QPushButton(metin), ad); };
@@ -363,12 +367,16 @@ void ParçaGirişiFormu::BulDüğmesi_Click() {
     ParçaListesi->clear();
     AramaYapıldı = true;
     HataYönetimiyle([&] { SıralıListeyiDoldur(ParçaListesi, KodunParçaları(*kodu)); });
-    Etiket[1]->setText(QStringLiteral("&Parça Listesi (Toplam: %1)").arg(ParçaListesi->count()));
+    listeSayısınıYaz();
     if (ParçaListesi->count() > 0) {
         BulKutusu->setText(QString::number(*kodu));
         BulKutusu->setEnabled(false);
         BulDüğmesi->setEnabled(false);
     }
+}
+
+void ParçaGirişiFormu::listeSayısınıYaz() {
+    Etiket[1]->setText(QStringLiteral("&Parça Listesi (Toplam: %1)").arg(ParçaListesi->count()));
 }
 
 void ParçaGirişiFormu::TemizleDüğmesi_Click() {
@@ -394,7 +402,7 @@ void ParçaGirişiFormu::ParçaTanımlaDüğmesi_Click() {
     BulKutusu->setText(QString::number(*kodu));
     ParçaTanımlaFormu pencere(this);
     pencere.EkleDüğmesi_Click();
-    pencere.KoduKutusu->setText(BulKutusu->text());
+    pencere.KoduKutusu->setEditText(BulKutusu->text());
     pencere.KoduKutusu->setEnabled(false);
     pencere.yeniParçaTeslimi = [this](std::int64_t parçaNo, const QString& nosu, const QString& adı) {
         YeniParçayıAl(parçaNo, nosu, adı);
@@ -404,6 +412,7 @@ void ParçaGirişiFormu::ParçaTanımlaDüğmesi_Click() {
 
 void ParçaGirişiFormu::YeniParçayıAl(std::int64_t parçaNo, const QString& nosu, const QString& adı) {
     const int satır = SıralıListeyeEkle(ParçaListesi, ParçaListesiMetni(nosu, adı), parçaNo);
+    listeSayısınıYaz();
     BulKutusu->setEnabled(false);
     BulDüğmesi->setEnabled(false);
     AramaYapıldı = true;

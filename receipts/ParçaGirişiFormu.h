@@ -91,6 +91,7 @@ private:
     void Form_Load();
     bool Form_QueryUnload();
     void parçaKutularınıBoşalt();
+    void listeSayısınıYaz();
     int seçiliParçaSatırı() const;
     bool satırıDenetle();
     bool fişNoKuralı();

@@ -164,6 +164,10 @@ void YalnızRakam(QLineEdit* kutu) {
     tuşSüz(kutu, [](QChar c) { return c.isDigit(); });
 }
 
+void YalnızRakam(QComboBox* kutu) {
+    tuşSüz(kutu, [](QChar c) { return c.isDigit(); });
+}
+
 void SayıKutusu(QLineEdit* kutu) {
     tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
     OlayDinle(kutu, [kutu](QEvent* o) {

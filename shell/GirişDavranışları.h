@@ -32,6 +32,7 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç = true);
 void EnterİleSonraki(QWidget* alan, std::function<void()> önce = {});
 // Only digits and Backspace may be typed.
 void YalnızRakam(QLineEdit* kutu);
+void YalnızRakam(QComboBox* kutu);
 // The given characters cannot be typed.
 void Yasakla(QLineEdit* kutu, const QString& karakterler);
 // Digits and the comma may be typed; the box shows "##,##0.00" when left with a number.

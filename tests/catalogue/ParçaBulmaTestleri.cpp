@@ -162,4 +162,8 @@ TEST_F(ParçaBulma, KodKutusununListesiTanımlıKodlarıTutar) {
     yaz("KoduKutusu", "0");
     EXPECT_EQ(metni("MarkasıKutusu"), "OTUZ");
     EXPECT_FALSE(k("MarkasıKutusu")->isEnabled());
+    // picking a code of the list looks its brand up as well
+    k<QComboBox>("KoduKutusu")->setCurrentIndex(0);
+    EXPECT_EQ(metni("KoduKutusu"), "4");
+    EXPECT_EQ(metni("MarkasıKutusu"), "DÖRT");
 }

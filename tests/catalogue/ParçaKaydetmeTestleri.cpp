@@ -22,13 +22,13 @@ TEST_F(ParçaKaydetme, KodBoşVeyaSıfırOlamaz) {
     tıkla("SilKaydetDüğmesi");
     EXPECT_EQ(sonMesaj(), "KODU boş bırakılamaz!");
     for (const char* sıfır : {"0", "00", "000"}) {
-        k<QLineEdit>("KoduKutusu")->clear();
+        k<QComboBox>("KoduKutusu")->setEditText("");
         yaz("KoduKutusu", sıfır);
         tıkla("SilKaydetDüğmesi");
         EXPECT_EQ(sonMesaj(), "KODU (0) sıfır olamaz!") << sıfır;
         EXPECT_TRUE(k("KoduKutusu")->hasFocus());
     }
-    k<QLineEdit>("KoduKutusu")->clear();
+    k<QComboBox>("KoduKutusu")->setEditText("");
     yaz("KoduKutusu", "12ab");  // letters cannot be typed
     EXPECT_EQ(metni("KoduKutusu"), "12");
     k<QLineEdit>("AdıKutusu")->clear();
@@ -290,7 +290,7 @@ TEST_F(ParçaKaydetme, GirişPenceresineYeniParçaTeslimEdilir) {
         teslim.emplace_back(no, nosu, adı);
     };
     f->EkleDüğmesi_Click();
-    f->KoduKutusu->setText("9");
+    f->KoduKutusu->setEditText("9");
     f->KoduKutusu->setEnabled(false);
     EXPECT_EQ(metni("MarkasıKutusu"), "DOKUZ");
     EXPECT_FALSE(k("Çerçeve0")->isEnabled());
@@ -312,7 +312,7 @@ TEST_F(ParçaKaydetme, GirişPenceresineYeniParçaTeslimEdilir) {
         teslim.emplace_back(no, nosu, adı);
     };
     f->EkleDüğmesi_Click();
-    f->KoduKutusu->setText("9");
+    f->KoduKutusu->setEditText("9");
     f->KoduKutusu->setEnabled(false);
     yaz("AdıKutusu", "X");
     tıkla("KapatVazgeçDüğmesi");

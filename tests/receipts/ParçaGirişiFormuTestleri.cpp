@@ -7,6 +7,7 @@
 #include "tests/ortak/TestOrtamı.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -571,6 +572,7 @@ TEST_F(ParçaGirişiTesti, YeniTanımlananParçaTeslimAlınır) {
     EXPECT_EQ(f->MarkasıKutusu->text(), "FORD");
     EXPECT_EQ(f->KdvOranıKutusu->text(), "8,00");
     EXPECT_EQ(QApplication::focusWidget(), f->FişNoKutusu);
+    EXPECT_EQ(f->Etiket[1]->text(), "&Parça Listesi (Toplam: 1)");  // the count follows the list
 
     // with lines pending the focus goes to the quantity
     başlık("1");
@@ -579,6 +581,28 @@ TEST_F(ParçaGirişiTesti, YeniTanımlananParçaTeslimAlınır) {
     f->YeniParçayıAl(ikinci, "K-2", "KAYIŞ 2");
     EXPECT_EQ(f->ParçaListesi->currentItem()->text(), "K-2");
     EXPECT_EQ(f->ParçaListesi->item(0)->text(), "K-2");
+    EXPECT_EQ(QApplication::focusWidget(), f->MiktarıKutusu);
+    EXPECT_EQ(f->Etiket[1]->text(), "&Parça Listesi (Toplam: 2)");
+}
+
+// The part boxes only show the part: Enter in the type-ahead goes on to the
+// voucher's first open box, not into a box that cannot be typed into.
+TEST_F(ParçaGirişiTesti, EnterParçaKutularınıAtlar) {
+    aç();
+    bul("7");
+    f->ParçaBulKutusu->setFocus();
+    Yaz(f->ParçaBulKutusu, "b");
+    EXPECT_EQ(f->ParçaListesi->currentItem()->text(), "B-200");
+    QTest::keyClick(f->ParçaBulKutusu, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), f->FişNoKutusu);
+
+    // with the header locked the type-ahead leads to the quantity
+    seç("F-100");
+    başlık("1");
+    satır("1", "1");
+    ASSERT_EQ(QApplication::focusWidget(), f->ParçaBulKutusu);
+    Yaz(f->ParçaBulKutusu, "b");
+    QTest::keyClick(f->ParçaBulKutusu, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), f->MiktarıKutusu);
 }
 
@@ -590,7 +614,7 @@ TEST_F(ParçaGirişiTesti, ParçaTanımlaPenceresindenYeniParça) {
         auto* p = dynamic_cast<ParçaTanımlaFormu*>(w);
         ASSERT_NE(p, nullptr);
         açıldı = true;
-        EXPECT_EQ(p->KoduKutusu->text(), "7");
+        EXPECT_EQ(p->KoduKutusu->currentText(), "7");
         EXPECT_FALSE(p->KoduKutusu->isEnabled());
         EXPECT_EQ(p->MarkasıKutusu->text(), "FORD");
         p->AdıKutusu->setFocus();

@@ -77,7 +77,9 @@ std::optional<HareketKaydı> HareketiOku(bool giriş, std::int64_t hareketNo) {
     return h;
 }
 
-DeğiştirmeDüğmeleri DeğiştirmePenceresiniKur(QDialog* pencere, QWidget* çerçeve, std::function<void()> kaydet) {
+DeğiştirmeDüğmeleri DeğiştirmePenceresiniKur(QDialog* pencere, QGroupBox* çerçeve, QWidget* altlık,
+                                             std::initializer_list<std::pair<QWidget*, QWidget*>> satırlar,
+                                             std::function<void()> kaydet) {
     auto* kaydetDüğmesi = new QPushButton(QStringLiteral("Kaydet"), pencere);
     kaydetDüğmesi->setObjectName(QStringLiteral("KaydetDüğmesi"));
     kaydetDüğmesi->setEnabled(false);
@@ -86,13 +88,7 @@ DeğiştirmeDüğmeleri DeğiştirmePenceresiniKur(QDialog* pencere, QWidget* ç
     Giriş::DenetimAtlatır(kapatDüğmesi);
     QObject::connect(kaydetDüğmesi, &QPushButton::clicked, pencere, std::move(kaydet));
     QObject::connect(kapatDüğmesi, &QPushButton::clicked, pencere, &QDialog::reject);
-    auto* düğmeler = new QHBoxLayout;
-    düğmeler->addStretch();
-    düğmeler->addWidget(kaydetDüğmesi);
-    düğmeler->addWidget(kapatDüğmesi);
-    auto* ana = new QVBoxLayout(pencere);
-    ana->addWidget(çerçeve);
-    ana->addLayout(düğmeler);
+    ÇerçeveliDüzenKur(pencere, çerçeve, altlık, satırlar, kaydetDüğmesi, kapatDüğmesi);
     Giriş::VarsayılanDüğmeleriKapat(pencere);
     PencereyiSabitle(pencere);
     return {kaydetDüğmesi, kapatDüğmesi};
@@ -269,6 +265,10 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
     connect(TemizleDüğmesi, &QPushButton::clicked, this, [this] { TemizleDüğmesi_Click(); });
     connect(ParçaListesi, &QListWidget::itemSelectionChanged, this, [this] {
         if (!programDolduruyor_) ParçaListesi_Click();
+    });
+    // a click on the entry already selected brings its part back after a linked part was shown
+    connect(ParçaListesi, &QListWidget::itemClicked, this, [this] {
+        if (BağlantıNoListesiTag != QStringLiteral("0")) ParçaListesi_Click();
     });
     connect(BağlantıNoListesi, &QListWidget::itemSelectionChanged, this, [this] {
         if (!programDolduruyor_) BağlantıNoListesi_Click();

@@ -10,9 +10,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -31,14 +33,17 @@ struct HareketKaydı {
 // Reads a receipt (giriş) or an issue by its HareketNo; nothing when it is gone.
 std::optional<HareketKaydı> HareketiOku(bool giriş, std::int64_t hareketNo);
 
-// The shape the two change dialogs share: their frame above a "Kaydet" button,
-// disabled until the user changes something, and a "Kapat (Esc)" button that
-// closes without writing; a fixed window.
+// The shape the two change dialogs share: their frame, over its backing panel
+// with one row of a label and its box each, above a "Kaydet" button, disabled
+// until the user changes something, and a "Kapat (Esc)" button that closes
+// without writing; a fixed window.
 struct DeğiştirmeDüğmeleri {
     QPushButton* kaydet;
     QPushButton* kapat;
 };
-DeğiştirmeDüğmeleri DeğiştirmePenceresiniKur(QDialog* pencere, QWidget* çerçeve, std::function<void()> kaydet);
+DeğiştirmeDüğmeleri DeğiştirmePenceresiniKur(QDialog* pencere, QGroupBox* çerçeve, QWidget* altlık,
+                                             std::initializer_list<std::pair<QWidget*, QWidget*>> satırlar,
+                                             std::function<void()> kaydet);
 
 class ParçaHareketleriFormu : public QDialog {
 public:

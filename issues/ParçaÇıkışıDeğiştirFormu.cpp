@@ -9,7 +9,6 @@
 #include "shell/OrtakYordamlarModülü.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,34 +21,32 @@ ParçaÇıkışıDeğiştirFormu::ParçaÇıkışıDeğiştirFormu(ParçaHareket
 
     Çerçeve = new QGroupBox(QStringLiteral("Çıkış Bilgileri "), this);
     Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
-    auto* ızgara = new QGridLayout(Çerçeve);
+    Altlık = new QWidget(Çerçeve);
+    Altlık->setObjectName(QStringLiteral("Altlık"));
     const QStringList başlıklar = {QStringLiteral("Fiş No'su :"), QStringLiteral("Tari&hi :"),
                                    QStringLiteral("&Miktarı :"), QStringLiteral("&Ver. Yer :")};
     for (int i = 0; i < 4; ++i) {
-        Etiket[i] = new QLabel(başlıklar[i], Çerçeve);
+        Etiket[i] = new QLabel(başlıklar[i], Altlık);
         Etiket[i]->setObjectName(QStringLiteral("Etiket%1").arg(i));
-        ızgara->addWidget(Etiket[i], i, 0);
     }
-    FişNoKutusu = new QLineEdit(Çerçeve);
+    FişNoKutusu = new QLineEdit(Altlık);
     FişNoKutusu->setObjectName(QStringLiteral("FişNoKutusu"));
-    TarihiKutusu = new QLineEdit(Çerçeve);
+    TarihiKutusu = new QLineEdit(Altlık);
     TarihiKutusu->setObjectName(QStringLiteral("TarihiKutusu"));
     for (QLineEdit* k : {FişNoKutusu, TarihiKutusu}) {
         k->setMaxLength(10);
         k->setEnabled(false);  // shown, never written back
     }
-    MiktarıKutusu = new QLineEdit(Çerçeve);
+    MiktarıKutusu = new QLineEdit(Altlık);
     MiktarıKutusu->setObjectName(QStringLiteral("MiktarıKutusu"));
     MiktarıKutusu->setAlignment(Qt::AlignRight);
-    VerilecekYerKutusu = new QComboBox(Çerçeve);
+    VerilecekYerKutusu = new QComboBox(Altlık);
     VerilecekYerKutusu->setObjectName(QStringLiteral("VerilecekYerKutusu"));
     VerilecekYerKutusu->setEditable(true);
     VerilecekYerKutusu->setInsertPolicy(QComboBox::NoInsert);
+    VerilecekYerKutusu->setCompleter(nullptr);
     const std::array<QWidget*, 4> kutular = {FişNoKutusu, TarihiKutusu, MiktarıKutusu, VerilecekYerKutusu};
-    for (int i = 0; i < 4; ++i) {
-        Etiket[i]->setBuddy(kutular[i]);
-        ızgara->addWidget(kutular[i], i, 1);
-    }
+    for (int i = 0; i < 4; ++i) Etiket[i]->setBuddy(kutular[i]);
 
     Giriş::EtiketliAlan(MiktarıKutusu, Etiket[2]);
     Giriş::EnterİleSonraki(MiktarıKutusu);
@@ -58,12 +55,14 @@ ParçaÇıkışıDeğiştirFormu::ParçaÇıkışıDeğiştirFormu(ParçaHareket
     Giriş::EtiketliAlan(VerilecekYerKutusu, Etiket[3]);
     Giriş::EnterİleSonraki(VerilecekYerKutusu);
     Giriş::BüyükHarfKutusu(VerilecekYerKutusu);
-    Giriş::AyrılıncaDenetle(VerilecekYerKutusu, [this] {
-        VerilecekYerKutusu->setEditText(SerbestMetin(VerilecekYerKutusu->currentText()).trimmed());
-        return true;
-    });
+    Giriş::AyrılıncaTemizle(VerilecekYerKutusu);
 
-    const auto düğmeler = DeğiştirmePenceresiniKur(this, Çerçeve, [this] { KaydetDüğmesi_Click(); });
+    const auto düğmeler = DeğiştirmePenceresiniKur(this, Çerçeve, Altlık,
+                                                   {{Etiket[0], FişNoKutusu},
+                                                    {Etiket[1], TarihiKutusu},
+                                                    {Etiket[2], MiktarıKutusu},
+                                                    {Etiket[3], VerilecekYerKutusu}},
+                                                   [this] { KaydetDüğmesi_Click(); });
     KaydetDüğmesi = düğmeler.kaydet;
     KapatDüğmesi = düğmeler.kapat;
     // only the user's own typing or picking makes the row worth saving

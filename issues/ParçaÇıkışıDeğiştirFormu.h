@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 class ParçaÇıkışıDeğiştirFormu : public QDialog {
 public:
@@ -24,6 +25,7 @@ public:
 
     std::array<QLabel*, 4> Etiket{};
     QGroupBox* Çerçeve;
+    QWidget* Altlık;  // the frame's backing panel
     QLineEdit* FişNoKutusu;
     QLineEdit* TarihiKutusu;
     QLineEdit* MiktarıKutusu;

@@ -7,7 +7,6 @@
 #include "shell/GirişDavranışları.h"
 #include "shell/OrtakYordamlarModülü.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,7 +45,8 @@ ParçaGirişiDeğiştirFormu::ParçaGirişiDeğiştirFormu(ParçaHareketleriForm
     Çerçeve = new QGroupBox(QStringLiteral("Giriş Bilgileri "), this);
     Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
     Çerçeve->setStyleSheet(QStringLiteral("QGroupBox::title { color: rgb(0, 0, 192); }"));
-    auto* ızgara = new QGridLayout(Çerçeve);
+    Altlık = new QWidget(Çerçeve);
+    Altlık->setObjectName(QStringLiteral("Altlık"));
 
     const QStringList başlıklar = {QStringLiteral("&Giriş Tarihi :"),  QStringLiteral("Fatura Tari&hi :"),
                                    QStringLiteral("Fatura N&o'su :"),  QStringLiteral("Fatura &Veren :"),
@@ -56,13 +56,11 @@ ParçaGirişiDeğiştirFormu::ParçaGirişiDeğiştirFormu(ParçaHareketleriForm
                                     QStringLiteral("MiktarıKutusu"),     QStringLiteral("FiyatıKutusu")};
     std::array<QLineEdit*, 6> kutular{};
     for (int i = 0; i < 6; ++i) {
-        Etiket[i] = new QLabel(başlıklar[i], Çerçeve);
+        Etiket[i] = new QLabel(başlıklar[i], Altlık);
         Etiket[i]->setObjectName(QStringLiteral("Etiket%1").arg(i));
-        kutular[i] = new QLineEdit(Çerçeve);
+        kutular[i] = new QLineEdit(Altlık);
         kutular[i]->setObjectName(kutuAdları[i]);
         Etiket[i]->setBuddy(kutular[i]);
-        ızgara->addWidget(Etiket[i], i, 0);
-        ızgara->addWidget(kutular[i], i, 1);
         Giriş::EtiketliAlan(kutular[i], Etiket[i]);
         Giriş::EnterİleSonraki(kutular[i]);
         // only the user's own typing makes the row worth saving
@@ -80,10 +78,7 @@ ParçaGirişiDeğiştirFormu::ParçaGirişiDeğiştirFormu(ParçaHareketleriForm
     Giriş::TarihKutusu(FaturaTarihiKutusu);
     for (QLineEdit* k : {FaturaNoKutusu, FaturaVerenKutusu}) {
         Giriş::BüyükHarfKutusu(k);
-        Giriş::AyrılıncaDenetle(k, [k] {
-            k->setText(SerbestMetin(k->text()).trimmed());
-            return true;
-        });
+        Giriş::AyrılıncaTemizle(k);
     }
     for (QLineEdit* k : {MiktarıKutusu, FiyatıKutusu}) {
         Giriş::SayıKutusu(k);
@@ -91,7 +86,11 @@ ParçaGirişiDeğiştirFormu::ParçaGirişiDeğiştirFormu(ParçaHareketleriForm
         k->setAlignment(Qt::AlignRight);
     }
 
-    const auto düğmeler = DeğiştirmePenceresiniKur(this, Çerçeve, [this] { KaydetDüğmesi_Click(); });
+    const auto düğmeler = DeğiştirmePenceresiniKur(
+        this, Çerçeve, Altlık,
+        {{Etiket[0], GirişTarihiKutusu}, {Etiket[1], FaturaTarihiKutusu}, {Etiket[2], FaturaNoKutusu},
+         {Etiket[3], FaturaVerenKutusu}, {Etiket[4], MiktarıKutusu}, {Etiket[5], FiyatıKutusu}},
+        [this] { KaydetDüğmesi_Click(); });
     KaydetDüğmesi = düğmeler.kaydet;
     KapatDüğmesi = düğmeler.kapat;
 }

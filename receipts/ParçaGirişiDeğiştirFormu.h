@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 // Why a part's totals after a receipt is changed or removed are not acceptable.
 enum class GirişStokSorunu { Yok, MiktarEksi, SıfırMiktardaTutarVar, TutarEksi, TutarYetersiz };
@@ -32,6 +33,7 @@ public:
 
     std::array<QLabel*, 6> Etiket{};
     QGroupBox* Çerçeve;
+    QWidget* Altlık;  // the frame's backing panel
     QLineEdit* GirişTarihiKutusu;
     QLineEdit* FaturaTarihiKutusu;
     QLineEdit* FaturaNoKutusu;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -112,7 +113,16 @@ void OlayDinle(QObject* hedef, std::function<bool(QEvent*)> işle) { new OlayFil
 void PencereyiSabitle(QDialog* pencere) {
     pencere->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                             Qt::MSWindowsFixedSizeDialogHint);
-    if (QLayout* l = pencere->layout()) l->setSizeConstraint(QLayout::SetFixedSize);
+    QLayout* l = pencere->layout();
+    if (!l) return;
+    l->setSizeConstraint(QLayout::SetFixedSize);
+    // A narrow dialog is kept wide enough for its caption, the window icon and
+    // the close button, so the title bar does not cut its caption short.
+    if (auto* dikey = qobject_cast<QVBoxLayout*>(l)) {
+        QFont kalın = pencere->font();
+        kalın.setBold(true);
+        dikey->addStrut(QFontMetrics(kalın).horizontalAdvance(pencere->windowTitle()) + 110);
+    }
 }
 
 void ÇerçeveliDüzenKur(QDialog* pencere, QGroupBox* çerçeve, QWidget* altlık,

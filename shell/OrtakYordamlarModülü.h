@@ -38,7 +38,8 @@ void ProgramıSonlandır();
 void ProgramSonlandırıcısıKur(std::function<void()> sonlandırıcı);
 
 // Makes a dialog a fixed window without minimise and maximise buttons; call it
-// after its layout is set. Qt centres a dialog on its owner when it is shown.
+// after its layout and caption are set (a dialog laid out top to bottom is kept
+// wide enough for its caption). Qt centres a dialog on its owner when it is shown.
 void PencereyiSabitle(QDialog* pencere);
 
 // Calls işle on every event of hedef (for as long as hedef lives); true from işle

@@ -4,6 +4,7 @@
 #include "tests/history/HareketTestOrtamı.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 
 class HareketDeğiştirmeTesti : public HareketTestOrtamı {
@@ -34,6 +35,12 @@ TEST_F(HareketDeğiştirmeTesti, GirişPenceresiHareketleDolarKaydetKullanıcıy
     ASSERT_TRUE(d);
     EXPECT_EQ(d->windowTitle(), "Parça Girişi Bilgilerini Değiştir");
     EXPECT_EQ(d->parentWidget(), f.get());
+    EXPECT_EQ(d->Altlık->parentWidget(), static_cast<QWidget*>(d->Çerçeve));
+    EXPECT_EQ(d->FiyatıKutusu->parentWidget(), d->Altlık);
+    EXPECT_GT(d->width(), d->fontMetrics().horizontalAdvance(d->windowTitle()) + 100);  // the caption fits
+    EXPECT_EQ(SekmeSırası(d->GirişTarihiKutusu),
+              QStringList({"GirişTarihiKutusu", "FaturaTarihiKutusu", "FaturaNoKutusu", "FaturaVerenKutusu",
+                           "MiktarıKutusu", "FiyatıKutusu", "KapatDüğmesi"}));
     EXPECT_EQ(SeçiliSıra, 2);
     EXPECT_EQ(DeğiştirilecekHareketNo, 2);
     d->reject();
@@ -200,6 +207,9 @@ TEST_F(ÇıkışDeğiştirmeTesti, PencereHareketleDolarKutularYazılmaz) {
     auto* d = aç<ParçaÇıkışıDeğiştirFormu>(*f, 1);
     ASSERT_TRUE(d);
     EXPECT_EQ(d->windowTitle(), "Parça Çıkışı Bilgilerini Değiştir");
+    EXPECT_EQ(d->VerilecekYerKutusu->parentWidget(), d->Altlık);
+    EXPECT_GT(d->width(), d->fontMetrics().horizontalAdvance(d->windowTitle()) + 100);  // the caption fits
+    EXPECT_EQ(SekmeSırası(d->MiktarıKutusu), QStringList({"MiktarıKutusu", "VerilecekYerKutusu", "KapatDüğmesi"}));
     EXPECT_EQ(d->FişNoKutusu->text(), "4");
     EXPECT_FALSE(d->FişNoKutusu->isEnabled());
     EXPECT_EQ(d->TarihiKutusu->text(), KısaTarih(bugün()));

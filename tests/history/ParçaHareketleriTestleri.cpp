@@ -204,6 +204,13 @@ TEST_F(ParçaHareketleriTesti, DeğişenNolarVeİkiYönlüBağlantılarBağlıPa
     // the switch reloads the linked part
     f->GirişÇıkışSeçeneği[1]->click();
     EXPECT_EQ(f->NosuKutusu->text(), "B-1");
+    // a click on the part still selected in the part list brings that part back
+    QListWidget* parçalar = f->ParçaListesi;
+    QTest::mouseClick(parçalar->viewport(), Qt::LeftButton, {},
+                      parçalar->visualItemRect(parçalar->currentItem()).center());
+    EXPECT_EQ(f->BağlantıNoListesiTag, "0");
+    EXPECT_EQ(f->NosuKutusu->text(), "A-1");
+    EXPECT_EQ(f->BağlantıNoListesi->count(), 2);
 
     // from the other side the link names A
     f->BulKutusu->setText("B-1");

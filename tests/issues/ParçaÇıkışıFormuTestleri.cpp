@@ -317,13 +317,5 @@ TEST_F(ParçaÇıkışıTesti, SekmeSırasıTablodakiGibi) {
                                "FişNoKutusu", "TarihiKutusu", "MiktarıKutusu", "VerilecekYerKutusu",
                                "ListeyeEkleDüğmesi", "ÇıkışYapılacakParçaListesi", "ListeToplamıKutusu",
                                "KapatDüğmesi"};
-    QStringList sıra;
-    QWidget* w = k("BulKutusu");
-    do {
-        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() &&
-            !w->objectName().startsWith("qt_"))
-            sıra << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w != k("BulKutusu"));
-    EXPECT_EQ(sıra, beklenen);
+    EXPECT_EQ(SekmeSırası(k("BulKutusu")), beklenen);
 }

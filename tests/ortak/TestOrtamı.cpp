@@ -73,6 +73,18 @@ void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş) {
     zamanlayıcı->start();
 }
 
+QStringList SekmeSırası(QWidget* ilk) {
+    QStringList sıra;
+    QWidget* w = ilk;
+    do {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() &&
+            !w->objectName().startsWith(QStringLiteral("qt_")))
+            sıra << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != ilk);
+    return sıra;
+}
+
 void Yaz(QWidget* hedef, const QString& metin) {
     for (QChar c : metin) {
         if (c.unicode() < 128) {

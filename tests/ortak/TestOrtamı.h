@@ -6,6 +6,7 @@
 #include "platform/Yazıcı.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
@@ -37,6 +38,9 @@ protected:
 // Types text key by key like QTest::keyClicks, Turkish letters included
 // (QTest::keyClicks asserts on characters outside ASCII).
 void Yaz(QWidget* hedef, const QString& metin);
+
+// The names of the named, enabled controls that Tab visits, from ilk round to it.
+QStringList SekmeSırası(QWidget* ilk);
 
 // Runs a function once the next modal window is shown (for windows opened with exec()).
 void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş);

@@ -70,10 +70,11 @@ void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahta
     const QByteArray a = anahtar.toUtf8();
     kod = sqlite3_key(db, a.constData(), a.size());
     if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
+    // another workstation's write in progress is waited for, the first read included
+    sqlite3_busy_timeout(db, 5000);
     // The first read tells a wrong key from a good one.
     kod = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
-    sqlite3_busy_timeout(db, 5000);
     kod = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr);
     if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
     sqlite3_create_collation_v2(db, "TURKCE", SQLITE_UTF16_ALIGNED, nullptr, türkçeHarmanla, nullptr);

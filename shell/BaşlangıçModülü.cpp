@@ -102,8 +102,22 @@ bool VeritabanınıHazırla(const QString& veritabanıYolu, const QString& yedek
         });
     }
 
-    // Without a connection the program cannot go on, whatever the answer.
-    return HataYönetimiyle([&] { VeriTabanı.aç(veritabanıYolu); });
+    // Without a connection the program cannot go on: a failure the error routine
+    // has no fixed message for (a file held by another user, a read error) ends
+    // with the message of a file that cannot be opened.
+    return HataYönetimiyle([&] {
+        try {
+            VeriTabanı.aç(veritabanıYolu);
+        } catch (const DeporaHatası& h) {
+            switch (h.numara()) {
+            case HataNo::ŞifreYanlış:
+            case HataNo::AğBağlantısı:
+            case HataNo::YolBulunamadı:
+            case HataNo::DosyayaErişilemiyor: throw;
+            default: throw DeporaHatası(HataNo::DosyayaErişilemiyor, h.açıklama());
+            }
+        }
+    });
 }
 
 bool GirişŞifresiAyarlı() {

@@ -59,12 +59,12 @@ std::pair<QPushButton*, QPushButton*> ŞifreDüğmeleriYap(QDialog* pencere, std
 
 void ŞifrePenceresiniDiz(QDialog* pencere, const std::vector<std::pair<QLabel*, QLineEdit*>>& satırlar,
                          QPushButton* tamam, QPushButton* iptal) {
-    pencere->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                            Qt::WindowCloseButtonHint);
     Giriş::VarsayılanDüğmeleriKapat(pencere, tamam);
     auto* düzen = new QGridLayout(pencere);
     int satır = 0;
     for (const auto& [etiket, kutu] : satırlar) {
+        // wide enough for ten digits and for the longest caption in the title bar
+        kutu->setMinimumWidth(160);
         düzen->addWidget(etiket, satır, 0);
         düzen->addWidget(kutu, satır++, 1);
     }
@@ -73,7 +73,7 @@ void ŞifrePenceresiniDiz(QDialog* pencere, const std::vector<std::pair<QLabel*,
     düğmeler->addWidget(tamam);
     düğmeler->addWidget(iptal);
     düzen->addLayout(düğmeler, satır, 0, 1, 2);
-    düzen->setSizeConstraint(QLayout::SetFixedSize);
+    PencereyiSabitle(pencere);
 }
 
 bool ŞifreUzunluğuYeterli(QLineEdit* kutu) {

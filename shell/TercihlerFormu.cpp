@@ -64,7 +64,6 @@ void TercihlerFormu::TercihleriYükle() {
 TercihlerFormu::TercihlerFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("TercihlerFormu"));
     setWindowTitle(QStringLiteral("Tercihler (Ayarlar)..."));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     TümListelerÇizgiliOlsunOnayı = new QCheckBox(QStringLiteral("&Tüm listeler çizgili (ızgaralı) olsun "), this);
     TümListelerÇizgiliOlsunOnayı->setObjectName(QStringLiteral("TümListelerÇizgiliOlsunOnayı"));
@@ -108,7 +107,7 @@ TercihlerFormu::TercihlerFormu(QWidget* sahip) : QDialog(sahip) {
     düzen->addWidget(TümListelerÇizgiliOlsunOnayı);
     düzen->addWidget(Çerçeve);
     düzen->addLayout(düğmeler);
-    düzen->setSizeConstraint(QLayout::SetFixedSize);
+    PencereyiSabitle(this);
 
     connect(TümListelerÇizgiliOlsunOnayı, &QCheckBox::clicked, this, [this] { TamamDüğmesi->setEnabled(true); });
     connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });

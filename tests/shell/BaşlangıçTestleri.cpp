@@ -174,3 +174,18 @@ TEST_F(BaşlangıçTesti, EkranVeŞifreAyarı) {
     AyarYaz("Ayarlar", "Giris Sifresi Sor", "0");
     EXPECT_FALSE(GirişŞifresiAyarlı());
 }
+
+TEST_F(BaşlangıçTesti, AçılamayanVeritabanıErişilemiyorMesajıylaBiter) {
+    ASSERT_TRUE(VeritabanınıHazırla(vt, yedek));  // the backup of today is written here
+    VeriTabanı.kapat();
+    VeritabanıBağlantısı başka;  // another workstation holds the file for writing
+    başka.aç(vt);
+    başka.betikÇalıştır("BEGIN EXCLUSIVE");
+    EXPECT_FALSE(VeritabanınıHazırla(vt, yedek));
+    ASSERT_EQ(mesajlar.size(), 1u) << mesajMetinleri().join("|").toStdString();
+    EXPECT_EQ(mesajlar[0].metin, "Dosyaya erişilemiyor. Lütfen, kontrol edip tekrar deneyiniz!");
+    EXPECT_EQ(mesajlar[0].simge, MesajSimgesi::Ünlem);
+    EXPECT_GE(sonlandırmaSayısı, 1);
+    EXPECT_FALSE(VeriTabanı.açıkMı());
+    başka.betikÇalıştır("ROLLBACK");
+}

@@ -168,24 +168,25 @@ void YalnızRakam(QComboBox* kutu) {
     tuşSüz(kutu, [](QChar c) { return c.isDigit(); });
 }
 
-void SayıKutusu(QLineEdit* kutu) {
+namespace {
+// Digits and the comma; a number left in the box shows as "##,##0.00".
+void sayıKutusuKur(QWidget* kutu, std::function<QString()> metin, std::function<void(const QString&)> yaz) {
     tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
-    OlayDinle(kutu, [kutu](QEvent* o) {
+    OlayDinle(kutu, [metin, yaz](QEvent* o) {
         if (o->type() == QEvent::FocusOut) {
-            if (const auto s = SayıOku(kutu->text())) kutu->setText(BiçimliSayı(*s));
+            if (const auto s = SayıOku(metin())) yaz(BiçimliSayı(*s));
         }
         return false;
     });
 }
+}  // namespace
+
+void SayıKutusu(QLineEdit* kutu) {
+    sayıKutusuKur(kutu, [kutu] { return kutu->text(); }, [kutu](const QString& m) { kutu->setText(m); });
+}
 
 void SayıKutusu(QComboBox* kutu) {
-    tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
-    OlayDinle(kutu, [kutu](QEvent* o) {
-        if (o->type() == QEvent::FocusOut) {
-            if (const auto s = SayıOku(kutu->currentText())) kutu->setEditText(BiçimliSayı(*s));
-        }
-        return false;
-    });
+    sayıKutusuKur(kutu, [kutu] { return kutu->currentText(); }, [kutu](const QString& m) { kutu->setEditText(m); });
 }
 
 void Yasakla(QLineEdit* kutu, const QString& karakterler) {

@@ -125,11 +125,19 @@ void PencereyiSabitle(QDialog* pencere) {
     }
 }
 
+std::pair<QGroupBox*, QWidget*> ÇerçeveVeAltlıkYap(QDialog* pencere, const QString& başlık) {
+    auto* çerçeve = new QGroupBox(başlık, pencere);
+    çerçeve->setObjectName(QStringLiteral("Çerçeve"));
+    auto* altlık = new QWidget(çerçeve);
+    altlık->setObjectName(QStringLiteral("Altlık"));
+    altlık->setAutoFillBackground(true);  // in the window's background colour
+    altlık->setBackgroundRole(QPalette::Window);
+    return {çerçeve, altlık};
+}
+
 void ÇerçeveliDüzenKur(QDialog* pencere, QGroupBox* çerçeve, QWidget* altlık,
                        std::initializer_list<std::pair<QWidget*, QWidget*>> satırlar, QAbstractButton* tamam,
                        QAbstractButton* iptal) {
-    altlık->setAutoFillBackground(true);
-    altlık->setBackgroundRole(QPalette::Window);
     auto* ızgara = new QGridLayout(altlık);
     int satır = 0;
     for (const auto& [etiket, alan] : satırlar) {

@@ -46,9 +46,12 @@ void PencereyiSabitle(QDialog* pencere);
 // swallows the event.
 void OlayDinle(QObject* hedef, std::function<bool(QEvent*)> işle);
 
-// The layout of a small dialog: a frame over its backing panel (in the window's
-// background colour) with one row of a label and its field each, and the two
-// buttons at the bottom right.
+// The frame "Çerçeve" with its caption and its backing panel "Altlık" in the
+// window's background colour.
+std::pair<QGroupBox*, QWidget*> ÇerçeveVeAltlıkYap(QDialog* pencere, const QString& başlık);
+
+// The layout of a small dialog: a frame over its backing panel with one row of
+// a label and its field each, and the two buttons at the bottom right.
 void ÇerçeveliDüzenKur(QDialog* pencere, QGroupBox* çerçeve, QWidget* altlık,
                        std::initializer_list<std::pair<QWidget*, QWidget*>> satırlar, QAbstractButton* tamam,
                        QAbstractButton* iptal);

@@ -18,10 +18,7 @@ const QString BitişBiçimHatası = QStringLiteral("Lütfen, BİTİŞ TARİHİ'n
 TarihSeçFormu::TarihSeçFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("TarihSeçFormu"));
     setWindowTitle(QStringLiteral("Başlama ve Bitiş Tarihi Seç"));
-    Çerçeve = new QGroupBox(QStringLiteral("Tarih Seç "), this);
-    Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
-    Altlık = new QWidget(Çerçeve);
-    Altlık->setObjectName(QStringLiteral("Altlık"));
+    std::tie(Çerçeve, Altlık) = ÇerçeveVeAltlıkYap(this, QStringLiteral("Tarih Seç "));
     BaşlamaTarihiKutusu = new QLineEdit(Altlık);
     BaşlamaTarihiKutusu->setObjectName(QStringLiteral("BaşlamaTarihiKutusu"));
     BitişTarihiKutusu = new QLineEdit(Altlık);

@@ -68,10 +68,7 @@ TercihlerFormu::TercihlerFormu(QWidget* sahip) : QDialog(sahip) {
     TümListelerÇizgiliOlsunOnayı = new QCheckBox(QStringLiteral("&Tüm listeler çizgili (ızgaralı) olsun "), this);
     TümListelerÇizgiliOlsunOnayı->setObjectName(QStringLiteral("TümListelerÇizgiliOlsunOnayı"));
 
-    Çerçeve = new QGroupBox(this);
-    Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
-    Altlık = new QWidget(Çerçeve);
-    Altlık->setObjectName(QStringLiteral("Altlık"));
+    std::tie(Çerçeve, Altlık) = ÇerçeveVeAltlıkYap(this, QString());
     (new QVBoxLayout(Çerçeve))->addWidget(Altlık);
     auto* çerçeveDüzeni = new QGridLayout(Altlık);
     çerçeveDüzeni->setContentsMargins(0, 0, 0, 0);

@@ -14,10 +14,7 @@
 YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("YazıcıSeçmeFormu"));
     setWindowTitle(QStringLiteral("Yazıcı Seç"));
-    Çerçeve = new QGroupBox(QStringLiteral("Yazıcı "), this);
-    Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
-    Altlık = new QWidget(Çerçeve);
-    Altlık->setObjectName(QStringLiteral("Altlık"));
+    std::tie(Çerçeve, Altlık) = ÇerçeveVeAltlıkYap(this, QStringLiteral("Yazıcı "));
     YazıcıAdlarıKutusu = new QComboBox(Altlık);
     YazıcıAdlarıKutusu->setObjectName(QStringLiteral("YazıcıAdlarıKutusu"));
     YazıcıAdlarıKutusu->setMinimumWidth(260);

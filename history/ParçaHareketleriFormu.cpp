@@ -106,20 +106,33 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
         Etiket[i]->setObjectName(QStringLiteral("Etiket%1").arg(i));
     }
 
+    // Each frame holds its backing panel, which carries the frame's controls.
+    auto altlıkKur = [this](QGroupBox* çerçeve, int i) {
+        Altlık[i] = new QWidget(çerçeve);
+        Altlık[i]->setObjectName(QStringLiteral("Altlık%1").arg(i));
+        Altlık[i]->setAutoFillBackground(true);
+        auto* d = new QVBoxLayout(çerçeve);
+        d->addWidget(Altlık[i]);
+        return Altlık[i];
+    };
+
     // Find
     auto* bulÇerçevesi = new QGroupBox(QStringLiteral("Parça Bul "), this);
-    BulKutusu = new QLineEdit(bulÇerçevesi);
+    QWidget* bul = altlıkKur(bulÇerçevesi, 0);
+    BulKutusu = new QLineEdit(bul);
     BulKutusu->setObjectName(QStringLiteral("BulKutusu"));
-    BulDüğmesi = new QPushButton(QStringLiteral("B&ul"), bulÇerçevesi);
+    BulDüğmesi = new QPushButton(QStringLiteral("B&ul"), bul);
     BulDüğmesi->setObjectName(QStringLiteral("BulDüğmesi"));
-    TemizleDüğmesi = new QPushButton(QStringLiteral("Temi&zle"), bulÇerçevesi);
+    TemizleDüğmesi = new QPushButton(QStringLiteral("Temi&zle"), bul);
     TemizleDüğmesi->setObjectName(QStringLiteral("TemizleDüğmesi"));
-    auto* yerÇerçevesi = new QGroupBox(QStringLiteral("Bulunacak Yer "), bulÇerçevesi);
-    auto* yerDüzeni = new QHBoxLayout(yerÇerçevesi);
+    auto* yerÇerçevesi = new QGroupBox(QStringLiteral("Bulunacak Yer "), bul);
+    QWidget* yer = altlıkKur(yerÇerçevesi, 1);
+    auto* yerDüzeni = new QHBoxLayout(yer);
+    yerDüzeni->setContentsMargins(0, 0, 0, 0);
     const QStringList bulSeçenekleri = {QStringLiteral("&No'sunda Bul "), QStringLiteral("&Kodu'nda Bul "),
                                         QStringLiteral("&Adı'nda Bul ")};
     for (int i = 0; i < 3; ++i) {
-        ParçaBulSeçeneği[i] = new QRadioButton(bulSeçenekleri[i], yerÇerçevesi);
+        ParçaBulSeçeneği[i] = new QRadioButton(bulSeçenekleri[i], yer);
         ParçaBulSeçeneği[i]->setObjectName(QStringLiteral("ParçaBulSeçeneği%1").arg(i));
         ParçaBulSeçeneği[i]->setCursor(Qt::PointingHandCursor);
         yerDüzeni->addWidget(ParçaBulSeçeneği[i]);
@@ -131,14 +144,15 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         return l;
     };
-    ParçaListesi = liste(QStringLiteral("ParçaListesi"), bulÇerçevesi);
-    DeğişenNoListesi = liste(QStringLiteral("DeğişenNoListesi"), bulÇerçevesi);
-    BağlantıNoListesi = liste(QStringLiteral("BağlantıNoListesi"), bulÇerçevesi);
+    ParçaListesi = liste(QStringLiteral("ParçaListesi"), bul);
+    DeğişenNoListesi = liste(QStringLiteral("DeğişenNoListesi"), bul);
+    BağlantıNoListesi = liste(QStringLiteral("BağlantıNoListesi"), bul);
     Etiket[0]->setBuddy(BulKutusu);
     Etiket[1]->setBuddy(ParçaListesi);
     Etiket[2]->setBuddy(DeğişenNoListesi);
     Etiket[3]->setBuddy(BağlantıNoListesi);
-    auto* bulDüzeni = new QGridLayout(bulÇerçevesi);
+    auto* bulDüzeni = new QGridLayout(bul);
+    bulDüzeni->setContentsMargins(0, 0, 0, 0);
     bulDüzeni->addWidget(Etiket[0], 0, 0, 1, 2);
     bulDüzeni->addWidget(BulKutusu, 1, 0, 1, 2);
     bulDüzeni->addWidget(BulDüğmesi, 2, 0);
@@ -156,11 +170,13 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
 
     // Receipts or issues
     auto* türÇerçevesi = new QGroupBox(QStringLiteral("Hareket Türü Seç "), this);
-    auto* türDüzeni = new QHBoxLayout(türÇerçevesi);
+    QWidget* tür = altlıkKur(türÇerçevesi, 2);
+    auto* türDüzeni = new QHBoxLayout(tür);
+    türDüzeni->setContentsMargins(0, 0, 0, 0);
     const QStringList türler = {QStringLiteral("&Giriş Hareketlerini Listele"),
                                 QStringLiteral("Çıkış &Hareketlerini Listele")};
     for (int i = 0; i < 2; ++i) {
-        GirişÇıkışSeçeneği[i] = new QRadioButton(türler[i], türÇerçevesi);
+        GirişÇıkışSeçeneği[i] = new QRadioButton(türler[i], tür);
         GirişÇıkışSeçeneği[i]->setObjectName(QStringLiteral("GirişÇıkışSeçeneği%1").arg(i));
         GirişÇıkışSeçeneği[i]->setCursor(Qt::PointingHandCursor);
         Giriş::EnterİleSonraki(GirişÇıkışSeçeneği[i]);
@@ -171,30 +187,34 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
 
     // Part data and totals
     auto* parçaÇerçevesi = new QGroupBox(QStringLiteral("Parça Bilgileri "), this);
-    auto* parçaDüzeni = new QGridLayout(parçaÇerçevesi);
-    KoduKutusu = saltOkunurKutu(QStringLiteral("KoduKutusu"), parçaÇerçevesi);
-    MarkasıKutusu = saltOkunurKutu(QStringLiteral("MarkasıKutusu"), parçaÇerçevesi);
-    NosuKutusu = saltOkunurKutu(QStringLiteral("NosuKutusu"), parçaÇerçevesi);
-    BirimiKutusu = saltOkunurKutu(QStringLiteral("BirimiKutusu"), parçaÇerçevesi);
-    KdvOranıKutusu = saltOkunurKutu(QStringLiteral("KdvOranıKutusu"), parçaÇerçevesi);
-    AmbarYeriKutusu = saltOkunurKutu(QStringLiteral("AmbarYeriKutusu"), parçaÇerçevesi);
+    QWidget* parçaAltlığı = altlıkKur(parçaÇerçevesi, 3);
+    auto* parçaDüzeni = new QGridLayout(parçaAltlığı);
+    parçaDüzeni->setContentsMargins(0, 0, 0, 0);
+    KoduKutusu = saltOkunurKutu(QStringLiteral("KoduKutusu"), parçaAltlığı);
+    MarkasıKutusu = saltOkunurKutu(QStringLiteral("MarkasıKutusu"), parçaAltlığı);
+    NosuKutusu = saltOkunurKutu(QStringLiteral("NosuKutusu"), parçaAltlığı);
+    BirimiKutusu = saltOkunurKutu(QStringLiteral("BirimiKutusu"), parçaAltlığı);
+    KdvOranıKutusu = saltOkunurKutu(QStringLiteral("KdvOranıKutusu"), parçaAltlığı);
+    AmbarYeriKutusu = saltOkunurKutu(QStringLiteral("AmbarYeriKutusu"), parçaAltlığı);
     const std::array<std::pair<const char16_t*, QLineEdit*>, 6> parçaKutuları = {{
         {u"Kodu :", KoduKutusu}, {u"Markası :", MarkasıKutusu}, {u"No'su :", NosuKutusu},
         {u"Birimi :", BirimiKutusu}, {u"Kdv Oranı :", KdvOranıKutusu}, {u"Ambar Yeri :", AmbarYeriKutusu}}};
     for (int i = 0; i < 6; ++i) {
-        parçaDüzeni->addWidget(new QLabel(QString::fromUtf16(parçaKutuları[i].first), parçaÇerçevesi), i / 2,
+        parçaDüzeni->addWidget(new QLabel(QString::fromUtf16(parçaKutuları[i].first), parçaAltlığı), i / 2,
                                (i % 2) * 2);
         parçaDüzeni->addWidget(parçaKutuları[i].second, i / 2, (i % 2) * 2 + 1);
     }
 
     auto* toplamÇerçevesi = new QGroupBox(QStringLiteral("Miktar ve Tutar Bilgileri "), this);
-    auto* toplamDüzeni = new QGridLayout(toplamÇerçevesi);
-    GirişMiktarıKutusu = saltOkunurKutu(QStringLiteral("GirişMiktarıKutusu"), toplamÇerçevesi);
-    ÇıkışMiktarıKutusu = saltOkunurKutu(QStringLiteral("ÇıkışMiktarıKutusu"), toplamÇerçevesi);
-    MevcutMiktarıKutusu = saltOkunurKutu(QStringLiteral("MevcutMiktarıKutusu"), toplamÇerçevesi);
-    GirişTutarıKutusu = saltOkunurKutu(QStringLiteral("GirişTutarıKutusu"), toplamÇerçevesi);
-    ÇıkışTutarıKutusu = saltOkunurKutu(QStringLiteral("ÇıkışTutarıKutusu"), toplamÇerçevesi);
-    MevcutTutarıKutusu = saltOkunurKutu(QStringLiteral("MevcutTutarıKutusu"), toplamÇerçevesi);
+    QWidget* toplamAltlığı = altlıkKur(toplamÇerçevesi, 4);
+    auto* toplamDüzeni = new QGridLayout(toplamAltlığı);
+    toplamDüzeni->setContentsMargins(0, 0, 0, 0);
+    GirişMiktarıKutusu = saltOkunurKutu(QStringLiteral("GirişMiktarıKutusu"), toplamAltlığı);
+    ÇıkışMiktarıKutusu = saltOkunurKutu(QStringLiteral("ÇıkışMiktarıKutusu"), toplamAltlığı);
+    MevcutMiktarıKutusu = saltOkunurKutu(QStringLiteral("MevcutMiktarıKutusu"), toplamAltlığı);
+    GirişTutarıKutusu = saltOkunurKutu(QStringLiteral("GirişTutarıKutusu"), toplamAltlığı);
+    ÇıkışTutarıKutusu = saltOkunurKutu(QStringLiteral("ÇıkışTutarıKutusu"), toplamAltlığı);
+    MevcutTutarıKutusu = saltOkunurKutu(QStringLiteral("MevcutTutarıKutusu"), toplamAltlığı);
     const std::array<std::pair<const char16_t*, QLineEdit*>, 6> toplamKutuları = {{
         {u"Giriş Miktarı :", GirişMiktarıKutusu}, {u"Giriş Tutarı :", GirişTutarıKutusu},
         {u"Çıkış Miktarı :", ÇıkışMiktarıKutusu}, {u"Çıkış Tutarı :", ÇıkışTutarıKutusu},
@@ -209,7 +229,7 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
         QPalette p = k->palette();
         p.setColor(QPalette::Text, renkler[i / 2]);
         k->setPalette(p);
-        toplamDüzeni->addWidget(new QLabel(QString::fromUtf16(toplamKutuları[i].first), toplamÇerçevesi), i / 2,
+        toplamDüzeni->addWidget(new QLabel(QString::fromUtf16(toplamKutuları[i].first), toplamAltlığı), i / 2,
                                 (i % 2) * 2);
         toplamDüzeni->addWidget(k, i / 2, (i % 2) * 2 + 1);
     }

@@ -70,6 +70,7 @@ public:
     bool girişlerListeleniyor() const;
 
     std::array<QLabel*, 5> Etiket{};
+    std::array<QWidget*, 5> Altlık{};  // the frames' backing panels
     QLineEdit* BulKutusu;
     QPushButton* BulDüğmesi;
     QPushButton* TemizleDüğmesi;

@@ -268,6 +268,24 @@ TEST_F(ParçaHareketleriTesti, KapanırkenDokuzSütununDüzeniSaklanırAçılır
     EXPECT_EQ(f.HareketListesi->horizontalHeader()->visualIndex(F::TarihiSütunu), 2);
 }
 
+TEST_F(ParçaHareketleriTesti, ÇerçevelerAltlıklıSekmeSırasıPenceredekiGibi) {
+    auto f = pencereAç();
+    for (int i = 0; i < 5; ++i) ASSERT_EQ(f->findChild<QWidget*>(QStringLiteral("Altlık%1").arg(i)), f->Altlık[i]) << i;
+    EXPECT_EQ(f->BulKutusu->parentWidget(), f->Altlık[0]);
+    EXPECT_EQ(f->ParçaBulSeçeneği[2]->parentWidget(), f->Altlık[1]);
+    EXPECT_EQ(f->GirişÇıkışSeçeneği[1]->parentWidget(), f->Altlık[2]);
+    EXPECT_EQ(f->AmbarYeriKutusu->parentWidget(), f->Altlık[3]);
+    EXPECT_EQ(f->MevcutTutarıKutusu->parentWidget(), f->Altlık[4]);
+    EXPECT_EQ(SekmeSırası(f->BulKutusu),
+              QStringList({"BulKutusu", "BulDüğmesi", "TemizleDüğmesi", "ParçaBulSeçeneği0", "ParçaBulSeçeneği1",
+                           "ParçaBulSeçeneği2", "ParçaListesi", "DeğişenNoListesi", "BağlantıNoListesi",
+                           "GirişÇıkışSeçeneği0", "GirişÇıkışSeçeneği1", "KoduKutusu", "MarkasıKutusu", "NosuKutusu",
+                           "BirimiKutusu", "KdvOranıKutusu", "AmbarYeriKutusu", "GirişMiktarıKutusu",
+                           "ÇıkışMiktarıKutusu", "MevcutMiktarıKutusu", "GirişTutarıKutusu", "ÇıkışTutarıKutusu",
+                           "MevcutTutarıKutusu", "HareketListesi", "DeğişiklikYapDüğmesi", "SilDüğmesi",
+                           "KapatDüğmesi"}));
+}
+
 TEST_F(ParçaHareketleriTesti, AnaPencereninAçıcısıPencereyiModalAçar) {
     const auto aç = PencereAçıcısı(Pencere::ParçaHareketleri);
     ASSERT_TRUE(aç);

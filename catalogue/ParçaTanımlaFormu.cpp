@@ -63,6 +63,16 @@ std::nullopt_t reddet(const QString& metin, QWidget* kutu) {
     return std::nullopt;
 }
 
+// Adds to a number list the rows of a part: the text of one column, item data the row's HareketNo.
+// The names are fixed texts of this file, never typed ones.
+void numaralarıEkle(QListWidget* liste, const QString& metinSütunu, const QString& tablo, const QString& parçaSütunu,
+                    qlonglong parçaNo) {
+    Sorgu s(VeriTabanı,
+            QStringLiteral("SELECT HareketNo, %1 FROM %2 WHERE %3=? ORDER BY HareketNo").arg(metinSütunu, tablo, parçaSütunu),
+            {parçaNo});
+    while (s.sonraki()) liste->addItem(yeniÖğe(s.metin(metinSütunu), s.tamsayı(QStringLiteral("HareketNo"))));
+}
+
 template <class T>
 T* adlı(T* w, const QString& ad) {
     w->setObjectName(ad);
@@ -495,34 +505,18 @@ void ParçaTanımlaFormu::ParçaListesi_Click() {
     }
     HataYönetimiyle([&] { MevcutKutusu->setText(GenelSayı(ParçaStokMiktarı(n))); });
 
+    // Links: first those stored from this part's side, then those from the other's.
     BağlantıNoListesi->clear();
     HataYönetimiyle([&] {
-        {
-            Sorgu s(VeriTabanı,
-                    QStringLiteral("SELECT HareketNo, BaglantiNosu FROM BaglantiNoBilgileriTablosu WHERE ParcaNo=? "
-                                   "ORDER BY HareketNo"),
-                    {n});
-            while (s.sonraki())
-                BağlantıNoListesi->addItem(
-                    yeniÖğe(s.metin(QStringLiteral("BaglantiNosu")), s.tamsayı(QStringLiteral("HareketNo"))));
-        }
-        Sorgu s(VeriTabanı,
-                QStringLiteral("SELECT HareketNo, Nosu FROM BaglantiNoBilgileriTablosu WHERE BaglantiNo=? "
-                               "ORDER BY HareketNo"),
-                {n});
-        while (s.sonraki())
-            BağlantıNoListesi->addItem(yeniÖğe(s.metin(QStringLiteral("Nosu")), s.tamsayı(QStringLiteral("HareketNo"))));
+        numaralarıEkle(BağlantıNoListesi, QStringLiteral("BaglantiNosu"), QStringLiteral("BaglantiNoBilgileriTablosu"),
+                       QStringLiteral("ParcaNo"), n);
+        numaralarıEkle(BağlantıNoListesi, QStringLiteral("Nosu"), QStringLiteral("BaglantiNoBilgileriTablosu"),
+                       QStringLiteral("BaglantiNo"), n);
     });
-
     DeğişenNoListesi->clear();
     HataYönetimiyle([&] {
-        Sorgu s(VeriTabanı,
-                QStringLiteral("SELECT HareketNo, DegisenNo FROM DegisenNoBilgileriTablosu WHERE ParcaNo=? "
-                               "ORDER BY HareketNo"),
-                {n});
-        while (s.sonraki())
-            DeğişenNoListesi->addItem(
-                yeniÖğe(s.metin(QStringLiteral("DegisenNo")), s.tamsayı(QStringLiteral("HareketNo"))));
+        numaralarıEkle(DeğişenNoListesi, QStringLiteral("DegisenNo"), QStringLiteral("DegisenNoBilgileriTablosu"),
+                       QStringLiteral("ParcaNo"), n);
     });
 
     DeğiştirDüğmesi->setEnabled(true);

@@ -1,6 +1,7 @@
 #include "catalogue/ParçaTanımlaFormu.h"
 
 #include "catalogue/NoEkleFormu.h"
+#include "catalogue/ParçaVerileri.h"
 #include "platform/MesajKapısı.h"
 #include "platform/SayıTarih.h"
 #include "platform/Türkçe.h"
@@ -436,7 +437,7 @@ void ParçaTanımlaFormu::BulDüğmesi_Click() {
     });
     AramaYapıldı = true;
 
-    Etiket[1]->setText(QStringLiteral("&Parça Listesi (Toplam: %1)").arg(ParçaListesi->count()));
+    listeSayısınıYaz();
     if (ParçaListesi->count() > 0) {
         if (koddan) BulKutusu->setText(QString::number(kod));
         BulKutusu->setEnabled(false);
@@ -444,6 +445,9 @@ void ParçaTanımlaFormu::BulDüğmesi_Click() {
         Çerçeve[1]->setEnabled(false);
     }
 }
+
+// The list's label counts its rows, also after a part is added or deleted.
+void ParçaTanımlaFormu::listeSayısınıYaz() { Etiket[1]->setText(ParçaListesiBaşlığı(ParçaListesi->count())); }
 
 void ParçaTanımlaFormu::TemizleDüğmesi_Click() {
     BulKutusu->clear();
@@ -733,6 +737,7 @@ void ParçaTanımlaFormu::kaydet() {
             ParçaListesi->insertItem(konum, yeniÖğe(kayıt->adı, SeçiliParçaNo));
             ParçaListesi->setCurrentRow(konum);
         }
+        listeSayısınıYaz();
         ParçaListesi_Click();
     }
 
@@ -783,6 +788,7 @@ void ParçaTanımlaFormu::sil() {
         const QSignalBlocker b(ParçaListesi);
         delete ParçaListesi->takeItem(satır);
     }
+    listeSayısınıYaz();
     if (ParçaListesi->count() == 0) {
         DeğiştirDüğmesi->setEnabled(false);
         SilKaydetDüğmesi->setEnabled(false);

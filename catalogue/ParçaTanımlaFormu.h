@@ -96,6 +96,7 @@ private:
     void kodlarıYükle();
     void parçaKutularınıBoşalt();
     void numaraListeleriniBoşalt();
+    void listeSayısınıYaz();
     void gözatmaDurumunaDön(const QString& silBaşlığı);
     void seçenekleriBırak();
     bool düzenlemede() const;

@@ -6,6 +6,8 @@ QString ParçaListesiMetni(const QString& nosu, const QString& adı) {
     return nosu.isEmpty() ? adı + QStringLiteral(" (Nosu Yok!)") : nosu;
 }
 
+QString ParçaListesiBaşlığı(int sayı) { return QStringLiteral("&Parça Listesi (Toplam: %1)").arg(sayı); }
+
 std::vector<ListeKutusuÖğesi> KodunParçaları(std::int64_t kodu) {
     std::vector<ListeKutusuÖğesi> öğeler;
     Sorgu s(VeriTabanı, QStringLiteral("SELECT ParcaNo, Nosu, Adi FROM ParcaBilgileriTablosu WHERE Kodu=?"),

@@ -1,7 +1,7 @@
 #pragma once
 // Reading parts and brands, for every window that lists or shows parts: the
-// parts of a brand code, the brand name of a code, one part's data, and the text
-// a part shows in a part list.
+// parts of a brand code, the brand name of a code, one part's data, and the texts
+// of a part list (a part's row, the count in its label).
 #include "shell/ListeKutusu.h"
 
 #include <QString>
@@ -12,6 +12,9 @@
 // The text a part shows in a part list: its number, or its name followed by
 // " (Nosu Yok!)" when it has none.
 QString ParçaListesiMetni(const QString& nosu, const QString& adı);
+
+// The caption of a part list's label once the list shows found parts: its count.
+QString ParçaListesiBaşlığı(int sayı);
 
 // The parts of one brand code as (list text, ParcaNo), in the order read.
 std::vector<ListeKutusuÖğesi> KodunParçaları(std::int64_t kodu);

@@ -376,7 +376,7 @@ void ParçaGirişiFormu::BulDüğmesi_Click() {
 }
 
 void ParçaGirişiFormu::listeSayısınıYaz() {
-    Etiket[1]->setText(QStringLiteral("&Parça Listesi (Toplam: %1)").arg(ParçaListesi->count()));
+    Etiket[1]->setText(ParçaListesiBaşlığı(ParçaListesi->count()));
 }
 
 void ParçaGirişiFormu::TemizleDüğmesi_Click() {

@@ -4,6 +4,8 @@
 #include "shell/PencereAçıcıları.h"
 #include "tests/catalogue/KatalogOrtamı.h"
 
+#include <QLabel>
+
 class ParçaKaydetme : public KatalogOrtamı {
 protected:
     // Starts adding a part with the given code and name (and number).
@@ -100,6 +102,7 @@ TEST_F(ParçaKaydetme, AynıKoddaAynıNoReddedilirBaşkaKoddaKaydedilir) {
     EXPECT_EQ(say("ParcaBilgileriTablosu", "Kodu=2 AND Nosu='AB-1'"), 1);
     // back in browse state, the new part listed, selected and shown
     EXPECT_EQ(satırlar("ParçaListesi"), QStringList{"KASNAK"});
+    EXPECT_EQ(k<QLabel>("Etiket1")->text(), "&Parça Listesi (Toplam: 1)");
     EXPECT_EQ(metni("AdıKutusu"), "KASNAK");
     EXPECT_EQ(k<QPushButton>("SilKaydetDüğmesi")->text(), "Parça Sil");
     EXPECT_EQ(k<QPushButton>("KapatVazgeçDüğmesi")->text(), "Kapat (Esc)");
@@ -267,6 +270,7 @@ TEST_F(ParçaKaydetme, SilinenParçaNolarınıVeİkiYandanBağlantılarınıGöt
     // the first row removed: the new first row is shown
     EXPECT_EQ(satırlar("ParçaListesi"), (QStringList{"BURÇ", "CIVATA"}));
     EXPECT_EQ(metni("AdıKutusu"), "BURÇ");
+    EXPECT_EQ(k<QLabel>("Etiket1")->text(), "&Parça Listesi (Toplam: 2)");  // the count follows the list
 
     // deleting the only row empties everything
     satırSeç("ParçaListesi", "CIVATA");

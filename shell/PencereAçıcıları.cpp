@@ -13,46 +13,27 @@
 #include "vouchers/GirişFişiYazdırFormu.h"
 #include "vouchers/ÇıkışFişiYazdırFormu.h"
 
+namespace {
+// A window that needs nothing filled in: made over its owner and run modally.
+template <class P>
+void aç(QWidget* sahip, bool) {
+    P pencere(sahip);
+    pencere.exec();
+}
+}  // namespace
+
 // Each window's opener: construct, fill what the caller fills, run modally.
 PencereAçıcı PencereAçıcısı(Pencere p) {
     switch (p) {
-    case Pencere::ParçaTanımla:
-        return [](QWidget* sahip, bool) {
-            ParçaTanımlaFormu pencere(sahip);
-            pencere.exec();
-        };
-    case Pencere::ParçaGirişi:
-        return [](QWidget* sahip, bool) {
-            ParçaGirişiFormu pencere(sahip);
-            pencere.exec();
-        };
-    case Pencere::ParçaÇıkışı:
-        return [](QWidget* sahip, bool) {
-            ParçaÇıkışıFormu pencere(sahip);
-            pencere.exec();
-        };
+    case Pencere::ParçaTanımla: return aç<ParçaTanımlaFormu>;
+    case Pencere::ParçaGirişi: return aç<ParçaGirişiFormu>;
+    case Pencere::ParçaÇıkışı: return aç<ParçaÇıkışıFormu>;
     case Pencere::GirişFişleri: return FişPenceresiniAç<GirişFişiYazdırFormu>;
     case Pencere::ÇıkışFişleri: return FişPenceresiniAç<ÇıkışFişiYazdırFormu>;
-    case Pencere::ParçaHareketleri:
-        return [](QWidget* sahip, bool) {
-            ParçaHareketleriFormu pencere(sahip);
-            pencere.exec();
-        };
-    case Pencere::AlınanYerlereGöreHareketler:
-        return [](QWidget* sahip, bool) {
-            AlınanYerlereGöreParçaHareketleriFormu pencere(sahip);
-            pencere.exec();
-        };
-    case Pencere::VerilenYerlereGöreHareketler:
-        return [](QWidget* sahip, bool) {
-            VerilenYerlereGöreParçaHareketleriFormu pencere(sahip);
-            pencere.exec();
-        };
-    case Pencere::SayımCetveli:
-        return [](QWidget* sahip, bool) {
-            SayımCetveliFormu pencere(sahip);
-            pencere.exec();
-        };
+    case Pencere::ParçaHareketleri: return aç<ParçaHareketleriFormu>;
+    case Pencere::AlınanYerlereGöreHareketler: return aç<AlınanYerlereGöreParçaHareketleriFormu>;
+    case Pencere::VerilenYerlereGöreHareketler: return aç<VerilenYerlereGöreParçaHareketleriFormu>;
+    case Pencere::SayımCetveli: return aç<SayımCetveliFormu>;
     case Pencere::MalzemeCetveli:
         return [](QWidget* sahip, bool) {
             const auto dönem = TarihSeçFormu::Sor(sahip);
@@ -61,11 +42,7 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
             pencere.exec();
         };
     case Pencere::ÖzetMalzemeCetveli: return nullptr;
-    case Pencere::FişSeç:
-        return [](QWidget* sahip, bool) {
-            FişSeçFormu pencere(sahip);
-            pencere.exec();
-        };
+    case Pencere::FişSeç: return aç<FişSeçFormu>;
     }
     return nullptr;
 }

@@ -326,13 +326,7 @@ void ParçaÇıkışıFormu::TemizleDüğmesi_Click() {
     BulKutusu->setFocus();
 }
 
-void ParçaÇıkışıFormu::ParçaBulKutusu_Change() {
-    const QString metin = ParçaBulKutusu->text();
-    if (metin.trimmed().isEmpty()) return;
-    const int bulunan = ÖnekleBaşlayanSatır(ParçaListesi, metin);
-    ParçaListesi->setCurrentRow(bulunan);
-    if (bulunan < 0) ParçaListesi->clearSelection();
-}
+void ParçaÇıkışıFormu::ParçaBulKutusu_Change() { ÖnekleSeç(ParçaListesi, ParçaBulKutusu->text()); }
 
 void ParçaÇıkışıFormu::ParçaListesi_Click() {
     // Every box is emptied first: a step that fails leaves its box empty, never

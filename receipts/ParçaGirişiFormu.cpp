@@ -450,10 +450,7 @@ void ParçaGirişiFormu::parçaKutularınıBoşalt() {
     seçiliNosu_.clear();
 }
 
-void ParçaGirişiFormu::ParçaBulKutusu_Change() {
-    if (ParçaBulKutusu->text().trimmed().isEmpty()) return;
-    ParçaListesi->setCurrentRow(ÖnekleBaşlayanSatır(ParçaListesi, ParçaBulKutusu->text()));
-}
+void ParçaGirişiFormu::ParçaBulKutusu_Change() { ÖnekleSeç(ParçaListesi, ParçaBulKutusu->text()); }
 
 void ParçaGirişiFormu::BirimFiyatıOnayı_Click() {
     Etiket[14]->setText(BirimFiyatıOnayı->isChecked() ? QStringLiteral("Birim Fiya&tı :") : QStringLiteral("&Tutarı :"));

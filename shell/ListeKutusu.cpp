@@ -44,3 +44,10 @@ int ÖnekleBaşlayanSatır(const QListWidget* liste, const QString& önek) {
         if (TürkçeBüyükHarf(liste->item(i)->text()).startsWith(aranan)) return i;
     return -1;
 }
+
+void ÖnekleSeç(QListWidget* liste, const QString& önek) {
+    if (önek.trimmed().isEmpty()) return;
+    const int satır = ÖnekleBaşlayanSatır(liste, önek);
+    liste->setCurrentRow(satır);
+    if (satır < 0) liste->clearSelection();
+}

@@ -20,3 +20,7 @@ std::int64_t ListeVerisi(const QListWidget* liste, int satır);
 // The first row, from the top, whose text begins with önek, letter case ignored
 // the Turkish way; -1 when none.
 int ÖnekleBaşlayanSatır(const QListWidget* liste, const QString& önek);
+// Type-ahead of a part list: when önek is not blank, makes the first row that
+// begins with it the selected one, or leaves no row selected when none does; a
+// blank önek changes nothing.
+void ÖnekleSeç(QListWidget* liste, const QString& önek);

@@ -362,9 +362,13 @@ void ParçaTanımlaFormu::parçaKutularınıBoşalt() {
     MevcutKutusu->clear();
 }
 
-void ParçaTanımlaFormu::numaraListeleriniBoşalt() {
+// No part shown: empty boxes and number lists, nothing to change or delete.
+void ParçaTanımlaFormu::hiçbirParçaGösterme() {
+    parçaKutularınıBoşalt();
     DeğişenNoListesi->clear();
     BağlantıNoListesi->clear();
+    DeğiştirDüğmesi->setEnabled(false);
+    SilKaydetDüğmesi->setEnabled(false);
 }
 
 void ParçaTanımlaFormu::seçenekleriBırak() {
@@ -391,14 +395,11 @@ void ParçaTanımlaFormu::BulDüğmesi_Click() {
     BulKutusu->setText(metin);
     if (metin.isEmpty()) return;
 
-    parçaKutularınıBoşalt();
     {
         const QSignalBlocker b(ParçaListesi);
         ParçaListesi->clear();
     }
-    numaraListeleriniBoşalt();
-    DeğiştirDüğmesi->setEnabled(false);
-    SilKaydetDüğmesi->setEnabled(false);
+    hiçbirParçaGösterme();
 
     const bool koddan = !ParçaBulSeçeneği[0]->isChecked() && ParçaBulSeçeneği[1]->isChecked();
     const std::int64_t kod = TamSayıDeğeri(metin);
@@ -453,14 +454,11 @@ void ParçaTanımlaFormu::TemizleDüğmesi_Click() {
     BulKutusu->clear();
     if (!AramaYapıldı) return;
     AramaYapıldı = false;
-    parçaKutularınıBoşalt();
     {
         const QSignalBlocker b(ParçaListesi);
         ParçaListesi->clear();
     }
-    numaraListeleriniBoşalt();
-    DeğiştirDüğmesi->setEnabled(false);
-    SilKaydetDüğmesi->setEnabled(false);
+    hiçbirParçaGösterme();
     Etiket[1]->setText(QStringLiteral("&Parça Listesi"));
     BulKutusu->setEnabled(true);
     BulDüğmesi->setEnabled(true);
@@ -472,14 +470,8 @@ void ParçaTanımlaFormu::TemizleDüğmesi_Click() {
 
 void ParçaTanımlaFormu::ParçaListesi_Click() {
     const int satır = seçiliSatır(ParçaListesi);
-    auto hiçbiri = [this] {
-        parçaKutularınıBoşalt();
-        numaraListeleriniBoşalt();
-        DeğiştirDüğmesi->setEnabled(false);
-        SilKaydetDüğmesi->setEnabled(false);
-    };
     if (satır < 0) {
-        hiçbiri();
+        hiçbirParçaGösterme();
         return;
     }
     const qlonglong n = parçaNoOf(ParçaListesi->item(satır));
@@ -504,7 +496,7 @@ void ParçaTanımlaFormu::ParçaListesi_Click() {
         AmbarYeriKutusu->setText(s.metin(QStringLiteral("AmbarYeri")));
     });
     if (!bulundu) {
-        hiçbiri();
+        hiçbirParçaGösterme();
         return;
     }
     HataYönetimiyle([&] { MevcutKutusu->setText(GenelSayı(ParçaStokMiktarı(n))); });
@@ -790,10 +782,7 @@ void ParçaTanımlaFormu::sil() {
     }
     listeSayısınıYaz();
     if (ParçaListesi->count() == 0) {
-        DeğiştirDüğmesi->setEnabled(false);
-        SilKaydetDüğmesi->setEnabled(false);
-        parçaKutularınıBoşalt();
-        numaraListeleriniBoşalt();
+        hiçbirParçaGösterme();
         return;
     }
     {

@@ -95,7 +95,7 @@ private:
     void Form_Load();
     void kodlarıYükle();
     void parçaKutularınıBoşalt();
-    void numaraListeleriniBoşalt();
+    void hiçbirParçaGösterme();
     void listeSayısınıYaz();
     void gözatmaDurumunaDön(const QString& silBaşlığı);
     void seçenekleriBırak();

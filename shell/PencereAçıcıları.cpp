@@ -8,6 +8,7 @@
 #include "receipts/ParçaGirişiFormu.h"
 #include "reports/MalzemeCetveliFormu.h"
 #include "reports/SayımCetveliFormu.h"
+#include "reports/ÖzetMalzemeCetveliFormu.h"
 #include "shell/TarihSeçFormu.h"
 #include "vouchers/FişSeçFormu.h"
 #include "vouchers/GirişFişiYazdırFormu.h"
@@ -41,7 +42,13 @@ PencereAçıcı PencereAçıcısı(Pencere p) {
             MalzemeCetveliFormu pencere(dönem->first, dönem->second, sahip);
             pencere.exec();
         };
-    case Pencere::ÖzetMalzemeCetveli: return nullptr;
+    case Pencere::ÖzetMalzemeCetveli:
+        return [](QWidget* sahip, bool) {
+            const auto dönem = TarihSeçFormu::Sor(sahip);
+            if (!dönem) return;
+            ÖzetMalzemeCetveliFormu pencere(dönem->first, dönem->second, sahip);
+            pencere.exec();
+        };
     case Pencere::FişSeç: return aç<FişSeçFormu>;
     }
     return nullptr;

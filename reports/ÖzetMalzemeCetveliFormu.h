@@ -1,0 +1,78 @@
+#pragma once
+// The summary material sheet: for a period, one row per brand code with what
+// was carried over into it, received in it, their sum, issued in it and carried
+// out of it, each as a quantity and an amount. Printed on a landscape page and
+// exported to a workbook.
+#include "platform/SayıTarih.h"
+#include "shell/ListeDenetimi.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QStringList>
+#include <vector>
+
+class QPushButton;
+
+// The five pairs of one brand code (or one part) for a period: carried over
+// (before the start), received and issued (from the start to the end, both days
+// included). Quantities normalised, amounts exact.
+struct CetvelRakamları {
+    double devredenMiktar = 0;
+    Para devredenTutar;
+    double girenMiktar = 0;
+    Para girenTutar;
+    double çıkanMiktar = 0;
+    Para çıkanTutar;
+};
+
+// The ten figure texts of a sheet row, "##,##0.00": Devreden, Giren, Toplam,
+// Çıkan, Aktarılan, each quantity then amount. Toplam and Aktarılan are worked
+// out from the figures as shown (two decimals), so the row adds up on paper.
+QStringList CetvelRakamMetinleri(const CetvelRakamları& r);
+
+struct ÖzetCetvelSatırı {
+    QString kodu;     // empty for receipts whose code is unknown
+    QString markası;
+    CetvelRakamları rakamlar;
+};
+
+// Every brand code that has ever been received, in code order, with its figures
+// for the period: one statement over each movement table. Throws on failure.
+std::vector<ÖzetCetvelSatırı> ÖzetCetvelSatırlarınıOku(const QDate& başlama, const QDate& bitiş);
+
+class ÖzetMalzemeCetveliFormu : public QDialog {
+public:
+    ÖzetMalzemeCetveliFormu(const QDate& başlama, const QDate& bitiş, QWidget* sahip = nullptr);
+
+    // Public procedures, called back by the progress windows.
+    void MSExceleAktar();
+    void Yazdır();
+    void Listele();
+
+    void ListeyiYenileDüğmesi_Click();
+    void YazdırDüğmesi_Click();
+    void ListeyiMSExceleAktarDüğmesi_Click();
+
+    const QDate BaşlamaTarihi;
+    const QDate BitişTarihi;
+
+    ListeDenetimi* MalzemeHareketleriListesi;
+    QPushButton* ListeyiYenileDüğmesi;
+    QPushButton* YazdırDüğmesi;
+    QPushButton* ListeyiMSExceleAktarDüğmesi;
+    QPushButton* KapatDüğmesi;
+
+    // Columns of MalzemeHareketleriListesi (0-based); the ten figures follow Markası.
+    enum Sütun { SıraNoSütunu, KoduSütunu, MarkasıSütunu, İlkRakamSütunu };
+    static constexpr int ListeNo = 8;
+    static constexpr int YazdırmaKodu = 4;
+    static inline const QString ListeTag = QStringLiteral("3");
+    static inline const QString AktarmaTag = QStringLiteral("4");
+
+protected:
+    void showEvent(QShowEvent* olay) override;
+
+private:
+    void başlıkBloğunuYaz();
+    bool yüklendi_ = false;
+};

@@ -43,6 +43,8 @@ void aktar(const ListeDenetimi& liste, const QString& başlık, const CetvelAkta
             }
         }
     }
+    // no page setup at all without a printer
+    kitap.düzen().a4 = YazıcıVar;
     if (YazıcıVar) {
         auto& d = kitap.düzen();
         d.yatayYön = true;

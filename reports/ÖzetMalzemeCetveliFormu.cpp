@@ -26,8 +26,8 @@ const QString ÖzetSorgusu = QStringLiteral(
     "g.DevMiktar AS GirDevMiktar, g.DevTutar AS GirDevTutar, g.DonemMiktar AS GirenMiktar, "
     "g.DonemTutar AS GirenTutar, IFNULL(c.DevMiktar, 0) AS CikDevMiktar, IFNULL(c.DevTutar, 0) AS CikDevTutar, "
     "IFNULL(c.DonemMiktar, 0) AS CikanMiktar, IFNULL(c.DonemTutar, 0) AS CikanTutar "
-    "FROM (%1 FROM GirisIslemleriTablosu GROUP BY Kodu) AS g "
-    "LEFT JOIN (%1 FROM CikisIslemleriTablosu GROUP BY Kodu) AS c ON c.Kodu = g.Kodu "
+    "FROM (%1 FROM GirisIslemleriTablosu GROUP BY +Kodu) AS g "
+    "LEFT JOIN (%1 FROM CikisIslemleriTablosu GROUP BY +Kodu) AS c ON c.Kodu = g.Kodu "
     "LEFT JOIN MarkaBilgileriTablosu AS m ON m.Kodu = g.Kodu "
     "ORDER BY g.Kodu");
 const QString ToplamParçası = QStringLiteral(

@@ -71,7 +71,7 @@ ParçaÇıkışıDeğiştirFormu::ParçaÇıkışıDeğiştirFormu(ParçaHareket
     connect(VerilecekYerKutusu->lineEdit(), &QLineEdit::textEdited, this, etkinleştir);
     connect(VerilecekYerKutusu, &QComboBox::activated, this, etkinleştir);
 
-    HatırlananlarıYükle(VerilecekYerKutusu, YerBölümü);
+    HataYönetimiyle([this] { HatırlananlarıYükle(VerilecekYerKutusu, YerBölümü); });
     VerilecekYerKutusu->setEditText(QString());
 }
 
@@ -124,6 +124,7 @@ void ParçaÇıkışıDeğiştirFormu::KaydetDüğmesi_Click() {
         return;
     }
     if (hareketler_) hareketler_->HareketDeğiştiktenSonraYenile();
-    DeğeriHatırla(VerilecekYerKutusu, YerBölümü, QStringLiteral("Verilecek Yer"), yer);
+    // the movement is written: a place that cannot be remembered is reported, and the dialog still closes
+    HataYönetimiyle([&] { DeğeriHatırla(VerilecekYerKutusu, YerBölümü, QStringLiteral("Verilecek Yer"), yer); });
     accept();
 }

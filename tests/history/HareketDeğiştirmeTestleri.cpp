@@ -1,9 +1,12 @@
 #include "issues/ParçaÇıkışıDeğiştirFormu.h"
+#include "platform/AyarDeposu.h"
 #include "receipts/ParçaGirişiDeğiştirFormu.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "tests/history/HareketTestOrtamı.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -315,6 +318,23 @@ TEST_F(ÇıkışDeğiştirmeTesti, OnYerHatırlanınDahaEskisiDüşer) {
     d->KaydetDüğmesi->click();
     EXPECT_EQ(AyarOku("Listelenecekler\\Verilecek Yer", "Verilecek Yer-1"), "YENİ YER");
     EXPECT_EQ(AyarOku("Listelenecekler\\Verilecek Yer", "Verilecek Yer-10"), "YER 9");
+}
+
+TEST_F(ÇıkışDeğiştirmeTesti, YazılamayanYerBildirilirDeğişiklikKalırPencereKapanır) {
+    auto* d = aç<ParçaÇıkışıDeğiştirFormu>(*f, 1);
+    // the settings file cannot be written
+    QFile::remove(AyarDeposu::dosyaYolu(UygulamaAdı));
+    ASSERT_TRUE(QDir().mkpath(AyarDeposu::dosyaYolu(UygulamaAdı)));
+    yaz(d->VerilecekYerKutusu->lineEdit(), "YENİ YER");
+    cevapla(MesajCevabı::Evet);
+    d->KaydetDüğmesi->click();
+    ASSERT_FALSE(mesajlar.empty());
+    EXPECT_EQ(mesajlar.back().başlık, "Hata oluştu!");
+    EXPECT_EQ(sonlandırmaSayısı, 0);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(VeriTabanı.tekDeğer("SELECT VerilecekYer FROM CikisIslemleriTablosu WHERE HareketNo=?", {çıkış}).toString(),
+              "YENİ YER");
+    EXPECT_EQ(hücre(*f, 1, ParçaHareketleriFormu::YerSütunu), "YENİ YER");
 }
 
 TEST_F(ÇıkışDeğiştirmeTesti, ÇiftTıklamaDeğiştirmePenceresiniModalAçarKaydedinceListeYenilenir) {

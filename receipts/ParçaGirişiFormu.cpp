@@ -279,7 +279,9 @@ void ParçaGirişiFormu::davranışlarıBağla() {
     EnterİleSonraki(BulKutusu, [this] { BulDüğmesi_Click(); });
 
     EtiketliAlan(ParçaListesi, Etiket[1], false);
-    connect(ParçaListesi, &QListWidget::currentRowChanged, this, [this] { ParçaListesi_Click(); });
+    // The selection, not the current row, names the part: a list entered with Tab has a
+    // current row that is not selected, and selecting that row later changes no current row.
+    connect(ParçaListesi, &QListWidget::itemSelectionChanged, this, [this] { ParçaListesi_Click(); });
 
     EtiketliAlan(ParçaBulKutusu, Etiket[2]);
     BüyükHarfKutusu(ParçaBulKutusu);
@@ -425,8 +427,8 @@ void ParçaGirişiFormu::YeniParçayıAl(std::int64_t parçaNo, const QString& n
 }
 
 int ParçaGirişiFormu::seçiliParçaSatırı() const {
-    const int satır = ParçaListesi->currentRow();
-    return satır >= 0 && ParçaListesi->item(satır)->isSelected() ? satır : -1;
+    const auto seçili = ParçaListesi->selectedItems();
+    return seçili.isEmpty() ? -1 : ParçaListesi->row(seçili.first());
 }
 
 void ParçaGirişiFormu::ParçaListesi_Click() {

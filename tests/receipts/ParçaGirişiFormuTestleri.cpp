@@ -201,6 +201,30 @@ TEST_F(ParçaGirişiTesti, SeçilenParçaVeÖnektenArama) {
     EXPECT_EQ(f->ParçaListesi->currentRow(), -1);
 }
 
+// A list entered with Tab gets a current row that is not selected; picking that very
+// row afterwards, by the type-ahead or by a click, still shows the part.
+TEST_F(ParçaGirişiTesti, SekmeyleGirilenListedeİlkParçaGösterilir) {
+    aç();
+    bul("7");
+    f->ParçaListesi->setFocus();
+    f->ParçaListesi->setCurrentRow(0, QItemSelectionModel::NoUpdate);  // what entering the list does
+    ASSERT_EQ(f->ParçaListesi->item(0)->text(), "B-200");
+    EXPECT_TRUE(f->AdıKutusu->text().isEmpty());  // nothing selected, nothing shown
+
+    f->ParçaBulKutusu->setFocus();
+    Yaz(f->ParçaBulKutusu, "b");
+    EXPECT_EQ(f->AdıKutusu->text(), "BALATA");
+    EXPECT_EQ(f->KdvOranıKutusu->text(), "18,00");
+
+    yaz(f->ParçaBulKutusu, "z");  // no match: no part selected
+    ASSERT_TRUE(f->ParçaListesi->selectedItems().isEmpty());
+    f->ParçaListesi->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+    const QRect yer = f->ParçaListesi->visualItemRect(f->ParçaListesi->item(2));
+    QTest::mouseClick(f->ParçaListesi->viewport(), Qt::LeftButton, {}, yer.center());
+    EXPECT_EQ(f->ParçaListesi->currentItem()->text(), "F-100");
+    EXPECT_EQ(f->AdıKutusu->text(), "YAĞ FİLTRESİ");
+}
+
 TEST_F(ParçaGirişiTesti, KutularınGirişKuralları) {
     aç();
     // a date box is normalised when left; a wrong date keeps the focus

@@ -1,6 +1,7 @@
 #include "reports/MalzemeCetveliAktarımı.h"
 
 #include "platform/ÇalışmaKitabı.h"
+#include "reports/MalzemeCetveliFormu.h"
 #include "reports/ÖzetMalzemeCetveliFormu.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/ListeDenetimi.h"
@@ -83,6 +84,11 @@ void aktar(const ListeDenetimi& liste, const QString& başlık, const CetvelAkta
 }
 
 }  // namespace
+
+void MalzemeCetveliniAktar(MalzemeCetveliFormu& pencere) {
+    aktar(*pencere.ParçaBilgileriListesi, pencere.windowTitle(),
+          {QStringLiteral("Malzeme Cetveli"), MalzemeCetveliFormu::SıraNoSütunu, 3, true});
+}
 
 void ÖzetMalzemeCetveliniAktar(ÖzetMalzemeCetveliFormu& pencere) {
     aktar(*pencere.MalzemeHareketleriListesi, pencere.windowTitle(),

@@ -2,6 +2,7 @@
 
 #include "platform/MesajKapısı.h"
 #include "platform/Yazıcı.h"
+#include "reports/MalzemeCetveliAktarımı.h"
 #include "reports/CetvelKodListesi.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
@@ -22,6 +23,7 @@
 namespace {
 
 const QString ListeTagı = QStringLiteral("0");
+const QString AktarmaTagı = QStringLiteral("1");
 
 // The sums of one movement table per part of a code: before the period (Önceki)
 // and within it, both days included (Dönem). Later movements count nowhere.
@@ -94,6 +96,9 @@ MalzemeCetveliFormu::MalzemeCetveliFormu(const QDate& başlama, const QDate& bit
     ListeOluşturuluyorFormu::YordamKaydet(ListeTagı, [](QWidget* w) {
         if (auto* f = dynamic_cast<MalzemeCetveliFormu*>(w)) f->Listele();
     });
+    ListeOluşturuluyorFormu::YordamKaydet(AktarmaTagı, [](QWidget* w) {
+        if (auto* f = dynamic_cast<MalzemeCetveliFormu*>(w)) f->MSExceleAktar();
+    });
 
     Altlık = new QWidget(this);
     Altlık->setObjectName(QStringLiteral("Altlık"));
@@ -161,7 +166,7 @@ MalzemeCetveliFormu::MalzemeCetveliFormu(const QDate& başlama, const QDate& bit
     Giriş::DenetimAtlatır(KapatDüğmesi);
     connect(TümKodlarınTutarBilgileriniGösterDüğmesi, &QPushButton::clicked, this,
             [this] { TümKodlarınTutarBilgileriniGösterDüğmesi_Click(); });
-    ListeyiMSExceleAktarDüğmesi->setEnabled(false);  // the workbook export is not part of this build yet
+    connect(ListeyiMSExceleAktarDüğmesi, &QPushButton::clicked, this, [this] { ListeyiMSExceleAktarDüğmesi_Click(); });
     connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -383,3 +388,9 @@ void MalzemeCetveliFormu::Yazdır() {
     SonSayfaNumarasınıYaz(y);
     y.belgeyiBitir();
 }
+
+void MalzemeCetveliFormu::ListeyiMSExceleAktarDüğmesi_Click() {
+    ListeyiDışaAktar(this, ParçaBilgileriListesi->satırSayısı(), AktarmaTagı);
+}
+
+void MalzemeCetveliFormu::MSExceleAktar() { MalzemeCetveliniAktar(*this); }

@@ -23,6 +23,8 @@ public:
     // The period, first and last day included.
     MalzemeCetveliFormu(const QDate& başlama, const QDate& bitiş, QWidget* sahip = nullptr);
 
+    // Exports the list to a workbook (ListeOluşturuluyorFormu calls it with the Tag "1").
+    void MSExceleAktar();
     // Prints the list (YazdırılıyorFormu calls it with the print code 3).
     void Yazdır();
     // Fills the list and the totals for the selected code (ListeOluşturuluyorFormu
@@ -33,6 +35,7 @@ public:
     void BulDüğmesi_Click();
     void TümKodlarınTutarBilgileriniGösterDüğmesi_Click();
     void YazdırDüğmesi_Click();
+    void ListeyiMSExceleAktarDüğmesi_Click();
 
     std::array<QLabel*, 8> Etiket{};
     QListWidget* KodListesi;

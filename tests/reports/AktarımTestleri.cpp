@@ -1,4 +1,5 @@
 #include "platform/Masaüstü.h"
+#include "reports/MalzemeCetveliFormu.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "tests/reports/ÖzetCetvelOrtamı.h"
 
@@ -8,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListWidget>
 #include <QProcess>
 
 namespace {
@@ -189,6 +191,63 @@ TEST_F(AktarımTestleri, ProgramYoksaVeyaListeBoşsaAktarılmaz) {
     f->ListeyiMSExceleAktarDüğmesi->click();
     EXPECT_EQ(mesajlar.size(), 1u);
     EXPECT_TRUE(açılanlar.isEmpty());
+}
+
+TEST_F(AktarımTestleri, AyrıntılıCetvelSıraNoParçaMetinleriVeOnRakamlaYazılır) {
+    // three parts of code 12, listed by part number
+    VeriTabanı.çalıştır("DELETE FROM GirisIslemleriTablosu");
+    VeriTabanı.çalıştır("DELETE FROM CikisIslemleriTablosu");
+    const char* parçalar[][3] = {{"0012-A", "FİLTRE", "ADET"}, {"0012-B", "CONTA", "TAKIM"}, {"0012-C", "YAĞ", "LT"}};
+    for (const auto& p : parçalar) {
+        VeriTabanı.çalıştır("INSERT INTO ParcaBilgileriTablosu (Kodu, Nosu, Adi, Birimi) VALUES (12, ?, ?, ?)",
+                            {QString::fromUtf8(p[0]), QString::fromUtf8(p[1]), QString::fromUtf8(p[2])});
+        const qlonglong no = VeriTabanı.sonEklenenNo();
+        VeriTabanı.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari, Fiyati, Tutari) "
+                            "VALUES (?, 12, ?, 1, 1234.5, 0, 12345000)",
+                            {no, QDate(2020, 1, 10)});
+        VeriTabanı.çalıştır("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, VerilecekYer, Miktari, "
+                            "Tutari) VALUES (?, 12, ?, 1, 'BAKIM', 0.5, 5000)",
+                            {no, QDate(2020, 4, 10)});
+    }
+    MalzemeCetveliFormu f(QDate(2020, 3, 1), QDate(2020, 12, 31));
+    f.show();
+    QCoreApplication::processEvents();
+    const auto kod = f.KodListesi->findItems("12", Qt::MatchExactly);
+    ASSERT_EQ(kod.size(), 1);
+    f.KodListesi->setCurrentItem(kod.first(), QItemSelectionModel::ClearAndSelect);
+    ASSERT_EQ(f.ParçaBilgileriListesi->satırSayısı(), 3);
+    f.ListeyiMSExceleAktarDüğmesi->click();
+    ASSERT_EQ(açılanlar.size(), 1);
+    const QJsonObject o = oku(açılanlar.front());
+    ASSERT_FALSE(o.isEmpty());
+    EXPECT_TRUE(açılanlar.front().endsWith("/Malzeme Cetveli.xlsx"));
+    EXPECT_EQ(o["sayfalar"].toVariant().toStringList(), QStringList{"Malzeme Cetveli"});
+    EXPECT_EQ(o["birleşik"].toVariant().toStringList(), QStringList{"A1:N1"});
+    EXPECT_EQ(o["sonSütun"].toInt(), 14);
+    EXPECT_EQ(hücre(o, 1, 1)["değer"].toString(), "Malzeme Cetveli (01.03.2020 - 31.12.2020)");
+    EXPECT_EQ(hücre(o, 2, 1)["değer"].toString(), "Sıra No");
+    EXPECT_EQ(hücre(o, 2, 2)["değer"].toString(), "No'su");
+    EXPECT_EQ(hücre(o, 2, 14)["değer"].toString(), "Akt. Tutar");
+    EXPECT_TRUE(hücre(o, 2, 14)["kalın"].toBool() && hücre(o, 2, 14)["kaydır"].toBool());
+    QStringList sıra, nolar;
+    for (int r = 3; r <= 5; ++r) {
+        sıra << hücre(o, r, 1)["değer"].toString();
+        nolar << hücre(o, r, 2)["değer"].toString();
+        EXPECT_EQ(hücre(o, r, 1)["yatay"].toString(), "center");
+        for (int s = 2; s <= 4; ++s) EXPECT_EQ(hücre(o, r, s)["biçim"].toString(), "@");
+        EXPECT_EQ(hücre(o, r, 5)["tür"].toString(), "n");
+    }
+    EXPECT_EQ(sıra, QStringList({"1", "2", "3"}));
+    EXPECT_EQ(nolar, QStringList({"0012-A", "0012-B", "0012-C"}));
+    EXPECT_EQ(hücre(o, 4, 3)["değer"].toString(), "CONTA");
+    EXPECT_EQ(hücre(o, 5, 4)["değer"].toString(), "LT");
+    EXPECT_DOUBLE_EQ(hücre(o, 3, 5)["değer"].toDouble(), 1234.5);   // Dev. Miktar
+    EXPECT_DOUBLE_EQ(hücre(o, 3, 11)["değer"].toDouble(), 0.5);     // Çıkan Miktar
+    EXPECT_DOUBLE_EQ(hücre(o, 3, 14)["değer"].toDouble(), 1234);    // Akt. Tutar
+    EXPECT_NEAR(o["genişlikler"].toArray()[0].toDouble(), 12.71, 0.05);
+    EXPECT_EQ(o["yön"].toString(), "landscape");
+    EXPECT_TRUE(o["sığdır"].toBool());
+    EXPECT_TRUE(mesajlar.empty());
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ NoEkleFormu::NoEkleFormu(Tür tür, std::int64_t parçaNo, const QString& parça
     NoEkleKutusu = new QLineEdit(Altlık);
     NoEkleKutusu->setObjectName(QStringLiteral("NoEkleKutusu"));
     NoEkleKutusu->setMaxLength(25);
+    NoEkleKutusu->setMinimumWidth(NoEkleKutusu->fontMetrics().averageCharWidth() * 26);  // room for a whole number
     Etiket->setBuddy(NoEkleKutusu);
     auto* al = new QHBoxLayout(Altlık);
     al->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 #include "platform/Yazıcı.h"
 #include "reports/MalzemeCetveliAktarımı.h"
 #include "reports/CetvelKodListesi.h"
+#include "reports/CetvelRakamları.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
 #include "shell/ListeOluşturuluyorFormu.h"
@@ -39,19 +40,9 @@ QString dönemToplamları(const QString& tablo) {
         .arg(tablo);
 }
 
-// A figure cell read back as the value it shows.
-double miktarı(const QString& metin) { return SayıOku(metin).value_or(0); }
-Para tutarı(const QString& metin) { return Para::metinden(metin).value_or(Para()); }
-
-// The printed layout: the X of each figure pair's "Miktar" and "Tutar" headings and its group caption.
-constexpr std::array<double, 5> MiktarX = {110, 145, 180, 215, 250};
-constexpr std::array<double, 5> TutarX = {130, 165, 200, 235, 270};
-constexpr std::array<const char16_t*, 5> GrupBaşlıkları = {u"DEVREDEN", u"YIL İÇİNDE GİREN", u"TOPLAM",
-                                                           u"YIL İÇİNDE ÇIKAN", u"AKTARILAN"};
+// The printed layout of the part columns; the figures follow under their groups.
 constexpr std::array<std::pair<const char16_t*, double>, 4> MetinSütunları = {
     {{u"No", 10}, {u"Parça No", 20}, {u"Adı ve Niteliği", 50}, {u"Birimi", 95}}};
-const QString MiktarBaşlığı = QStringLiteral("Miktar");
-const QString TutarBaşlığı = QStringLiteral("Tutar");
 
 void başlıklarıYaz(Yazıcı& y) {
     y.kalınKoy(true);
@@ -60,20 +51,7 @@ void başlıklarıYaz(Yazıcı& y) {
         y.X = MetinSütunları[i].second;
         y.yaz(QString::fromUtf16(MetinSütunları[i].first), i + 1 == MetinSütunları.size());
     }
-    const double grup = std::nearbyint(y.metinGenişliği(MiktarBaşlığı + TutarBaşlığı) + 10);
-    y.Y = 25;
-    for (size_t i = 0; i < GrupBaşlıkları.size(); ++i) {
-        const QString başlık = QString::fromUtf16(GrupBaşlıkları[i]);
-        y.X = MiktarX[i] + (grup - y.metinGenişliği(başlık)) / 2;
-        y.yaz(başlık, i + 1 == GrupBaşlıkları.size());
-    }
-    y.Y = 30;
-    for (size_t i = 0; i < MiktarX.size(); ++i) {
-        y.X = MiktarX[i];
-        y.yaz(MiktarBaşlığı, false);
-        y.X = TutarX[i];
-        y.yaz(TutarBaşlığı, i + 1 == TutarX.size());
-    }
+    CetvelRakamBaşlıklarınıYaz(y, 25, 30);
     y.kalınKoy(false);
 }
 
@@ -245,12 +223,8 @@ void MalzemeCetveliFormu::Listele() {
     const QVariant b = BaşlamaTarihi, e = BitişTarihi, k = qlonglong(*kod);
     Sorgu s(VeriTabanı, sql, {b, b, b, b, k, e, b, b, b, b, k, e, k});
 
-    struct Toplamlar {
-        double devredenMiktar, girenMiktar, çıkanMiktar;
-        Para devredenTutar, girenTutar, çıkanTutar;
-    };
     std::vector<ListeSatırı> satırlar;
-    std::vector<Toplamlar> toplamlar;
+    std::vector<CetvelRakamları> toplamlar;
     auto m = [&s](const char* ad) { return s.sayı(QString::fromLatin1(ad)); };
     auto t = [&s](const char* ad) { return s.para(QString::fromLatin1(ad)); };
     while (s.sonraki()) {
@@ -259,29 +233,23 @@ void MalzemeCetveliFormu::Listele() {
         h << QString() << s.metin(QStringLiteral("Nosu")) << s.metin(QStringLiteral("Adi"))
           << s.metin(QStringLiteral("Birimi"));
         satırlar.push_back({h, qlonglong(s.tamsayı(QStringLiteral("ParcaNo")))});
-        toplamlar.push_back({Normalleştir(m("GirisOncekiMiktar") - m("CikisOncekiMiktar")),
-                             Normalleştir(m("GirisDonemMiktar")), Normalleştir(m("CikisDonemMiktar")),
-                             t("GirisOncekiTutar") - t("CikisOncekiTutar"), t("GirisDonemTutar"),
-                             t("CikisDonemTutar")});
+        toplamlar.push_back({.devredenMiktar = Normalleştir(m("GirisOncekiMiktar") - m("CikisOncekiMiktar")),
+                             .devredenTutar = t("GirisOncekiTutar") - t("CikisOncekiTutar"),
+                             .girenMiktar = Normalleştir(m("GirisDonemMiktar")),
+                             .girenTutar = t("GirisDonemTutar"),
+                             .çıkanMiktar = Normalleştir(m("CikisDonemMiktar")),
+                             .çıkanTutar = t("CikisDonemTutar")});
     }
 
     ListeOluşturuluyorFormu::İlerlemeSınırı(static_cast<int>(satırlar.size()));
     for (size_t i = 0; i < satırlar.size(); ++i) {
         ListeOluşturuluyorFormu::İlerleme(static_cast<int>(i) + 1);
         QStringList& h = satırlar[i].hücreler;
-        const Toplamlar& r = toplamlar[i];
         h[SıraNoSütunu] = QString::number(i + 1);
-        // each figure as shown; Toplam and Aktarılan from the shown figures
-        h << BiçimliSayı(r.devredenMiktar) << BiçimliSayı(r.devredenTutar) << BiçimliSayı(r.girenMiktar)
-          << BiçimliSayı(r.girenTutar);
-        h << BiçimliSayı(miktarı(h[DevredenMiktarSütunu]) + miktarı(h[GirenMiktarSütunu]))
-          << BiçimliSayı(tutarı(h[DevredenTutarSütunu]) + tutarı(h[GirenTutarSütunu]));
-        h << BiçimliSayı(r.çıkanMiktar) << BiçimliSayı(r.çıkanTutar);
-        h << BiçimliSayı(miktarı(h[ToplamMiktarSütunu]) - miktarı(h[ÇıkanMiktarSütunu]))
-          << BiçimliSayı(tutarı(h[ToplamTutarSütunu]) - tutarı(h[ÇıkanTutarSütunu]));
+        h << CetvelRakamMetinleri(toplamlar[i]);
         for (int j = 0; j < 5; ++j) {
-            MiktarToplamları[j] = Normalleştir(MiktarToplamları[j] + miktarı(h[DevredenMiktarSütunu + 2 * j]));
-            TutarToplamları[j] += tutarı(h[DevredenTutarSütunu + 2 * j]);
+            MiktarToplamları[j] = Normalleştir(MiktarToplamları[j] + CetvelMiktarı(h[DevredenMiktarSütunu + 2 * j]));
+            TutarToplamları[j] += CetvelTutarı(h[DevredenTutarSütunu + 2 * j]);
         }
     }
     ParçaBilgileriListesi->satırlarıKoy(std::move(satırlar));
@@ -307,10 +275,10 @@ void MalzemeCetveliFormu::TümKodlarınTutarBilgileriniGösterDüğmesi_Click() 
         DevredenTutarToplamıKutusu->setText(BiçimliSayı(devreden));
         GirenTutarToplamıKutusu->setText(BiçimliSayı(g.para(QStringLiteral("DonemTutar"))));
         GirenToplamTutarKutusu->setText(
-            BiçimliSayı(tutarı(DevredenTutarToplamıKutusu->text()) + tutarı(GirenTutarToplamıKutusu->text())));
+            BiçimliSayı(CetvelTutarı(DevredenTutarToplamıKutusu->text()) + CetvelTutarı(GirenTutarToplamıKutusu->text())));
         ÇıkanTutarıToplamıKutusu->setText(BiçimliSayı(c.para(QStringLiteral("DonemTutar"))));
         AktarılanTutarToplamıKutusu->setText(
-            BiçimliSayı(tutarı(GirenToplamTutarKutusu->text()) - tutarı(ÇıkanTutarıToplamıKutusu->text())));
+            BiçimliSayı(CetvelTutarı(GirenToplamTutarKutusu->text()) - CetvelTutarı(ÇıkanTutarıToplamıKutusu->text())));
     });
 }
 
@@ -368,21 +336,17 @@ void MalzemeCetveliFormu::Yazdır() {
             y.X = MetinSütunları[sütun].second;
             y.yaz(ParçaBilgileriListesi->hücre(satır, sütun), false);
         }
-        for (int j = 0; j < 5; ++j) {
-            SağaYaslıYaz(y, MiktarX[j], MiktarBaşlığı, ParçaBilgileriListesi->hücre(satır, DevredenMiktarSütunu + 2 * j));
-            SağaYaslıYaz(y, TutarX[j], TutarBaşlığı, ParçaBilgileriListesi->hücre(satır, DevredenTutarSütunu + 2 * j),
-                         j == 4);
-        }
+        CetvelRakamlarınıYaz(y, ParçaBilgileriListesi->satırlar()[static_cast<size_t>(satır)].hücreler,
+                             DevredenMiktarSütunu);
     }
 
     y.kalınKoy(true);
     y.Y += 2.5;
     y.X = 10;
     y.yaz(QStringLiteral("GENEL TOPLAM :"), false);
-    for (int j = 0; j < 5; ++j) {
-        SağaYaslıYaz(y, MiktarX[j], MiktarBaşlığı, BiçimliSayı(MiktarToplamları[j]));
-        SağaYaslıYaz(y, TutarX[j], TutarBaşlığı, BiçimliSayı(TutarToplamları[j]), j == 4);
-    }
+    QStringList toplamlar;
+    for (int j = 0; j < 5; ++j) toplamlar << BiçimliSayı(MiktarToplamları[j]) << BiçimliSayı(TutarToplamları[j]);
+    CetvelRakamlarınıYaz(y, toplamlar);
     y.kalınKoy(false);
 
     SonSayfaNumarasınıYaz(y);

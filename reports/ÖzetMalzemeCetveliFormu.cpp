@@ -37,40 +37,11 @@ const QString ToplamParçası = QStringLiteral(
     "TOTAL(CASE WHEN Tarihi BETWEEN ? AND ? THEN Miktari END) AS DonemMiktar, "
     "IFNULL(SUM(CASE WHEN Tarihi BETWEEN ? AND ? THEN Tutari END), 0) AS DonemTutar");
 
-double sayısı(const QString& metin) { return SayıOku(metin).value_or(0); }
-Para tutarı(const QString& metin) { return Para::metinden(metin).value_or(Para()); }
-
-// The columns of the printed sheet: heading, X in millimetres, the list column.
-struct BaskıSütunu {
-    const char* başlık;
-    double x;
-    int listeSütunu;
-};
-constexpr BaskıSütunu BaskıSütunları[] = {
-    {"Kodu", 20, 1},     {"Markası", 35, 2},  {"Miktar", 110, 3}, {"Tutar", 130, 4},  {"Miktar", 145, 5},
-    {"Tutar", 165, 6},   {"Miktar", 180, 7},  {"Tutar", 200, 8},  {"Miktar", 215, 9}, {"Tutar", 235, 10},
-    {"Miktar", 250, 11}, {"Tutar", 270, 12},
-};
-struct BaskıGrubu {
-    const char* başlık;
-    double x;
-};
-constexpr BaskıGrubu BaskıGrupları[] = {
-    {"DEVREDEN", 110}, {"YIL İÇİNDE GİREN", 145}, {"TOPLAM", 180}, {"YIL İÇİNDE ÇIKAN", 215}, {"AKTARILAN", 250},
-};
+// The printed sheet's leading columns; the figures follow under their groups.
+constexpr double KoduX = 20;
+constexpr double MarkasıX = 35;
 
 }  // namespace
-
-QStringList CetvelRakamMetinleri(const CetvelRakamları& r) {
-    const QString devM = BiçimliSayı(r.devredenMiktar), devT = BiçimliSayı(r.devredenTutar);
-    const QString girM = BiçimliSayı(r.girenMiktar), girT = BiçimliSayı(r.girenTutar);
-    const QString topM = BiçimliSayı(Normalleştir(sayısı(devM) + sayısı(girM)));
-    const QString topT = BiçimliSayı(tutarı(devT) + tutarı(girT));
-    const QString çıkM = BiçimliSayı(r.çıkanMiktar), çıkT = BiçimliSayı(r.çıkanTutar);
-    const QString aktM = BiçimliSayı(Normalleştir(sayısı(topM) - sayısı(çıkM)));
-    const QString aktT = BiçimliSayı(tutarı(topT) - tutarı(çıkT));
-    return {devM, devT, girM, girT, topM, topT, çıkM, çıkT, aktM, aktT};
-}
 
 std::vector<ÖzetCetvelSatırı> ÖzetCetvelSatırlarınıOku(const QDate& başlama, const QDate& bitiş) {
     const QVariantList tarihler{başlama, başlama, başlama, bitiş, başlama, bitiş};
@@ -207,22 +178,11 @@ void ÖzetMalzemeCetveliFormu::başlıkBloğunuYaz() {
     Yazıcı& y = GeçerliYazıcı();
     y.kalınKoy(true);
     y.Y = 22;
-    y.X = 20;
+    y.X = KoduX;
     y.yaz(QStringLiteral("Kodu"), false);
-    y.X = 35;
+    y.X = MarkasıX;
     y.yaz(QStringLiteral("Markası"), false);
-    const double grup = std::nearbyint(y.metinGenişliği(QStringLiteral("MiktarTutar")) + 10);
-    y.Y = 18;
-    for (const auto& g : BaskıGrupları) {
-        const QString başlık = QString::fromUtf8(g.başlık);
-        y.X = g.x + (grup - y.metinGenişliği(başlık)) / 2;
-        y.yaz(başlık, &g == std::end(BaskıGrupları) - 1);
-    }
-    y.Y = 22;
-    for (size_t i = 2; i < std::size(BaskıSütunları); ++i) {
-        y.X = BaskıSütunları[i].x;
-        y.yaz(QString::fromUtf8(BaskıSütunları[i].başlık), i + 1 == std::size(BaskıSütunları));
-    }
+    CetvelRakamBaşlıklarınıYaz(y, 18, 22);
     y.kalınKoy(false);
 }
 
@@ -246,31 +206,18 @@ void ÖzetMalzemeCetveliFormu::Yazdır() {
     başlıkBloğunuYaz();
     AltBoşluk = 20;
     y.Y = 25;
-    const auto& satırlar = MalzemeHareketleriListesi->satırlar();
-    for (const auto& satır : satırlar) {
-        if (y.Y + AltBoşluk + 5 >= SayfaYüksekliği) {
-            y.Y = SayfaYüksekliği - AltBoşluk;
-            SayfaNumarasıYaz(y);
-            y.yeniSayfa();
+    for (const auto& satır : MalzemeHareketleriListesi->satırlar()) {
+        if (SayfaDolduysaYeniSayfa(y)) {
             başlıkBloğunuYaz();
             y.Y = 25;
         }
         y.Y += 1.5;
-        for (size_t i = 0; i < std::size(BaskıSütunları); ++i) {
-            const auto& s = BaskıSütunları[i];
-            const QString alan = satır.hücreler.value(s.listeSütunu);
-            const bool son = i + 1 == std::size(BaskıSütunları);
-            if (s.listeSütunu <= MarkasıSütunu) {
-                y.X = s.x;
-                y.yaz(alan, son);
-            } else {
-                SağaYaslıYaz(y, s.x, QString::fromUtf8(s.başlık), alan, son);
-            }
-        }
+        y.X = KoduX;
+        y.yaz(satır.hücreler.value(KoduSütunu), false);
+        y.X = MarkasıX;
+        y.yaz(satır.hücreler.value(MarkasıSütunu), false);
+        CetvelRakamlarınıYaz(y, satır.hücreler, İlkRakamSütunu);
     }
-    if (y.sayfaNo() != 1) {
-        y.Y = SayfaYüksekliği - AltBoşluk;
-        SayfaNumarasıYaz(y);
-    }
+    SonSayfaNumarasınıYaz(y);
     y.belgeyiBitir();
 }

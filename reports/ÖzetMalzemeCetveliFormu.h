@@ -3,32 +3,14 @@
 // was carried over into it, received in it, their sum, issued in it and carried
 // out of it, each as a quantity and an amount. Printed on a landscape page and
 // exported to a workbook.
-#include "platform/SayıTarih.h"
+#include "reports/CetvelRakamları.h"
 #include "shell/ListeDenetimi.h"
 
 #include <QDate>
 #include <QDialog>
-#include <QStringList>
 #include <vector>
 
 class QPushButton;
-
-// The five pairs of one brand code (or one part) for a period: carried over
-// (before the start), received and issued (from the start to the end, both days
-// included). Quantities normalised, amounts exact.
-struct CetvelRakamları {
-    double devredenMiktar = 0;
-    Para devredenTutar;
-    double girenMiktar = 0;
-    Para girenTutar;
-    double çıkanMiktar = 0;
-    Para çıkanTutar;
-};
-
-// The ten figure texts of a sheet row, "##,##0.00": Devreden, Giren, Toplam,
-// Çıkan, Aktarılan, each quantity then amount. Toplam and Aktarılan are worked
-// out from the figures as shown (two decimals), so the row adds up on paper.
-QStringList CetvelRakamMetinleri(const CetvelRakamları& r);
 
 struct ÖzetCetvelSatırı {
     QString kodu;     // empty for receipts whose code is unknown

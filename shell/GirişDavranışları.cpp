@@ -116,6 +116,40 @@ void büyükHarfYap(QLineEdit* kutu) {
     });
 }
 
+// The text of a line edit or of an editable combo box, and writing it back.
+QString alanMetni(QWidget* alan) {
+    if (auto* c = qobject_cast<QComboBox*>(alan)) return c->currentText();
+    if (auto* e = qobject_cast<QLineEdit*>(alan)) return e->text();
+    return {};
+}
+
+void alanMetniniYaz(QWidget* alan, const QString& metin) {
+    if (auto* c = qobject_cast<QComboBox*>(alan)) c->setEditText(metin);
+    else if (auto* e = qobject_cast<QLineEdit*>(alan)) e->setText(metin);
+}
+
+// When the box is left, its text becomes dönüştür's text (when that differs).
+// An editable combo box holds the focus itself and hands its focus events to
+// its line edit directly, past any watcher: both are watched.
+void ayrılıncaDönüştür(QWidget* alan, std::function<QString(const QString&)> dönüştür) {
+    auto ayrılınca = [alan, dönüştür](QEvent* o) {
+        if (o->type() == QEvent::FocusOut) {
+            const QString eski = alanMetni(alan);
+            const QString yeni = dönüştür(eski);
+            if (yeni != eski) alanMetniniYaz(alan, yeni);
+        }
+        return false;
+    };
+    OlayDinle(alan, ayrılınca);
+    if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) OlayDinle(c->lineEdit(), ayrılınca);
+}
+
+// A number shows as "##,##0.00"; any other text stays.
+QString biçimliSayıMetni(const QString& metin) {
+    const auto s = SayıOku(metin);
+    return s ? BiçimliSayı(*s) : metin;
+}
+
 }  // namespace
 
 namespace Giriş {
@@ -168,25 +202,14 @@ void YalnızRakam(QComboBox* kutu) {
     tuşSüz(kutu, [](QChar c) { return c.isDigit(); });
 }
 
-namespace {
-// Digits and the comma; a number left in the box shows as "##,##0.00".
-void sayıKutusuKur(QWidget* kutu, std::function<QString()> metin, std::function<void(const QString&)> yaz) {
-    tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
-    OlayDinle(kutu, [metin, yaz](QEvent* o) {
-        if (o->type() == QEvent::FocusOut) {
-            if (const auto s = SayıOku(metin())) yaz(BiçimliSayı(*s));
-        }
-        return false;
-    });
-}
-}  // namespace
-
 void SayıKutusu(QLineEdit* kutu) {
-    sayıKutusuKur(kutu, [kutu] { return kutu->text(); }, [kutu](const QString& m) { kutu->setText(m); });
+    tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
+    ayrılıncaDönüştür(kutu, biçimliSayıMetni);
 }
 
 void SayıKutusu(QComboBox* kutu) {
-    sayıKutusuKur(kutu, [kutu] { return kutu->currentText(); }, [kutu](const QString& m) { kutu->setEditText(m); });
+    tuşSüz(kutu, [](QChar c) { return c.isDigit() || c == QLatin1Char(','); });
+    ayrılıncaDönüştür(kutu, biçimliSayıMetni);
 }
 
 void Yasakla(QLineEdit* kutu, const QString& karakterler) {
@@ -222,17 +245,8 @@ void BüyükHarfKutusu(QComboBox* kutu) {
 }
 
 void AyrılıncaKırp(QWidget* alan) {
-    auto* c = qobject_cast<QComboBox*>(alan);
-    auto* kutu = c ? c->lineEdit() : qobject_cast<QLineEdit*>(alan);
-    if (!kutu) return;
-    OlayDinle(kutu, [kutu](QEvent* o) {
-        if (o->type() == QEvent::FocusOut) {
-            QString t = kutu->text().trimmed();
-            t.replace(QLatin1Char('\''), QChar(u'’'));
-            if (t != kutu->text()) kutu->setText(t);
-        }
-        return false;
-    });
+    if (auto* c = qobject_cast<QComboBox*>(alan)) AyrılıncaTemizle(c);
+    else if (auto* e = qobject_cast<QLineEdit*>(alan)) AyrılıncaTemizle(e);
 }
 
 QString TemizMetin(const QString& metin) {
@@ -241,25 +255,9 @@ QString TemizMetin(const QString& metin) {
     return s.trimmed();
 }
 
-void AyrılıncaTemizle(QLineEdit* kutu) {
-    OlayDinle(kutu, [kutu](QEvent* o) {
-        if (o->type() == QEvent::FocusOut) {
-            const QString t = TemizMetin(kutu->text());
-            if (t != kutu->text()) kutu->setText(t);
-        }
-        return false;
-    });
-}
+void AyrılıncaTemizle(QLineEdit* kutu) { ayrılıncaDönüştür(kutu, TemizMetin); }
 
-void AyrılıncaTemizle(QComboBox* kutu) {
-    OlayDinle(kutu, [kutu](QEvent* o) {
-        if (o->type() == QEvent::FocusOut) {
-            const QString t = TemizMetin(kutu->currentText());
-            if (t != kutu->currentText()) kutu->setEditText(t);
-        }
-        return false;
-    });
-}
+void AyrılıncaTemizle(QComboBox* kutu) { ayrılıncaDönüştür(kutu, TemizMetin); }
 
 void AyrılıncaDenetle(QWidget* alan, std::function<bool()> denetim) {
     odakİzle();

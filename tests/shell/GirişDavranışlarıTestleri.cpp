@@ -105,6 +105,19 @@ TEST_F(GirişDavranışlarıTesti, SayıRakamVeBüyükHarfKutuları) {
     EXPECT_EQ(p.yer->currentText(), "İŞÇİ’NİN ODASI");
 }
 
+TEST_F(GirişDavranışlarıTesti, BırakılanKutununMetniKırpılırKesmeİşaretiDeğişir) {
+    // an editable combo box keeps the focus itself, its line edit never loses it
+    Giriş::AyrılıncaKırp(p.yer);
+    Giriş::AyrılıncaKırp(p.kod);
+    p.yer->setFocus();
+    p.yer->setEditText("  depo'ya  ");
+    p.kod->setFocus();
+    EXPECT_EQ(p.yer->currentText(), "depo’ya");
+    p.kod->setText(" 12 ");
+    p.yer->setFocus();
+    EXPECT_EQ(p.kod->text(), "12");
+}
+
 TEST(MesajKapısı, TürkçeDüğmelerVeBaşlık) {
     MesajKapısı::başlığıAyarla("Orvelta - Depora 1.00 (Sunucu)");
     QStringList düğmeler;

@@ -60,6 +60,12 @@ QStringList TestOrtamı::mesajMetinleri() const {
     return l;
 }
 
+bool EtkinGöster(QWidget* pencere) {
+    pencere->show();
+    pencere->activateWindow();
+    return QTest::qWaitForWindowActive(pencere);
+}
+
 void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş) {
     auto* zamanlayıcı = new QTimer;
     zamanlayıcı->setInterval(10);

@@ -42,5 +42,8 @@ void Yaz(QWidget* hedef, const QString& metin);
 // The names of the named, enabled controls that Tab visits, from ilk round to it.
 QStringList SekmeSırası(QWidget* ilk);
 
+// Shows the window and makes it the active one; false when it did not become active.
+bool EtkinGöster(QWidget* pencere);
+
 // Runs a function once the next modal window is shown (for windows opened with exec()).
 void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş);

@@ -96,8 +96,7 @@ TEST_F(AnaFormTesti, BaşlıkMenülerDüğmeÇubuğuVeDurumÇubuğu) {
 TEST_F(AnaFormTesti, CapsVeInsTuşlarıİzlenir) {
     auto ana = anaForm();
     ana->Form_Load(nullptr);
-    ana->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(ana.get()));
+    ASSERT_TRUE(EtkinGöster(ana.get()));
     auto* caps = ana->findChild<QLabel*>("Panel3");
     auto* ins = ana->findChild<QLabel*>("Panel4");
     EXPECT_FALSE(caps->isEnabled());

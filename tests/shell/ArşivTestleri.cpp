@@ -20,8 +20,7 @@ const QString GeçenYılSorusu =
 class ArşivTesti : public KabukTesti {
 protected:
     void tuşaBas(AnaForm& ana, int tuş) {
-        ana.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&ana));
+        ASSERT_TRUE(EtkinGöster(&ana));
         QTest::keyClick(&ana, static_cast<Qt::Key>(tuş));
     }
 };

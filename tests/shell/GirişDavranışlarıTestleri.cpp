@@ -50,9 +50,7 @@ class GirişDavranışlarıTesti : public TestOrtamı {
 protected:
     void SetUp() override {
         TestOrtamı::SetUp();
-        p.show();
-        QApplication::setActiveWindow(&p);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+        ASSERT_TRUE(EtkinGöster(&p));
     }
     DenemePenceresi p;
 };

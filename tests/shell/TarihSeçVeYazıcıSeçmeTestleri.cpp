@@ -19,9 +19,7 @@ class TarihSeçTestleri : public TestOrtamı {
 protected:
     void SetUp() override {
         TestOrtamı::SetUp();
-        f.show();
-        QApplication::setActiveWindow(&f);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        ASSERT_TRUE(EtkinGöster(&f));
     }
     QLineEdit* başlama() { return f.findChild<QLineEdit*>("BaşlamaTarihiKutusu"); }
     QLineEdit* bitiş() { return f.findChild<QLineEdit*>("BitişTarihiKutusu"); }

@@ -22,9 +22,7 @@ class TercihlerTesti : public KabukTesti {
 protected:
     // A window shown and active, so the focus moves as a user moves it.
     void göster(QWidget* w) {
-        w->show();
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(EtkinGöster(w));
     }
 };
 

@@ -81,7 +81,7 @@ std::vector<ÖzetCetvelSatırı> ÖzetCetvelSatırlarınıOku(const QDate& başl
     l->düzeniBağla(ListeNo);
     l->sıralanabilirYap(true);
     l->metinSıralamasıKalıcıYap(true);
-    l->setMinimumSize(820, 380);
+    l->setMinimumSize(1000, 420);
 
     ListeyiYenileDüğmesi = new QPushButton(QStringLiteral("Listeyi Yenile (F5)"), this);
     ListeyiYenileDüğmesi->setObjectName(QStringLiteral("ListeyiYenileDüğmesi"));

@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
@@ -230,11 +229,7 @@ print(json.dumps({
   "yön": s.page_setup.orientation,
 }, ensure_ascii=False))
 )";
-        QProcess p;
-        p.start("/usr/bin/python3", {"-c", QString::fromUtf8(betik), yol});
-        if (!p.waitForFinished(30000)) return {};
-        if (p.exitCode() != 0) ADD_FAILURE() << p.readAllStandardError().toStdString();
-        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+        return ÇalışmaKitabınıOku(betik, yol);
     }
     static QJsonObject hücre(const QJsonObject& k, const QString& ad) { return k["hücreler"].toObject()[ad].toObject(); }
     static QJsonValue değer(const QJsonObject& k, const QString& ad) { return hücre(k, ad)["değer"]; }

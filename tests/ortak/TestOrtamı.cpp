@@ -6,7 +6,9 @@
 #include "shell/VeritabanıTabloları.h"
 
 #include <QApplication>
+#include <QJsonDocument>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -102,4 +104,15 @@ void Yaz(QWidget* hedef, const QString& metin) {
         QApplication::sendEvent(hedef, &bas);
         QApplication::sendEvent(hedef, &bırak);
     }
+}
+
+QJsonObject ÇalışmaKitabınıOku(const char* betik, const QString& yol) {
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(betik), yol});
+    if (!p.waitForFinished(30000)) {
+        ADD_FAILURE() << "python3 did not finish";
+        return {};
+    }
+    if (p.exitCode() != 0) ADD_FAILURE() << p.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
 }

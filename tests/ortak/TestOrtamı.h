@@ -5,6 +5,7 @@
 #include "platform/MesajKapısı.h"
 #include "platform/Yazıcı.h"
 
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -44,6 +45,11 @@ QStringList SekmeSırası(QWidget* ilk);
 
 // Shows the window and makes it the active one; false when it did not become active.
 bool EtkinGöster(QWidget* pencere);
+
+// Reads a written workbook back: runs a Python script with Debian's interpreter
+// (/usr/bin/python3, which has openpyxl) on the file and returns the JSON object
+// it prints; a failing script is a test failure.
+QJsonObject ÇalışmaKitabınıOku(const char* betik, const QString& yol);
 
 // Runs a function once the next modal window is shown (for windows opened with exec()).
 void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş);

@@ -8,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
@@ -39,12 +38,7 @@ def hücre(ad):
 }
 print(json.dumps(çıktı, ensure_ascii=False))
 )";
-    QProcess p;
-    p.start("/usr/bin/python3", {"-c", QString::fromUtf8(betik), yol});
-    if (!p.waitForFinished(30000)) return {};
-    const QByteArray çıktı = p.readAllStandardOutput();
-    if (p.exitCode() != 0) ADD_FAILURE() << p.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(çıktı).object();
+    return ÇalışmaKitabınıOku(betik, yol);
 }
 
 using ÇalışmaKitabıTestleri = TestOrtamı;

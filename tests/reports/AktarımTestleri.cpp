@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QListWidget>
-#include <QProcess>
 
 namespace {
 
@@ -41,11 +40,7 @@ print(json.dumps({
   "sığdırYükseklik": 1 if s.page_setup.fitToHeight is None else int(s.page_setup.fitToHeight),
 }, ensure_ascii=False))
 )";
-    QProcess p;
-    p.start("/usr/bin/python3", {"-c", QString::fromUtf8(betik), yol});
-    if (!p.waitForFinished(30000)) return {};
-    if (p.exitCode() != 0) ADD_FAILURE() << p.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    return ÇalışmaKitabınıOku(betik, yol);
 }
 
 class AktarımTestleri : public ÖzetCetvelOrtamı {

@@ -117,8 +117,7 @@ TEST_F(ÖzetCetvelTestleri, YenilemeVeF5GüncelRakamlarıAynıSıraNolarıylaVer
     EXPECT_TRUE(f->ListeyiYenileDüğmesi->isEnabled());
 
     hareketEkle(true, 7, QDate(2020, 7, 7), 2, 25000);
-    f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(EtkinGöster(f.get()));
     f->MalzemeHareketleriListesi->setFocus();
     QTest::keyClick(f->MalzemeHareketleriListesi, Qt::Key_F5);
     EXPECT_EQ(hücre(*f, 1, 5), "2,00");

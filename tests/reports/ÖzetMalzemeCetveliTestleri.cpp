@@ -142,6 +142,15 @@ TEST_F(ÖzetCetvelTestleri, SıraNoGizliKalırDüzenListe8deSaklanır) {
     EXPECT_EQ(f->MalzemeHareketleriListesi->sütunGenişliğiTwips(0), 900);
 }
 
+TEST_F(ÖzetCetvelTestleri, MarkasıKayıtlıOlmayanKodKendiKoduylaBoşMarkaylaListelenir) {
+    hareketEkle(true, 77, QDate(2020, 4, 4), 2, 20000);
+    hareketEkle(false, 77, QDate(2020, 4, 5), 1, 10000);
+    auto f = aç();
+    ASSERT_EQ(kodlar(*f), QStringList({"5", "7", "12", "77"}));
+    EXPECT_EQ(hücre(*f, 3, 2), "");
+    EXPECT_EQ(hücre(*f, 3, 12), "1,00");  // Akt. Tutar
+}
+
 TEST_F(ÖzetCetvelTestleri, BoşDepoBoşListeVerirMesajYok) {
     VeriTabanı.çalıştır("DELETE FROM GirisIslemleriTablosu");
     auto f = aç();

@@ -222,14 +222,8 @@ void YerlereGöreParçaHareketleriFormu::Yazdır() {
     AltBoşluk = 20;
     y.kalınKoy(false);
     y.Y += 1;
-    auto altBilgi = [&y] {
-        y.Y = SayfaYüksekliği - AltBoşluk;
-        SayfaNumarasıYaz(y);
-    };
     for (const ListeSatırı& satır : HareketListesi->satırlar()) {
-        if (y.Y + AltBoşluk + 5 >= SayfaYüksekliği) {
-            altBilgi();
-            y.yeniSayfa();
+        if (SayfaDolduysaYeniSayfa(y)) {
             y.Y = 10;
             başlıklarıYaz(y);
             y.Y = 15;
@@ -247,7 +241,7 @@ void YerlereGöreParçaHareketleriFormu::Yazdır() {
             }
         }
     }
-    if (y.sayfaNo() > 1) altBilgi();
+    SonSayfaNumarasınıYaz(y);
     y.belgeyiBitir();
     QCoreApplication::processEvents();
 }

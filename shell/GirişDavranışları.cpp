@@ -278,6 +278,15 @@ void VarsayılanDüğmeleriKapat(QDialog* pencere, QAbstractButton* varsayılan)
     for (auto* d : pencere->findChildren<QPushButton*>()) {
         d->setAutoDefault(false);
         d->setDefault(false);
+        // A button that has the focus still answers Enter, as Space.
+        OlayDinle(d, [d](QEvent* o) {
+            if (o->type() != QEvent::KeyPress) return false;
+            const auto* t = static_cast<QKeyEvent*>(o);
+            if ((t->key() != Qt::Key_Return && t->key() != Qt::Key_Enter) || t->modifiers() & ~Qt::KeypadModifier)
+                return false;
+            d->click();
+            return true;
+        });
     }
     if (auto* d = qobject_cast<QPushButton*>(varsayılan)) d->setDefault(true);
 }

@@ -65,7 +65,8 @@ void DenetimAtlatır(QAbstractButton* düğme);
 // it, if any. False means the check refused; the handler must stop.
 bool AyrılmaDenetimiGeçti(QWidget* pencere);
 // Turns off the default-button behaviour of every push button of a dialog, so
-// Enter is handled by the fields; then marks varsayılan (if any) as the one default.
+// Enter is handled by the fields (a button with the focus still takes Enter as a
+// click); then marks varsayılan (if any) as the one default.
 void VarsayılanDüğmeleriKapat(QDialog* pencere, QAbstractButton* varsayılan = nullptr);
 
 }  // namespace Giriş

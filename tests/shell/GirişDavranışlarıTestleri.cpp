@@ -133,3 +133,13 @@ TEST(MesajKapısı, TürkçeDüğmelerVeBaşlık) {
     düğmeler.sort();
     EXPECT_EQ(düğmeler, QStringList({"Evet", "Hayır"}));
 }
+
+TEST_F(GirişDavranışlarıTesti, OdaktakiDüğmeEnterİleTıklanır) {
+    p.tarih->setText("1.1.26");
+    p.ekle->setFocus();
+    QTest::keyClick(p.ekle, Qt::Key_Return);
+    EXPECT_EQ(p.eklemeSayısı, 1);
+    QTest::keyClick(p.ekle, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(p.eklemeSayısı, 2);
+    EXPECT_TRUE(p.isVisible());  // no default button closed the window
+}

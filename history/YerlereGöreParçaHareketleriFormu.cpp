@@ -61,6 +61,7 @@ YerlereGöreParçaHareketleriFormu::YerlereGöreParçaHareketleriFormu(Tanım ta
     yerlerListesi_->setObjectName(tanım_.listeAdı);
     yerlerListesi_->setSelectionMode(QAbstractItemView::SingleSelection);
     yerlerListesi_->setMinimumWidth(220);
+    OklarİlkSatırdanBaşlar(yerlerListesi_);
     BulKutusu = new QLineEdit(this);
     BulKutusu->setObjectName(QStringLiteral("BulKutusu"));
     HareketListesi = new ListeDenetimi(this);

@@ -40,6 +40,7 @@ KodListesiDenetimleri KodListesiKur(QWidget* pencere, std::function<void()> bul,
     d.BulDüğmesi->setObjectName(QStringLiteral("BulDüğmesi"));
 
     OdakRengiBağla(d.KodListesi, d.kodEtiketi);
+    OklarİlkSatırdanBaşlar(d.KodListesi);
     Giriş::EtiketliAlan(d.BulKutusu, d.bulEtiketi);
     Giriş::YalnızRakam(d.BulKutusu);
     // Enter only runs the find: it neither moves on nor reaches the dialog

@@ -1,7 +1,9 @@
 #include "shell/ListeKutusu.h"
 
 #include "platform/Türkçe.h"
+#include "shell/OrtakYordamlarModülü.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <algorithm>
 
@@ -50,4 +52,15 @@ void ÖnekleSeç(QListWidget* liste, const QString& önek) {
     const int satır = ÖnekleBaşlayanSatır(liste, önek);
     liste->setCurrentRow(satır);
     if (satır < 0) liste->clearSelection();
+}
+
+void OklarİlkSatırdanBaşlar(QListWidget* liste) {
+    OlayDinle(liste, [liste](QEvent* o) {
+        if (o->type() != QEvent::KeyPress) return false;
+        const auto* t = static_cast<QKeyEvent*>(o);
+        if ((t->key() != Qt::Key_Down && t->key() != Qt::Key_Up) || t->modifiers() != Qt::NoModifier) return false;
+        if (liste->count() == 0 || !liste->selectedItems().isEmpty()) return false;
+        liste->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        return true;
+    });
 }

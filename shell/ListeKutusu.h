@@ -24,3 +24,6 @@ int ÖnekleBaşlayanSatır(const QListWidget* liste, const QString& önek);
 // begins with it the selected one, or leaves no row selected when none does; a
 // blank önek changes nothing.
 void ÖnekleSeç(QListWidget* liste, const QString& önek);
+// With no row selected, Down or Up selects the first row (the cursor that the list
+// puts on the first row when it gets the focus does not make Down skip it).
+void OklarİlkSatırdanBaşlar(QListWidget* liste);

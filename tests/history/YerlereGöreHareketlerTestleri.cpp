@@ -107,6 +107,20 @@ TEST_F(YerlereGöreHareketlerTestleri, YerPenceresiÇıkışlarıSayıSırasıyl
     EXPECT_EQ(sayım(*f), "Listelenen : 2");
 }
 
+TEST_F(YerlereGöreHareketlerTestleri, AşağıOkuİlkYerdenBaşlar) {
+    const qlonglong vida = parçaEkle("VİDA", 10);
+    çıkışEkle({.yer = "ATÖLYE", .parça = vida});
+    çıkışEkle({.yer = "BAKIM", .parça = vida});
+    auto f = aç<Verilen>();
+    ASSERT_TRUE(EtkinGöster(f.get()));
+    f->VerilenYerlerListesi->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f->VerilenYerlerListesi, Qt::Key_Down);
+    EXPECT_EQ(f->VerilenYerlerListesi->currentRow(), 0);
+    EXPECT_EQ(sayım(*f), "Listelenen : 1");
+    QTest::keyClick(f->VerilenYerlerListesi, Qt::Key_Down);
+    EXPECT_EQ(f->VerilenYerlerListesi->currentRow(), 1);
+}
+
 TEST_F(YerlereGöreHareketlerTestleri, TırnaklıAdDeğerOlarakBağlanırBaşkaYeriDeGetirmez) {
     girişEkle({.veren = "D'ARTAGNAN", .miktar = 1});
     girişEkle({.veren = "D' OR ''='", .miktar = 2});

@@ -134,6 +134,24 @@ TEST_F(SayımCetveliTesti, BulmaSıfırlarıAtarİlkBaşlayanıSeçerBulamazsaBo
     EXPECT_EQ(f->BulKutusu->maxLength(), 10);
 }
 
+TEST_F(SayımCetveliTesti, AşağıOkuİlkKoddanBaşlar) {
+    auto f = aç();
+    ASSERT_TRUE(EtkinGöster(f.get()));
+    f->KodListesi->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f->KodListesi, Qt::Key_Down);
+    ASSERT_EQ(f->KodListesi->selectedItems().size(), 1);
+    EXPECT_EQ(f->KodListesi->selectedItems().first()->text(), "7");
+    EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 3);
+    QTest::keyClick(f->KodListesi, Qt::Key_Down);
+    EXPECT_EQ(f->KodListesi->selectedItems().first()->text(), "8");
+
+    f->BulKutusu->setText("9");  // a failed find leaves no code selected
+    f->BulDüğmesi->click();
+    f->KodListesi->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f->KodListesi, Qt::Key_Down);
+    EXPECT_EQ(f->KodListesi->selectedItems().first()->text(), "7");
+}
+
 TEST_F(SayımCetveliTesti, MevcuduSayıOlarakAdıMetinOlarakSıralanır) {
     auto f = aç();
     koduSeç(f->KodListesi, 70);

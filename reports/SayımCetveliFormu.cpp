@@ -106,6 +106,10 @@ SayımCetveliFormu::SayımCetveliFormu(QWidget* sahip) : QDialog(sahip) {
     ana->addLayout(kodlar.düzen);
     ana->addLayout(sağ, 1);
 
+    // The code list first, the parts list after the find, as they stand on the window.
+    setTabOrder(BulDüğmesi, ParçaBilgileriListesi);
+    setTabOrder(ParçaBilgileriListesi, MevcuduKalmayanlarıListeleSeçeneği);
+
     KopyaSayısınıEtkinlikteOku(this, QStringLiteral("Ayarlar\\Sayim Cetveli"), &SayımCetveliKopyaSayısı);
     Giriş::VarsayılanDüğmeleriKapat(this);
     PencereyiSabitle(this);

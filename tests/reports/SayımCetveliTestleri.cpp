@@ -134,6 +134,15 @@ TEST_F(SayımCetveliTesti, BulmaSıfırlarıAtarİlkBaşlayanıSeçerBulamazsaBo
     EXPECT_EQ(f->BulKutusu->maxLength(), 10);
 }
 
+TEST_F(SayımCetveliTesti, KodListesiyleAçılırSekmeParçaListesineGeçer) {
+    auto f = aç();
+    ASSERT_TRUE(EtkinGöster(f.get()));
+    EXPECT_EQ(QApplication::focusWidget(), f->KodListesi);
+    EXPECT_EQ(SekmeSırası(f->KodListesi),
+              (QStringList{"KodListesi", "BulKutusu", "BulDüğmesi", "ParçaBilgileriListesi",
+                           "MevcuduKalmayanlarıListeleSeçeneği", "YazdırDüğmesi", "KapatDüğmesi"}));
+}
+
 TEST_F(SayımCetveliTesti, AşağıOkuİlkKoddanBaşlar) {
     auto f = aç();
     ASSERT_TRUE(EtkinGöster(f.get()));

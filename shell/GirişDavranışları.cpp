@@ -173,6 +173,13 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
             }
         } else if (o->type() == QEvent::FocusOut) {
             if (e) e->setPalette(QPalette());
+        } else if (o->type() == QEvent::KeyPress) {
+            // Alt with a character is an accelerator; one that names no control
+            // types nothing (Ctrl+Alt is AltGr on some keyboards and types).
+            const auto* k = static_cast<QKeyEvent*>(o);
+            const Qt::KeyboardModifiers m = k->modifiers();
+            return (m & Qt::AltModifier) && !(m & Qt::ControlModifier) && !k->text().isEmpty() &&
+                   k->text()[0].isPrint();
         }
         return false;
     });

@@ -26,6 +26,7 @@ namespace Giriş {
 inline const QColor EtkinEtiketRengi{192, 64, 0};
 
 // Entering: select the whole text (when metniSeç) and colour the label; leaving: restore.
+// An Alt+character that is no accelerator types nothing into the box.
 void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç = true);
 // Enter (Return or keypad Enter) moves the focus to the next field; önce, when
 // given, runs first (a find box runs its find).

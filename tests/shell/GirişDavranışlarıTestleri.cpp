@@ -116,6 +116,23 @@ TEST_F(GirişDavranışlarıTesti, BırakılanKutununMetniKırpılırKesmeİşar
     EXPECT_EQ(p.kod->text(), "12");
 }
 
+TEST_F(GirişDavranışlarıTesti, KarşılığıOlmayanAltHarfiKutuyaYazılmaz) {
+    // Alt with a letter or digit is an accelerator: one that names no control types nothing
+    Giriş::EtiketliAlan(p.yer, nullptr);
+    p.tarih->setFocus();
+    QTest::keyClicks(p.tarih, "5");
+    QTest::keyClick(p.tarih, Qt::Key_K, Qt::AltModifier);
+    QTest::keyClick(p.tarih, Qt::Key_7, Qt::AltModifier);
+    EXPECT_EQ(p.tarih->text(), "5");
+    p.yer->setFocus();
+    QTest::keyClicks(p.yer, "a");
+    QTest::keyClick(p.yer, Qt::Key_K, Qt::AltModifier);
+    EXPECT_EQ(p.yer->currentText(), "A");
+    // AltGr characters (Ctrl+Alt on some keyboards) still type
+    QTest::keyClick(p.yer, Qt::Key_At, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(p.yer->currentText(), "A@");
+}
+
 TEST(MesajKapısı, TürkçeDüğmelerVeBaşlık) {
     MesajKapısı::başlığıAyarla("Orvelta - Depora 1.00 (Sunucu)");
     QStringList düğmeler;

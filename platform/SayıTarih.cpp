@@ -198,12 +198,14 @@ QString KısaTarih(const QDate& tarih) {
 
 std::optional<QDate> TarihOku(const QString& metin) {
     const QString s = metin.trimmed();
-    static const QRegularExpression biçim(QStringLiteral("^(\\d{1,2})[./-](\\d{1,2})[./-](\\d{2}|\\d{4})$"));
+    static const QRegularExpression biçim(
+        QStringLiteral("^(\\d{1,2})[./-](\\d{1,2})(?:[./-](\\d{2}|\\d{4}))?$"));
     const auto m = biçim.match(s);
     if (!m.hasMatch()) return std::nullopt;
     const int gün = m.captured(1).toInt();
     const int ay = m.captured(2).toInt();
-    int yıl = m.captured(3).toInt();
+    // day and month alone mean this year
+    int yıl = m.captured(3).isEmpty() ? QDate::currentDate().year() : m.captured(3).toInt();
     if (m.captured(3).size() == 2) yıl += yıl < 30 ? 2000 : 1900;
     if (yıl < 100) return std::nullopt;
     const QDate t(yıl, ay, gün);

@@ -61,7 +61,8 @@ std::int64_t TamSayıDeğeri(const QString& metin);
 // "dd.MM.yyyy".
 QString KısaTarih(const QDate& tarih);
 // The date parser of the date boxes: day, month and year separated by ".", "/" or "-";
-// a two-digit year is 1930..2029. Nothing for an impossible date.
+// a two-digit year is 1930..2029; day and month alone are this year. Nothing for
+// an impossible date.
 std::optional<QDate> TarihOku(const QString& metin);
 
 // Dates are stored as ISO text "yyyy-MM-dd".

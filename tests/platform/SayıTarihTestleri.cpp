@@ -63,6 +63,8 @@ TEST(Tarih, KutularınTarihleri) {
     EXPECT_EQ(*TarihOku("5-3-45"), QDate(1945, 3, 5));
     EXPECT_FALSE(TarihOku("31.02.2026").has_value());
     EXPECT_FALSE(TarihOku("2026").has_value());
+    EXPECT_EQ(*TarihOku("5.12"), QDate(QDate::currentDate().year(), 12, 5));
+    EXPECT_FALSE(TarihOku("31.2").has_value());
     EXPECT_FALSE(TarihOku("").has_value());
     EXPECT_EQ(VtTarihi(QDate(2026, 12, 31)), "2026-12-31");
     EXPECT_EQ(VtTarihindenOku("2026-12-31"), QDate(2026, 12, 31));

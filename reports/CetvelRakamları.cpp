@@ -1,6 +1,8 @@
 #include "reports/CetvelRakamları.h"
 
+#include "platform/MesajKapısı.h"
 #include "platform/Yazıcı.h"
+#include "shell/GenelDeğişkenler.h"
 #include "shell/YazdırmaVeAktarmaModülü.h"
 
 #include <array>
@@ -54,4 +56,22 @@ void CetvelRakamlarınıYaz(Yazıcı& y, const QStringList& rakamlar, int ilk) {
         SağaYaslıYaz(y, MiktarX[j], MiktarBaşlığı, rakamlar.value(k));
         SağaYaslıYaz(y, TutarX[j], TutarBaşlığı, rakamlar.value(k + 1), j + 1 == MiktarX.size());
     }
+}
+
+bool CetvelBaskısınıBaşlat(Yazıcı& y, const QString& başlık, int kopya) {
+    y.yönKoy(SayfaYönü::Yatay);
+    if (y.yön() != SayfaYönü::Yatay) {
+        Uyarı(QStringLiteral("Yazdırma yönü YATAY olarak ayarlanamadığı için işlem iptal edildi!\n\n"
+                             "Lütfen, yazıcınızın ayarlarlarını kontrol edip yeniden deneyiniz!"));
+        return false;
+    }
+    if (kopya > 0) y.kopyaSayısıKoy(kopya);
+    SayfaÖlçüleriniAl();
+    y.yazıBoyutuKoy(12);
+    y.kalınKoy(true);
+    y.Y = 10;
+    y.X = (SayfaGenişliği - y.metinGenişliği(başlık)) / 2;
+    y.yaz(başlık);
+    y.yazıBoyutuKoy(8);
+    return true;
 }

@@ -34,3 +34,9 @@ Para CetvelTutarı(const QString& metin);
 void CetvelRakamBaşlıklarınıYaz(Yazıcı& y, double grupY, double başlıkY);
 // The ten figures from rakamlar[ilk] on, each ending where its heading ends; the last ends the line.
 void CetvelRakamlarınıYaz(Yazıcı& y, const QStringList& rakamlar, int ilk = 0);
+
+// Starts a printed material sheet: turns the page to landscape (a printer that
+// stays in portrait is refused with the sheet's message and false), sets the
+// copies when kopya > 0, measures the page and prints the title centred at
+// 12 points bold, leaving the font at 8 points.
+bool CetvelBaskısınıBaşlat(Yazıcı& y, const QString& başlık, int kopya = 0);

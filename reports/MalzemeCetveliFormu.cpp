@@ -289,24 +289,9 @@ void MalzemeCetveliFormu::YazdırDüğmesi_Click() {
 
 void MalzemeCetveliFormu::Yazdır() {
     Yazıcı& y = GeçerliYazıcı();
-    y.yönKoy(SayfaYönü::Yatay);
-    if (y.yön() != SayfaYönü::Yatay) {
-        Uyarı(QStringLiteral("Yazdırma yönü YATAY olarak ayarlanamadığı için işlem iptal edildi!\n\n"
-                             "Lütfen, yazıcınızın ayarlarlarını kontrol edip yeniden deneyiniz!"));
-        return;
-    }
-    y.kopyaSayısıKoy(MalzemeCetveliKopyaSayısı);
-    SayfaÖlçüleriniAl();
-
-    y.yazıBoyutuKoy(12);
-    y.kalınKoy(true);
-    y.Y = 10;
     const QString başlık = KısaTarih(BaşlamaTarihi) + QStringLiteral(" - ") + KısaTarih(BitişTarihi) +
                            QStringLiteral(" TARİHLİ MALZEME HESAP ÇİZELGESİ-28");
-    y.X = (SayfaGenişliği - y.metinGenişliği(başlık)) / 2;
-    y.yaz(başlık);
-
-    y.yazıBoyutuKoy(8);
+    if (!CetvelBaskısınıBaşlat(y, başlık, MalzemeCetveliKopyaSayısı)) return;
     y.Y += 2;
     const auto kod = SeçiliKod(KodListesi);
     const QString kodMetni = kod ? QString::number(*kod) : QString();

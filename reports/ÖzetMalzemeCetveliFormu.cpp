@@ -3,6 +3,7 @@
 #include "platform/MesajKapısı.h"
 #include "platform/VeritabanıBağlantısı.h"
 #include "platform/Yazıcı.h"
+#include "reports/CetvelRakamları.h"
 #include "reports/MalzemeCetveliAktarımı.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
@@ -188,21 +189,9 @@ void ÖzetMalzemeCetveliFormu::başlıkBloğunuYaz() {
 
 void ÖzetMalzemeCetveliFormu::Yazdır() {
     Yazıcı& y = GeçerliYazıcı();
-    y.yönKoy(SayfaYönü::Yatay);
-    if (y.yön() != SayfaYönü::Yatay) {
-        Uyarı(QStringLiteral("Yazdırma yönü YATAY olarak ayarlanamadığı için işlem iptal edildi!\n\n"
-                             "Lütfen, yazıcınızın ayarlarlarını kontrol edip yeniden deneyiniz!"));
-        return;
-    }
-    SayfaÖlçüleriniAl();
-    y.yazıBoyutuKoy(12);
-    y.kalınKoy(true);
-    y.Y = 10;
     const QString başlık = KısaTarih(BaşlamaTarihi) + QStringLiteral(" - ") + KısaTarih(BitişTarihi) +
                            QStringLiteral(" TARİHLİ İCMAL ÖZETİ");
-    y.X = (SayfaGenişliği - y.metinGenişliği(başlık)) / 2;
-    y.yaz(başlık);
-    y.yazıBoyutuKoy(8);
+    if (!CetvelBaskısınıBaşlat(y, başlık)) return;
     başlıkBloğunuYaz();
     AltBoşluk = 20;
     y.Y = 25;

@@ -64,12 +64,20 @@ Dosya& yükle(const QString& uygulama) {
     if (it != dosyalar().end()) return *it;
     Dosya d;
     QFile f(yol);
-    if (f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream in(&f);
-        in.setEncoding(QStringConverter::Utf8);
+    if (f.open(QIODevice::ReadOnly)) {
         Bölüm* şimdiki = nullptr;
-        while (!in.atEnd()) {
-            const QString satır = in.readLine();
+        const QByteArray içerik = f.readAll();
+        qsizetype son = -1;
+        if (içerik.startsWith("\xEF\xBB\xBF")) son = 2;  // a byte-order mark left by an editor
+        while (son < içerik.size()) {
+            const qsizetype baş = son + 1;
+            son = içerik.indexOf('\n', baş);
+            if (son < 0) son = içerik.size();
+            // no value the program writes comes near the limit: a longer line is not its own
+            if (son - baş > AyarDeposu::EnUzunSatır) continue;
+            const QByteArrayView ham(içerik.constData() + baş, son - baş);
+            QString satır = QString::fromUtf8(ham);
+            if (satır.endsWith(QLatin1Char('\r'))) satır.chop(1);
             if (satır.startsWith(QLatin1Char('[')) && satır.endsWith(QLatin1Char(']'))) {
                 d.bölümler.push_back({çöz(satır.mid(1, satır.size() - 2)), {}});
                 şimdiki = &d.bölümler.back();
@@ -87,7 +95,9 @@ void kaydet(const QString& uygulama, const Dosya& d) {
     const QString yol = AyarDeposu::dosyaYolu(uygulama);
     QDir().mkpath(QFileInfo(yol).absolutePath());
     QSaveFile f(yol);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
+    // readable by the user alone, whatever the umask and whatever the old file allowed
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Text) ||
+        !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         throw DeporaHatası(75, QStringLiteral("Ayar dosyası yazılamıyor: %1").arg(yol));
     QTextStream out(&f);
     out.setEncoding(QStringConverter::Utf8);

@@ -10,6 +10,10 @@
 
 namespace AyarDeposu {
 
+// The file is readable by its user alone (0600). A line longer than this many
+// bytes is passed over when the file is read: the program writes none so long.
+constexpr qsizetype EnUzunSatır = 64 * 1024;
+
 QString oku(const QString& uygulama, const QString& bölüm, const QString& anahtar,
             const QString& varsayılan = QString());
 // Throws DeporaHatası when the file cannot be written.

@@ -27,6 +27,17 @@ int numarası(int kod) {
     }
 }
 
+// A failure of a statement on the open store. "Cannot open" there is a file the
+// store makes beside itself (the rollback journal) in a folder that takes no new
+// files: the write is refused like a write to a read-only store file, and the
+// program goes on; it is never taken for a store that cannot be reached.
+DeporaHatası çalışmaHatası(int kod, const QString& ileti) {
+    if ((kod & 0xff) == SQLITE_CANTOPEN)
+        return DeporaHatası(SQLITE_READONLY, QStringLiteral("Veritabanına yazılamıyor: bulunduğu klasörde dosya "
+                                                            "oluşturulamadı (klasör salt okunur olabilir)."));
+    return DeporaHatası(numarası(kod), ileti);
+}
+
 }  // namespace
 
 QString VeritabanıBağlantısı::VarsayılanAnahtar() { return QStringLiteral("zegöpnr1987"); }
@@ -34,8 +45,8 @@ QString VeritabanıBağlantısı::VarsayılanAnahtar() { return QStringLiteral("
 VeritabanıBağlantısı::~VeritabanıBağlantısı() { kapat(); }
 
 void VeritabanıBağlantısı::hataFırlat(int kod) const {
-    const QString ileti = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(kod));
-    throw DeporaHatası(numarası(kod), ileti);
+    if (!db_) throw DeporaHatası(numarası(kod), QString::fromUtf8(sqlite3_errstr(kod)));
+    throw çalışmaHatası(kod, QString::fromUtf8(sqlite3_errmsg(db_)));
 }
 
 sqlite3* VeritabanıBağlantısı::gerekli() const {
@@ -144,7 +155,7 @@ void VeritabanıBağlantısı::betikÇalıştır(const QString& sql) {
     if (kod != SQLITE_OK) {
         const QString m = QString::fromUtf8(ileti ? ileti : "");
         sqlite3_free(ileti);
-        throw DeporaHatası(numarası(kod), m);
+        throw çalışmaHatası(kod, m);
     }
 }
 

@@ -40,50 +40,76 @@ QPageLayout::Orientation qtYönü(SayfaYönü yön) {
     return yön == SayfaYönü::Yatay ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
+// Every document gets a printer and a painter of its own, set up afresh from
+// the device's description: nothing a failed or cut-short document left in the
+// print engine (an error state, an open output) reaches the next one.
 class QPrinterArkaUcu : public YazıcıArkaUcu {
 public:
-    QPrinterArkaUcu() : yazıcı_(QPrinter::HighResolution) {}
+    using Kurulum = std::function<void(QPrinter&)>;
+    explicit QPrinterArkaUcu(Kurulum kur) : kur_(std::move(kur)), ayarlar_(yeniYazıcı()) {}
 
     static std::unique_ptr<QPrinterArkaUcu> kâğıt(const QString& ad) {
-        auto a = std::make_unique<QPrinterArkaUcu>();
-        a->yazıcı_.setPrinterName(ad);
-        return a;
+        return std::make_unique<QPrinterArkaUcu>([ad](QPrinter& y) { y.setPrinterName(ad); });
     }
     static std::unique_ptr<QPrinterArkaUcu> pdf(const QString& dosya) {
-        auto a = std::make_unique<QPrinterArkaUcu>();
-        a->yazıcı_.setOutputFormat(QPrinter::PdfFormat);
-        a->yazıcı_.setOutputFileName(dosya);
-        a->yazıcı_.setPageSize(QPageSize(QPageSize::A4));
-        a->yazıcı_.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
-        return a;
+        return std::make_unique<QPrinterArkaUcu>([dosya](QPrinter& y) {
+            y.setOutputFormat(QPrinter::PdfFormat);
+            y.setOutputFileName(dosya);
+            y.setPageSize(QPageSize(QPageSize::A4));
+            y.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        });
     }
 
     QSizeF yazdırılabilirAlan(SayfaYönü yön) const override {
-        QPageLayout düzen = yazıcı_.pageLayout();
+        QPageLayout düzen = ayarlar_->pageLayout();
         düzen.setOrientation(qtYönü(yön));
         return düzen.paintRect(QPageLayout::Millimeter).size();
     }
     bool başla(int kopya, SayfaYönü yön) override {
-        yazıcı_.setCopyCount(kopya);
-        yazıcı_.setPageOrientation(qtYönü(yön));
-        return boyacı_.begin(&yazıcı_);
+        bırak();
+        yazıcı_ = yeniYazıcı();
+        yazıcı_->setCopyCount(kopya);
+        yazıcı_->setPageOrientation(qtYönü(yön));
+        boyacı_ = std::make_unique<QPainter>();
+        if (boyacı_->begin(yazıcı_.get())) return true;
+        bırak();
+        return false;
     }
     void metin(double x, double y, const QString& metin, const QFont& yazıTipi) override {
-        const double nokta = yazıcı_.resolution() / MmİnçBaşına;
-        boyacı_.setFont(yazıTipi);
-        const QFontMetricsF ölçü(yazıTipi, &yazıcı_);
-        boyacı_.drawText(QPointF(x * nokta, y * nokta + ölçü.ascent()), metin);
+        if (!boyacı_) return;
+        const double nokta = yazıcı_->resolution() / MmİnçBaşına;
+        boyacı_->setFont(yazıTipi);
+        const QFontMetricsF ölçü(yazıTipi, yazıcı_.get());
+        boyacı_->drawText(QPointF(x * nokta, y * nokta + ölçü.ascent()), metin);
     }
-    bool yeniSayfa() override { return yazıcı_.newPage(); }
-    bool bitir() override { return boyacı_.end() && yazıcı_.printerState() != QPrinter::Error; }
+    bool yeniSayfa() override { return yazıcı_ && yazıcı_->newPage(); }
+    bool bitir() override {
+        const bool tamam = boyacı_ && boyacı_->end() && yazıcı_->printerState() != QPrinter::Error;
+        bırak();
+        return tamam;
+    }
     void iptal() override {
-        yazıcı_.abort();
-        if (boyacı_.isActive()) boyacı_.end();
+        if (yazıcı_) yazıcı_->abort();
+        if (boyacı_ && boyacı_->isActive()) boyacı_->end();
+        bırak();
     }
 
 private:
-    QPrinter yazıcı_;
-    QPainter boyacı_;
+    std::unique_ptr<QPrinter> yeniYazıcı() const {
+        auto y = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        kur_(*y);
+        return y;
+    }
+    // the painter goes before the printer it paints on
+    void bırak() {
+        boyacı_.reset();
+        yazıcı_.reset();
+    }
+
+    Kurulum kur_;
+    std::unique_ptr<QPrinter> ayarlar_;  // measured, never printed on
+    std::unique_ptr<QPrinter> yazıcı_;   // the document being printed
+    std::unique_ptr<QPainter> boyacı_;
 };
 
 }  // namespace

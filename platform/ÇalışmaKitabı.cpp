@@ -70,7 +70,7 @@ void denetle(lxw_error hata, const char* ne) {
     if (hata != LXW_NO_ERROR)
         throw DeporaHatası(HataNo::ÇalışmaKitabıHatası,
                            QStringLiteral("Çalışma kitabı yazılamadı (%1): %2")
-                               .arg(QString::fromLatin1(ne), QString::fromUtf8(lxw_strerror(hata))));
+                               .arg(QString::fromUtf8(ne), QString::fromUtf8(lxw_strerror(hata))));
 }
 
 }  // namespace
@@ -115,6 +115,13 @@ QString ÇalışmaKitabı::kaydet(const QString& kök) {
     const QString geçici = yol + QStringLiteral(".yaziliyor");
     QFile::remove(geçici);
     try {
+        // the sheet is the store's content in plain text: readable by the user alone,
+        // whatever the umask (the writer keeps the mode of the file it is given)
+        {
+            QFile boş(geçici);
+            if (!boş.open(QIODevice::WriteOnly) || !boş.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+                throw DeporaHatası(HataNo::ÇalışmaKitabıHatası, QStringLiteral("Çalışma kitabı açılamadı: ") + yol);
+        }
         yaz(geçici);
         if (QFileInfo(geçici).size() == 0 || !QFile::rename(geçici, yol))
             throw DeporaHatası(HataNo::ÇalışmaKitabıHatası, QStringLiteral("Çalışma kitabı kaydedilemedi: ") + yol);

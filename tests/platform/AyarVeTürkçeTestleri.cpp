@@ -2,8 +2,12 @@
 #include "platform/Türkçe.h"
 #include "tests/ortak/TestOrtamı.h"
 
+#include "platform/ÇalışmaKitabı.h"
+
 #include <QFile>
 #include <algorithm>
+#include <functional>
+#include <sys/stat.h>
 
 class AyarDeposuTesti : public TestOrtamı {};
 
@@ -31,6 +35,70 @@ TEST_F(AyarDeposuTesti, VarsayılanSilmeVeÖzelKarakterler) {
     AyarDeposu::sil(uyg, "Ayarlar");
     AyarDeposu::yenidenYükle();
     EXPECT_TRUE(AyarDeposu::bölümüOku(uyg, "Ayarlar").empty());
+}
+
+// The settings and an exported sheet carry the store's content: readable by the
+// user alone, under a lax umask too, and an old file that others could read is
+// tightened on its next write.
+TEST_F(AyarDeposuTesti, AyarVeKitapDosyalarıYalnızKullanıcınındır) {
+    const mode_t eskiMaske = ::umask(022);
+    const QString ayarlar = klasör() + "/ayarlar/Orvelta/Depora.ini";
+    const struct {
+        const char* dosya;
+        std::function<QString()> yaz;
+    } durumlar[] = {
+        {"yeni ayar dosyası", [&] { AyarDeposu::yaz("Orvelta\\Depora", "Ayarlar", "A", "1"); return ayarlar; }},
+        {"herkesin okuyabildiği eski ayar dosyası",
+         [&] {
+             QFile::setPermissions(ayarlar, QFile::permissions(ayarlar) | QFileDevice::ReadOther | QFileDevice::ReadGroup);
+             AyarDeposu::yaz("Orvelta\\Depora", "Ayarlar", "A", "2");
+             return ayarlar;
+         }},
+        {"çalışma kitabı",
+         [] {
+             ÇalışmaKitabı k;
+             k.metinYaz(1, 1, "PARÇA");
+             return k.kaydet("Liste");
+         }},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.dosya);
+        const QString yol = d.yaz();
+        struct stat durum {};
+        ASSERT_EQ(::stat(QFile::encodeName(yol).constData(), &durum), 0);
+        EXPECT_EQ(durum.st_mode & 0777, 0600u);
+    }
+    ::umask(eskiMaske);
+    AyarDeposu::yenidenYükle();
+    EXPECT_EQ(AyarDeposu::oku("Orvelta\\Depora", "Ayarlar", "A"), "2");
+}
+
+// A line longer than any the program writes (an editor's accident, a hostile
+// file) is passed over quickly; the lines around it still count.
+TEST_F(AyarDeposuTesti, AşırıUzunSatırYokSayılır) {
+    const QString uyg = "Orvelta\\Depora";
+    AyarDeposu::yaz(uyg, "Ayarlar", "Yukseklik", "6000");
+    const QString yol = AyarDeposu::dosyaYolu(uyg);
+    const struct {
+        const char* satır;
+        QByteArray değer;
+        bool okunur;
+    } durumlar[] = {
+        {"sınırda", QByteArray(AyarDeposu::EnUzunSatır - 6, '7'), true},  // with "Uzun=" and the carriage return
+        {"sınırın bir baytı üstünde", QByteArray(AyarDeposu::EnUzunSatır - 5, '7'), false},
+        {"10 MB", QByteArray(10 * 1024 * 1024, 'x'), false},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.satır);
+        QFile f(yol);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("\xEF\xBB\xBF[Ayarlar]\r\nYukseklik=6000\r\nUzun=" + d.değer + "\r\nGenislik=7500\r\n");
+        f.close();
+        AyarDeposu::yenidenYükle();
+        EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Yukseklik"), "6000");
+        EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Genislik"), "7500");
+        EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Uzun", "yok"), d.okunur ? QString::fromLatin1(d.değer) : "yok");
+    }
 }
 
 TEST(Türkçe, BüyükHarfVeSıra) {

@@ -1,8 +1,10 @@
 #include "platform/Yazıcı.h"
 #include "tests/ortak/TestOrtamı.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <functional>
 
 namespace {
 
@@ -193,4 +195,47 @@ TEST_F(YazıcıTestleri, YazılamayanPdfBaşarısızBildirilir) {
     y.aygıtıKoy(PdfArkaUcu(klasör() + "/olmayan/klasör/belge.pdf"), "PDF");
     y.yaz("a");
     EXPECT_FALSE(y.belgeyiBitir());
+}
+
+// A document that did not get through, or was cut short, leaves nothing behind:
+// the same printer prints the next one whole, with that document's own settings.
+TEST_F(YazıcıTestleri, BaşarısızBelgedenSonraAynıYazıcıYazdırır) {
+    const QString pdfKlasörü = klasör() + "/pdf";
+    const QString dosya = pdfKlasörü + "/belge.pdf";
+    const struct {
+        const char* ilk;
+        std::function<void(Yazıcı&)> yazdır;
+        bool ilkGeçer;
+    } durumlar[] = {
+        {"gönderilemeyen belge", [](Yazıcı& y) { y.yaz("BİRİNCİ"); }, false},
+        {"yarıda kesilen belge",
+         [&](Yazıcı& y) {
+             QDir().mkpath(pdfKlasörü);
+             y.yaz("BİRİNCİ");
+             y.yeniSayfa();
+             y.belgeyiİptalEt();
+         },
+         true},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ilk);
+        QDir(pdfKlasörü).removeRecursively();
+        Yazıcı y;
+        y.aygıtıKoy(PdfArkaUcu(dosya), "PDF");
+        d.yazdır(y);
+        EXPECT_EQ(y.belgeyiBitir(), d.ilkGeçer);  // a cut-short one is no longer open
+        QDir().mkpath(pdfKlasörü);
+        y.yönKoy(SayfaYönü::Yatay);
+        y.yaz("İKİNCİ BELGE");
+        ASSERT_TRUE(y.belgeyiBitir());
+        QProcess p;
+        p.start("pdftotext", {"-layout", dosya, "-"});
+        ASSERT_TRUE(p.waitForFinished(20000));
+        const QString metin = QString::fromUtf8(p.readAllStandardOutput());
+        EXPECT_TRUE(metin.contains("İKİNCİ BELGE")) << metin.toStdString();
+        EXPECT_FALSE(metin.contains("BİRİNCİ"));
+        p.start("pdfinfo", {dosya});
+        ASSERT_TRUE(p.waitForFinished(20000));
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains("842 x 595")) << "landscape A4";
+    }
 }

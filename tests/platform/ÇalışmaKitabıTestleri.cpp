@@ -147,16 +147,27 @@ TEST_F(ÇalışmaKitabıTestleri, HerKayıtKendiAdınıAlırVarOlanDosyanınÜst
 }
 
 TEST_F(ÇalışmaKitabıTestleri, YazılamayanKitapHataVerirGeriDosyaBırakmaz) {
-    ÇalışmaKitabı k("Geçersiz [ad]");
-    k.metinYaz(1, 1, "a");
-    try {
-        k.kaydet("Bozuk");
-        FAIL() << "no error";
-    } catch (const DeporaHatası& h) {
-        EXPECT_EQ(h.numara(), HataNo::ÇalışmaKitabıHatası);
+    const struct {
+        QString sayfa, metin, ileti;
+    } durumlar[] = {
+        {"Geçersiz [ad]", "a", "Geçersiz sayfa adı: Geçersiz [ad]"},
+        // a cell takes at most 32767 characters
+        {"Sayfa1", QString(40000, 'x'), "Çalışma kitabı yazılamadı (hücre): "},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ileti.toStdString());
+        ÇalışmaKitabı k(d.sayfa);
+        k.metinYaz(1, 1, d.metin);
+        try {
+            k.kaydet("Bozuk");
+            FAIL() << "no error";
+        } catch (const DeporaHatası& h) {
+            EXPECT_EQ(h.numara(), HataNo::ÇalışmaKitabıHatası);
+            EXPECT_TRUE(h.açıklama().startsWith(d.ileti)) << h.açıklama().toStdString();
+        }
+        EXPECT_FALSE(QFileInfo::exists(Masaüstü::belgeKlasörü() + "Bozuk.xlsx"));
+        EXPECT_FALSE(QFileInfo::exists(Masaüstü::belgeKlasörü() + "Bozuk.xlsx.yaziliyor"));
     }
-    EXPECT_FALSE(QFileInfo::exists(Masaüstü::belgeKlasörü() + "Bozuk.xlsx"));
-    EXPECT_FALSE(QFileInfo::exists(Masaüstü::belgeKlasörü() + "Bozuk.xlsx.yaziliyor"));
 }
 
 TEST_F(ÇalışmaKitabıTestleri, BırakılanKitapYazılmaz) {

@@ -3,6 +3,8 @@
 #include "tests/ortak/TestOrtamı.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <functional>
 
 class OrtakYordamlarTesti : public TestOrtamı {};
 
@@ -78,6 +80,46 @@ TEST_F(OrtakYordamlarTesti, BaşarısızİşlemGeriAlınırVeBildirilir) {
     EXPECT_EQ(VeriTabanı.tekDeğer("SELECT COUNT(*) FROM MarkaBilgileriTablosu").toInt(), 0);
     EXPECT_FALSE(VeriTabanı.işlemde());
     EXPECT_EQ(mesajlar.size(), 1u);
+}
+
+// A store that takes no writes, whether the file or its folder is read-only: the
+// write is refused through the error box (the file's error 8), nothing is stored
+// and the program goes on. The tests run as root, which writes anywhere, so the
+// folder's case is made by a journal path that leads nowhere (the same "cannot
+// open" a read-only folder gives) and the file's case by a read-only connection.
+TEST_F(OrtakYordamlarTesti, YazılamayanVeritabanıYazmayıReddederProgramSürer) {
+    const QString günlük = ProgramKlasörü + "Ambar.vtb-journal";
+    const struct {
+        const char* durum;
+        std::function<void()> boz, onar;
+    } durumlar[] = {
+        {"salt okunur dosya", [] { VeriTabanı.çalıştır("PRAGMA query_only=1"); },
+         [] { VeriTabanı.çalıştır("PRAGMA query_only=0"); }},
+        {"salt okunur klasör", [&] { QFile::link(klasör() + "/yok/günlük", günlük); },
+         [&] { QFile::remove(günlük); }},
+    };
+    auto yaz = [] {
+        return HataYönetimiyle([] {
+            İşlem i(VeriTabanı);
+            VeriTabanı.çalıştır("INSERT INTO MarkaBilgileriTablosu (Kodu, Markasi) VALUES (1, 'A')");
+            i.onayla();
+        });
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.durum);
+        mesajlar.clear();
+        d.boz();
+        cevapla(MesajCevabı::Evet);
+        EXPECT_FALSE(yaz());
+        ASSERT_EQ(mesajlar.size(), 1u);
+        EXPECT_EQ(mesajlar[0].başlık, "Hata oluştu!");
+        EXPECT_TRUE(mesajlar[0].metin.contains("Hata Kodu: 8\r\n")) << mesajlar[0].metin.toStdString();
+        EXPECT_EQ(sonlandırmaSayısı, 0);
+        EXPECT_FALSE(VeriTabanı.işlemde());
+        d.onar();
+        EXPECT_TRUE(yaz());  // the same connection writes once the folder takes files again
+        VeriTabanı.çalıştır("DELETE FROM MarkaBilgileriTablosu");
+    }
 }
 
 TEST_F(OrtakYordamlarTesti, HatırlananDeğerlerOnaKadarSaklanır) {

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 
@@ -282,6 +283,22 @@ void AnaForm::yerleşimiYükle() {
     if (auto ü = yerleşimDeğeri(QStringLiteral("Ust Bosluk"), (ekranYüksekliği - yükseklik - 400) / 2))
         move(x(), piksel(*ü));
     if (auto s = yerleşimDeğeri(QStringLiteral("Sol Bosluk"), (ekranGenişliği - genişlik) / 2)) move(piksel(*s), y());
+    ekranaSığdır();
+}
+
+// Whatever the stored values say (negative, absurd, written on a larger or
+// another screen), the window stands on the screen that holds its centre (the
+// window's own screen when none does): its frame's corner and its inside no
+// larger than that screen, as the first start's placement is, and no smaller
+// than EnKüçükBoyut.
+void AnaForm::ekranaSığdır() {
+    static constexpr QSize EnKüçükBoyut(320, 240);
+    const QScreen* ekran = QGuiApplication::screenAt(geometry().center());
+    if (!ekran) ekran = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect alan = ekran->geometry();
+    resize(size().expandedTo(EnKüçükBoyut).boundedTo(alan.size()));
+    move(std::clamp(x(), alan.left(), alan.left() + alan.width() - width()),
+         std::clamp(y(), alan.top(), alan.top() + alan.height() - height()));
 }
 
 void AnaForm::yerleşimiKaydet() {

@@ -95,6 +95,7 @@ private:
     void bağla(QAction* eylem, Pencere pencere, bool arşivKapısı);
     void ArşivDurumunuBul();
     void yerleşimiYükle();
+    void ekranaSığdır();
     void yerleşimiKaydet();
     void etkinleşti();
     void tuşDurumunuGöster();

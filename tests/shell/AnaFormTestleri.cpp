@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <limits>
 
 namespace {
 
@@ -222,6 +223,38 @@ TEST_F(AnaFormTesti, BüyütülmüşKapananBüyütülmüşAçılırNormalYerleş
     auto sonraki = anaForm();
     sonraki->Form_Load(nullptr);
     EXPECT_TRUE(sonraki->isMaximized());
+}
+
+// A placement that the settings file got wrong (edited by hand, written on a
+// larger screen) never puts the window off the screen or shrinks it to nothing.
+TEST_F(AnaFormTesti, SaklıYerleşimEkranİçindeKalır) {
+    const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+    const QString enBüyük = QString::number(std::numeric_limits<int>::max());
+    const struct {
+        QString yükseklik, genişlik, üst, sol;
+        QSize boyut;
+        QPoint konum;
+    } durumlar[] = {
+        {"-1500", "-465", "-300", "-900", {320, 240}, {0, 0}},
+        {"0", "0", "0", "0", {320, 240}, {0, 0}},
+        {enBüyük, enBüyük, "-" + enBüyük, enBüyük, ekran.size(), {0, 0}},
+        {"3000", "4500", "-2000000", "2000000", {320, 240}, {ekran.width() - 320, 0}},
+        {"3000", "6000", QString::number(ekran.height() * 15), "1500", {400, 240}, {100, ekran.height() - 240}},
+        {"6000", "7500", "300", "1500", {500, 400}, {100, 20}},  // a sound one stays as it was
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE((d.yükseklik + " " + d.genişlik + " " + d.üst + " " + d.sol).toStdString());
+        AyarYaz("Ayarlar", "Yukseklik", d.yükseklik);
+        AyarYaz("Ayarlar", "Genislik", d.genişlik);
+        AyarYaz("Ayarlar", "Ust Bosluk", d.üst);
+        AyarYaz("Ayarlar", "Sol Bosluk", d.sol);
+        auto ana = anaForm();
+        ana->Form_Load(nullptr);
+        EXPECT_TRUE(mesajlar.empty());
+        EXPECT_EQ(ana->size(), d.boyut);
+        EXPECT_EQ(ana->pos(), d.konum);
+        EXPECT_TRUE(ekran.contains(QRect(ana->pos(), ana->size())));
+    }
 }
 
 TEST_F(AnaFormTesti, SayıOlmayanYerleşimDeğeriHataYönetimineGider) {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <functional>
+#include <unistd.h>
 
 class OrtakYordamlarTesti : public TestOrtamı {};
 
@@ -84,19 +85,28 @@ TEST_F(OrtakYordamlarTesti, BaşarısızİşlemGeriAlınırVeBildirilir) {
 
 // A store that takes no writes, whether the file or its folder is read-only: the
 // write is refused through the error box (the file's error 8), nothing is stored
-// and the program goes on. The tests run as root, which writes anywhere, so the
-// folder's case is made by a journal path that leads nowhere (the same "cannot
-// open" a read-only folder gives) and the file's case by a read-only connection.
+// and the program goes on. Root writes anywhere: run as root, the folder's case
+// is made by a journal path that leads nowhere (the same "cannot open" a
+// read-only folder gives) and the file's case by a read-only connection.
 TEST_F(OrtakYordamlarTesti, YazılamayanVeritabanıYazmayıReddederProgramSürer) {
     const QString günlük = ProgramKlasörü + "Ambar.vtb-journal";
+    const auto klasörİzni = QFile::permissions(ProgramKlasörü);
+    const bool kök = ::geteuid() == 0;
     const struct {
         const char* durum;
         std::function<void()> boz, onar;
     } durumlar[] = {
         {"salt okunur dosya", [] { VeriTabanı.çalıştır("PRAGMA query_only=1"); },
          [] { VeriTabanı.çalıştır("PRAGMA query_only=0"); }},
-        {"salt okunur klasör", [&] { QFile::link(klasör() + "/yok/günlük", günlük); },
-         [&] { QFile::remove(günlük); }},
+        {"salt okunur klasör",
+         [&] {
+             if (kök) QFile::link(klasör() + "/yok/günlük", günlük);
+             else QFile::setPermissions(ProgramKlasörü, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+         },
+         [&] {
+             if (kök) QFile::remove(günlük);
+             else QFile::setPermissions(ProgramKlasörü, klasörİzni);
+         }},
     };
     auto yaz = [] {
         return HataYönetimiyle([] {

@@ -7,6 +7,7 @@
 #include "platform/Türkçe.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
+#include "shell/ListeKutusu.h"
 #include "shell/OrtakYordamlarModülü.h"
 
 #include <QComboBox>
@@ -43,12 +44,6 @@ QListWidgetItem* yeniÖğe(const QString& metin, std::int64_t veri) {
     auto* öğe = new QListWidgetItem(metin);
     öğe->setData(Qt::UserRole, static_cast<qlonglong>(veri));
     return öğe;
-}
-
-// The selected row of a list box, -1 when none.
-int seçiliSatır(const QListWidget* liste) {
-    const auto s = liste->selectedItems();
-    return s.isEmpty() ? -1 : liste->row(s.first());
 }
 
 // The text a VAT rate is stored and shown as: "##,##0.00", or as typed when it is no number.
@@ -263,6 +258,7 @@ void ParçaTanımlaFormu::davranışlarıBağla() {
     BüyükHarfKutusu(BulKutusu);
 
     EtiketliAlan(ParçaListesi, Etiket[1], false);
+    OklarİlkSatırdanBaşlar(ParçaListesi);
     connect(ParçaListesi, &QListWidget::itemSelectionChanged, this, [this] { ParçaListesi_Click(); });
 
     EtiketliAlan(KoduKutusu, Etiket[2]);
@@ -469,7 +465,7 @@ void ParçaTanımlaFormu::TemizleDüğmesi_Click() {
 // ---- Showing a part ----
 
 void ParçaTanımlaFormu::ParçaListesi_Click() {
-    const int satır = seçiliSatır(ParçaListesi);
+    const int satır = SeçiliSatır(ParçaListesi);
     if (satır < 0) {
         hiçbirParçaGösterme();
         return;
@@ -490,8 +486,7 @@ void ParçaTanımlaFormu::ParçaListesi_Click() {
         SeçiliNosu = s.metin(QStringLiteral("Nosu"));
         NosuKutusu->setText(SeçiliNosu);
         AdıKutusu->setText(s.metin(QStringLiteral("Adi")));
-        KdvOranıKutusu->setEditText(s.boşMu(QStringLiteral("KdvOrani")) ? QStringLiteral("0")
-                                                                        : s.metin(QStringLiteral("KdvOrani")));
+        KdvOranıKutusu->setEditText(s.metin(QStringLiteral("KdvOrani")));
         BirimiKutusu->setEditText(s.metin(QStringLiteral("Birimi")));
         AmbarYeriKutusu->setText(s.metin(QStringLiteral("AmbarYeri")));
     });
@@ -609,7 +604,7 @@ void ParçaTanımlaFormu::KoduKutusu_Change() {
 
 void ParçaTanımlaFormu::SilKaydetDüğmesi_Click() {
     if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
-    if (const int satır = seçiliSatır(ParçaListesi); satır > -1) {
+    if (const int satır = SeçiliSatır(ParçaListesi); satır > -1) {
         seçiliSıra_ = satır;
         SeçiliParçaNo = parçaNoOf(ParçaListesi->item(satır));
     }
@@ -748,7 +743,7 @@ void ParçaTanımlaFormu::kaydet() {
 }
 
 void ParçaTanımlaFormu::sil() {
-    const int satır = seçiliSatır(ParçaListesi);
+    const int satır = SeçiliSatır(ParçaListesi);
     if (satır < 0) return;
     const qlonglong n = SeçiliParçaNo;
     bool girişVar = false;
@@ -802,7 +797,7 @@ void ParçaTanımlaFormu::NoListesiSeçeneği_Click() {
 
 void ParçaTanımlaFormu::NoEkleKaydetDüğmesi_Click() {
     if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
-    const int satır = seçiliSatır(ParçaListesi);
+    const int satır = SeçiliSatır(ParçaListesi);
     if (satır < 0) return;
     const bool değişen = NoListesiSeçeneği[0]->isChecked();
     NoEkleFormu f(değişen ? NoEkleFormu::Tür::DeğişenNo : NoEkleFormu::Tür::BağlantıNo,
@@ -816,7 +811,7 @@ void ParçaTanımlaFormu::NoSilVazgeçDüğmesi_Click() {
     if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
     const bool değişen = NoListesiSeçeneği[0]->isChecked();
     QListWidget* liste = değişen ? DeğişenNoListesi : BağlantıNoListesi;
-    const int satır = seçiliSatır(liste);
+    const int satır = SeçiliSatır(liste);
     if (satır < 0) return;
     if (!EvetMi(değişen ? QStringLiteral("Seçtiğiniz \"Değişen No\"yu silmek istiyor musunuz?")
                         : QStringLiteral("Seçtiğiniz \"Bağlantı No\"yu silmek istiyor musunuz?")))

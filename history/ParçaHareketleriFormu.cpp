@@ -245,6 +245,7 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
     HareketListesi->sütunEkle(QStringLiteral("Alınan Yer"), 1600, SütunTürü::Metin);
     HareketListesi->düzeniBağla(ListeNo);
     HareketListesi->sıralanabilirYap(true);
+    HareketListesi->metinSıralamasıKalıcıYap(true);  // a text sort holds for the later loads
     HareketListesi->setMinimumSize(720, 260);
     HareketListesi->çiftTıklandı = [this](int) { DeğişiklikYapDüğmesi_Click(); };
     Etiket[4]->setBuddy(HareketListesi);

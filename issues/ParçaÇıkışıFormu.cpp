@@ -228,6 +228,7 @@ void ParçaÇıkışıFormu::pencereyiKur() {
     using namespace Giriş;
     EtiketliAlan(BulKutusu, Etiket[0]);
     EtiketliAlan(ParçaListesi, Etiket[1], false);
+    OklarİlkSatırdanBaşlar(ParçaListesi);
     EtiketliAlan(ParçaBulKutusu, Etiket[2]);
     EtiketliAlan(FişNoKutusu, Etiket[12]);
     EtiketliAlan(TarihiKutusu, Etiket[13]);
@@ -261,7 +262,7 @@ void ParçaÇıkışıFormu::pencereyiKur() {
     bağla(ListedenÇıkarDüğmesi, &ParçaÇıkışıFormu::ListedenÇıkarDüğmesi_Click);
     bağla(ListeyiTemizleDüğmesi, &ParçaÇıkışıFormu::ListeyiTemizleDüğmesi_Click);
     connect(KapatDüğmesi, &QPushButton::clicked, this, &ParçaÇıkışıFormu::reject);
-    connect(ParçaListesi, &QListWidget::currentRowChanged, this, [this](int) { ParçaListesi_Click(); });
+    connect(ParçaListesi, &QListWidget::itemSelectionChanged, this, [this] { ParçaListesi_Click(); });
     connect(ParçaBulKutusu, &QLineEdit::textChanged, this, [this](const QString&) { ParçaBulKutusu_Change(); });
     ÇıkışYapılacakParçaListesi->çiftTıklandı = [this](int) { ListedenÇıkarDüğmesi_Click(); };
 }
@@ -332,7 +333,7 @@ void ParçaÇıkışıFormu::ParçaListesi_Click() {
     // Every box is emptied first: a step that fails leaves its box empty, never
     // showing the figures of the part selected before.
     parçaKutularınıBoşalt();
-    const int satır = ParçaListesi->currentRow();
+    const int satır = SeçiliSatır(ParçaListesi);
     if (satır < 0) return;
     const qlonglong parçaNo = ListeVerisi(ParçaListesi, satır);
 
@@ -375,7 +376,7 @@ bool ParçaÇıkışıFormu::satırDenetimleri(double& miktar) {
         odak->setFocus();
         return false;
     };
-    if (ParçaListesi->currentRow() < 0) return reddet(QStringLiteral("Lütfen, listeden bir PARÇA seçiniz."), ParçaListesi);
+    if (SeçiliSatır(ParçaListesi) < 0) return reddet(QStringLiteral("Lütfen, listeden bir PARÇA seçiniz."), ParçaListesi);
     const double mevcut = kutuSayısı(MevcuduKutusu);
     if (mevcut == 0)
         return reddet(QStringLiteral("Bu parçanın ambarda MEVCUDU kalmamış!") + BoşSatır +
@@ -457,7 +458,7 @@ void ParçaÇıkışıFormu::ListeyeEkleDüğmesi_Click() {
     double miktar = 0;
     if (!satırDenetimleri(miktar)) return;
     if (FişNoKutusu->isEnabled() && !fişNoKuralı()) return;
-    const qlonglong parçaNo = ListeVerisi(ParçaListesi, ParçaListesi->currentRow());
+    const qlonglong parçaNo = ListeVerisi(ParçaListesi, SeçiliSatır(ParçaListesi));
     const auto& satırlar = ÇıkışYapılacakParçaListesi->satırlar();
     const bool dahaÖnce = std::any_of(satırlar.begin(), satırlar.end(),
                                       [&](const ListeSatırı& s) { return s.anahtar.toLongLong() == parçaNo; });

@@ -279,6 +279,7 @@ void ParçaGirişiFormu::davranışlarıBağla() {
     EnterİleSonraki(BulKutusu, [this] { BulDüğmesi_Click(); });
 
     EtiketliAlan(ParçaListesi, Etiket[1], false);
+    OklarİlkSatırdanBaşlar(ParçaListesi);
     // The selection, not the current row, names the part: a list entered with Tab has a
     // current row that is not selected, and selecting that row later changes no current row.
     connect(ParçaListesi, &QListWidget::itemSelectionChanged, this, [this] { ParçaListesi_Click(); });
@@ -426,10 +427,7 @@ void ParçaGirişiFormu::YeniParçayıAl(std::int64_t parçaNo, const QString& n
     (FişNoKutusu->isEnabled() ? FişNoKutusu : MiktarıKutusu)->setFocus(Qt::OtherFocusReason);
 }
 
-int ParçaGirişiFormu::seçiliParçaSatırı() const {
-    const auto seçili = ParçaListesi->selectedItems();
-    return seçili.isEmpty() ? -1 : ParçaListesi->row(seçili.first());
-}
+int ParçaGirişiFormu::seçiliParçaSatırı() const { return SeçiliSatır(ParçaListesi); }
 
 void ParçaGirişiFormu::ParçaListesi_Click() {
     const int satır = seçiliParçaSatırı();

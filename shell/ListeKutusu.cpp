@@ -35,6 +35,11 @@ int SıralıListeyeEkle(QListWidget* liste, const QString& metin, std::int64_t v
     return alt;
 }
 
+int SeçiliSatır(const QListWidget* liste) {
+    const auto seçili = liste->selectedItems();
+    return seçili.isEmpty() ? -1 : liste->row(seçili.first());
+}
+
 std::int64_t ListeVerisi(const QListWidget* liste, int satır) {
     const QListWidgetItem* ö = liste->item(satır);
     return ö ? ö->data(Qt::UserRole).toLongLong() : 0;

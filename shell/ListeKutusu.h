@@ -15,6 +15,9 @@ using ListeKutusuÖğesi = std::pair<QString, std::int64_t>;
 void SıralıListeyiDoldur(QListWidget* liste, std::vector<ListeKutusuÖğesi> öğeler);
 // Adds one row at its sorted place; returns its row.
 int SıralıListeyeEkle(QListWidget* liste, const QString& metin, std::int64_t veri);
+// The selected row, -1 when none. The selection names a list's part, not its
+// current row: a list entered with Tab has a current row that is not selected.
+int SeçiliSatır(const QListWidget* liste);
 // The item data of a row (0 when there is no such row).
 std::int64_t ListeVerisi(const QListWidget* liste, int satır);
 // The first row, from the top, whose text begins with önek, letter case ignored

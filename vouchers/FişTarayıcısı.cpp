@@ -296,7 +296,7 @@ void FişTarayıcısı::FişListesi_NodeClick(QTreeWidgetItem* düğüm) {
         Sorgu s(VeriTabanı,
                 QStringLiteral("SELECT p.Nosu, p.Adi, p.Birimi, %1 AS Ek, h.Miktari, h.Tutari "
                                "FROM %2 h LEFT JOIN ParcaBilgileriTablosu p ON p.ParcaNo = h.ParcaNo "
-                               "WHERE %3 ORDER BY p.Nosu, h.HareketNo")
+                               "WHERE %3 ORDER BY p.Nosu COLLATE TURKCE, h.HareketNo")
                     .arg(QString::fromUtf16(tür_.ekSütun), QString::fromUtf16(tür_.tablo), fişKoşulu(QStringLiteral("h."))),
                 fişDeğerleri());
         std::vector<ListeSatırı> satırlar;

@@ -143,7 +143,13 @@ TEST_F(ParçaKaydetme, KdvOranıBiçimliSaklanırBoşOranBoşDeğerOlur) {
     ekle("1", "YAĞ", "Y-1");
     tıkla("SilKaydetDüğmesi");
     EXPECT_TRUE(VeriTabanı.tekDeğer("SELECT KdvOrani FROM ParcaBilgileriTablosu WHERE Nosu='Y-1'").isNull());
-    EXPECT_EQ(metni("KdvOranıKutusu"), "0");
+    EXPECT_EQ(metni("KdvOranıKutusu"), "");
+    // a change of the name alone keeps the rate empty, and nothing new is remembered
+    tıkla("DeğiştirDüğmesi");
+    yaz("AdıKutusu", "LI");
+    tıkla("SilKaydetDüğmesi");
+    EXPECT_TRUE(VeriTabanı.tekDeğer("SELECT KdvOrani FROM ParcaBilgileriTablosu WHERE Nosu='Y-1'").isNull());
+    EXPECT_EQ(oranlar->count(), 3);
 
     // a letter or a second comma is taken back
     tıkla("DeğiştirDüğmesi");

@@ -246,6 +246,10 @@ TEST_F(ParçaHareketleriTesti, SütunlarTarihSayıVeMetinOlarakSıralanır) {
     // the place and the movement number sort as text
     f->HareketListesi->başlığaTıkla(F::HareketNoSütunu);
     EXPECT_EQ(SıralananSütun, 0);
+    f->HareketListesi->başlığaTıkla(F::HareketNoSütunu);  // descending, and kept when the list loads again
+    f->GirişÇıkışSeçeneği[1]->click();
+    f->GirişÇıkışSeçeneği[0]->click();
+    EXPECT_EQ(sütun(F::HareketNoSütunu), QStringList({"3", "2", "1"}));
 }
 
 TEST_F(ParçaHareketleriTesti, KapanırkenDokuzSütununDüzeniSaklanırAçılırkenGeriGelir) {

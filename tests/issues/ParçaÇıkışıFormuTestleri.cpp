@@ -150,9 +150,15 @@ TEST_F(ParçaÇıkışıTesti, DenetimlerSırayla) {
     giriş(p, 6, 60);
     aç();
     bul("7");
+    auto* l = k<QListWidget>("ParçaListesi");
+    l->setFocus();
+    l->setCurrentRow(1, QItemSelectionModel::NoUpdate);  // a current row that is not selected
+    EXPECT_EQ(metin("MevcuduKutusu"), "");
     tıkla("ListeyeEkleDüğmesi");
     EXPECT_EQ(sonMesaj(), "Lütfen, listeden bir PARÇA seçiniz.");
-    seç(0);
+    l->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(l, Qt::Key_Down);  // the list's own key starts at the first part
+    EXPECT_EQ(metin("MevcuduKutusu"), "0");
     tıkla("ListeyeEkleDüğmesi");
     EXPECT_EQ(sonMesaj(), "Bu parçanın ambarda MEVCUDU kalmamış!\r\n\r\nLütfen, başka bir parça seçiniz.");
     seç(1);

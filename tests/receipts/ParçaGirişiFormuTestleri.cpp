@@ -210,6 +210,8 @@ TEST_F(ParçaGirişiTesti, SekmeyleGirilenListedeİlkParçaGösterilir) {
     f->ParçaListesi->setCurrentRow(0, QItemSelectionModel::NoUpdate);  // what entering the list does
     ASSERT_EQ(f->ParçaListesi->item(0)->text(), "B-200");
     EXPECT_TRUE(f->AdıKutusu->text().isEmpty());  // nothing selected, nothing shown
+    QTest::keyClick(f->ParçaListesi, Qt::Key_Down);  // the list's own key starts at the first part
+    EXPECT_EQ(f->AdıKutusu->text(), "BALATA");
 
     f->ParçaBulKutusu->setFocus();
     Yaz(f->ParçaBulKutusu, "b");

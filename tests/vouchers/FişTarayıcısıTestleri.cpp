@@ -474,3 +474,38 @@ TEST_F(FişTarayıcısıTestleri, OkunamayanSatırlarHataGösterirListeBoşKalı
 }
 
 }  // namespace
+
+namespace {
+
+// Both browsers list, and the print shows, the lines in the Turkish order of the part numbers.
+TEST_F(FişTarayıcısıTestleri, SatırlarVeBaskısıTürkçeNoSırasında) {
+    const QStringList sıra{"C-1", "Ç-1", "D-1", "I-1", "İ-1", "J-1"};
+    for (const char* no : {"J-1", "İ-1", "D-1", "Ç-1", "I-1", "C-1"}) {
+        const qlonglong p = parça(QString::fromUtf8(no), "PİM", 50);
+        giriş({.parça = p, .fişNo = 44, .kodu = 50});
+        çıkış({.parça = p, .fişNo = 44, .kodu = 50});
+    }
+    auto nolar = [](const ListeDenetimi* l) {
+        QStringList n;
+        for (int i = 0; i < l->satırSayısı(); ++i) n << l->hücre(i, 1);
+        return n;
+    };
+    auto g = aç<GirişFişiYazdırFormu>();
+    tıkla(*g, "44 No 'lu Fiş");
+    EXPECT_EQ(nolar(g->GirişBilgileriListesi), sıra);
+    g.reset();
+    çıkışİmzalarıYaz();
+    auto ç = aç<ÇıkışFişiYazdırFormu>();
+    tıkla(*ç, "44 No 'lu Fiş");
+    EXPECT_EQ(nolar(ç->ÇıkışBilgileriListesi), sıra);
+    seçicideTamam();
+    ç->FişiYazdırDüğmesi->click();
+    ASSERT_EQ(basılanlar->size(), 1u);
+    for (int i = 1; i < sıra.size(); ++i) {
+        const auto önceki = bul(sıra[i - 1]), sonraki = bul(sıra[i]);
+        ASSERT_TRUE(önceki && sonraki) << sıra[i].toStdString();
+        EXPECT_LT(önceki->y, sonraki->y) << sıra[i].toStdString();
+    }
+}
+
+}  // namespace

@@ -86,11 +86,28 @@ void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahta
     // The first read tells a wrong key from a good one.
     kod = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
-    kod = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr);
+    // The page cache holds what the lists and sheets of a large store read again
+    // and again (the default of 2,000 pages does not); it fills only as pages are read.
+    kod = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cache_size=-32768;", nullptr,
+                       nullptr, nullptr);
     if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
     sqlite3_create_collation_v2(db, "TURKCE", SQLITE_UTF16_ALIGNED, nullptr, türkçeHarmanla, nullptr);
     db_ = db;
     yol_ = yol;
+    if (!oluştur) okumaDizinleriniTamamla();
+}
+
+void VeritabanıBağlantısı::okumaDizinleriniTamamla() {
+    // The totals of a part (alone, or per period) read from the index alone, and an
+    // archived voucher found by its number. A store made before them gets them here;
+    // one without the table or column, or held by another seat's write, goes on without.
+    static const char* const dizinler[] = {
+        "CREATE INDEX IF NOT EXISTS Giris_ParcaToplamlari ON GirisIslemleriTablosu (ParcaNo, Tarihi, Miktari, Tutari)",
+        "CREATE INDEX IF NOT EXISTS Cikis_ParcaToplamlari ON CikisIslemleriTablosu (ParcaNo, Tarihi, Miktari, Tutari)",
+        "CREATE INDEX IF NOT EXISTS Giris_ArsivFisNo ON GirisIslemleriTablosu (ArsivFisNo)",
+        "CREATE INDEX IF NOT EXISTS Cikis_ArsivFisNo ON CikisIslemleriTablosu (ArsivFisNo)",
+    };
+    for (const char* d : dizinler) sqlite3_exec(gerekli(), d, nullptr, nullptr, nullptr);
 }
 
 void VeritabanıBağlantısı::önbelleğiBoşalt() {
@@ -309,6 +326,9 @@ int Sorgu::çalıştır() {
 
 int Sorgu::sütunNo(const QString& sütun) const {
     if (sütun.isEmpty()) return 0;
+    // a loop over many rows asks for the same few names again and again, spelled alike
+    for (const auto& [ad, no] : sorulanlar_)
+        if (ad == sütun) return no;
     if (sütunlar_.isEmpty()) {
         const int n = sqlite3_column_count(st_);
         for (int i = 0; i < n; ++i)
@@ -317,6 +337,7 @@ int Sorgu::sütunNo(const QString& sütun) const {
     const auto it = sütunlar_.constFind(sütun.toLower());
     if (it == sütunlar_.constEnd())
         throw DeporaHatası(3265, QStringLiteral("Sütun bulunamadı: %1").arg(sütun));
+    sorulanlar_.emplace_back(sütun, *it);
     return *it;
 }
 

@@ -46,6 +46,10 @@ public:
     // The key the store gave the last added row.
     std::int64_t sonEklenenNo() const;
 
+    // Adds the indexes the program reads through to a store that lacks them (done
+    // on opening; the table script and the archive step call it after their changes).
+    void okumaDizinleriniTamamla();
+
     bool tabloVarMı(const QString& tablo);
     bool sütunVarMı(const QString& tablo, const QString& sütun);
 
@@ -131,6 +135,7 @@ private:
     bool önbellekten_;
     int sıradaki_ = 1;
     mutable QHash<QString, int> sütunlar_;
+    mutable std::vector<std::pair<QString, int>> sorulanlar_;  // names as asked, and their columns
 };
 
 // A LIKE pattern for "begins with": %, _ and \ in the text are taken literally

@@ -90,6 +90,7 @@ CREATE TABLE GeciciCikisIslemleriTablosu (
   VerilecekYer TEXT);
 COMMIT;
 )"));
+    vt.okumaDizinleriniTamamla();
 }
 
 void ArşivYapısınıTamamla(VeritabanıBağlantısı& vt) {
@@ -99,4 +100,5 @@ void ArşivYapısınıTamamla(VeritabanıBağlantısı& vt) {
         vt.çalıştır(QStringLiteral("ALTER TABLE CikisIslemleriTablosu ADD COLUMN ArsivFisNo INTEGER"));
     if (!vt.tabloVarMı(QStringLiteral("ArsivlenenYillarTablosu")))
         vt.çalıştır(QStringLiteral("CREATE TABLE ArsivlenenYillarTablosu (YilBilgisi TEXT(4))"));
+    vt.okumaDizinleriniTamamla();
 }

@@ -107,6 +107,17 @@ TEST_F(YerlereGöreHareketlerTestleri, YerPenceresiÇıkışlarıSayıSırasıyl
     EXPECT_EQ(sayım(*f), "Listelenen : 2");
 }
 
+TEST_F(YerlereGöreHareketlerTestleri, YerListesiHerAdıBirKezTürkçeSıradaGösterirBoşAdıAtlar) {
+    for (const char* yer : {"ŞANTİYE", "İZMİR DEPO", "CAM EVİ", "SERVİS", "IŞIK", "CAM", "ÇAY OCAĞI", "CAM", "",
+                            "ŞANTİYE", "CAMCI"})
+        çıkışEkle({.yer = QString::fromUtf8(yer)});
+    VeriTabanı.çalıştır("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, Miktari, Tutari) "
+                        "VALUES (1, 100, '2026-03-05', 1, 10000)");  // a movement with no place at all
+    auto f = aç<Verilen>();
+    EXPECT_EQ(yerMetinleri(*f),
+              (QStringList{"CAM", "CAM EVİ", "CAMCI", "ÇAY OCAĞI", "IŞIK", "İZMİR DEPO", "SERVİS", "ŞANTİYE"}));
+}
+
 TEST_F(YerlereGöreHareketlerTestleri, AşağıOkuİlkYerdenBaşlar) {
     const qlonglong vida = parçaEkle("VİDA", 10);
     çıkışEkle({.yer = "ATÖLYE", .parça = vida});

@@ -57,6 +57,11 @@ TEST_F(VeritabanıTesti, BağlıDeğerlerİşlemVeAnahtarlar) {
         EXPECT_EQ(s.metin("Adi"), "O'NUN");
         EXPECT_EQ(s.tamsayı("parcano"), no);
         EXPECT_TRUE(s.boşMu("KdvOrani"));
+        // a name asked again, in another spelling, or not there at all
+        EXPECT_EQ(s.metin("ADI"), "O'NUN");
+        EXPECT_EQ(s.metin("Adi"), "O'NUN");
+        EXPECT_EQ(s.tamsayı("ParcaNo"), no);
+        EXPECT_THROW(s.metin("Adı"), DeporaHatası);
     }
     try {
         İşlem i(VeriTabanı);
@@ -106,4 +111,55 @@ TEST_F(VeritabanıTesti, SıkıştırılmışKopyaDenetlenipYerineKonur) {
     EXPECT_FALSE(QFile::exists(yedek + ".yeni"));
     vt.aç(yedek);
     EXPECT_EQ(vt.tekDeğer("SELECT COUNT(*) FROM ParcaBilgileriTablosu").toInt(), 1);
+}
+
+namespace {
+bool dizinVar(VeritabanıBağlantısı& vt, const char* ad) {
+    return vt.tekDeğer("SELECT count(*) FROM sqlite_master WHERE type='index' AND name=?", {ad}).toInt() == 1;
+}
+QString plan(VeritabanıBağlantısı& vt, const QString& sql) {
+    QString p;
+    Sorgu s(vt, "EXPLAIN QUERY PLAN " + sql, {1});
+    while (s.sonraki()) p += s.metin("detail") + "\n";
+    return p;
+}
+}  // namespace
+
+TEST_F(VeritabanıTesti, OkumaDizinleriEskiDepoAçılırkenEklenirToplamlarDizindenOkunur) {
+    // a store of an earlier version: made without them
+    for (const char* d : {"Giris_ParcaToplamlari", "Cikis_ParcaToplamlari", "Giris_ArsivFisNo", "Cikis_ArsivFisNo"})
+        VeriTabanı.çalıştır(QString("DROP INDEX %1").arg(d));
+    VeriTabanı.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Tarihi, Miktari, Tutari) VALUES (1, '2026-01-02', 2, "
+                        "40000)");
+    VeriTabanı.aç(yol());
+    for (const char* d : {"Giris_ParcaToplamlari", "Cikis_ParcaToplamlari", "Giris_ArsivFisNo", "Cikis_ArsivFisNo"})
+        EXPECT_TRUE(dizinVar(VeriTabanı, d)) << d;
+    for (const char* t : {"GirisIslemleriTablosu", "CikisIslemleriTablosu"}) {
+        EXPECT_TRUE(plan(VeriTabanı, QString("SELECT SUM(Miktari), SUM(Tutari) FROM %1 WHERE ParcaNo=?").arg(t))
+                        .contains("COVERING INDEX"))
+            << t;
+        EXPECT_TRUE(plan(VeriTabanı, QString("SELECT * FROM %1 WHERE ArsivFisNo=?").arg(t)).contains("ArsivFisNo"))
+            << t;
+    }
+    EXPECT_EQ(VeriTabanı.tekDeğer("SELECT SUM(Tutari) FROM GirisIslemleriTablosu WHERE ParcaNo=1").toLongLong(), 40000);
+}
+
+TEST_F(VeritabanıTesti, ArşivSütunuOlmayanDepoAçılırDiziniArşivYapısıylaGelir) {
+    VeriTabanı.kapat();
+    const QString eski = klasör() + "/Eski.vtb";
+    {
+        VeritabanıBağlantısı vt;
+        vt.yeniOluştur(eski);
+        vt.betikÇalıştır("CREATE TABLE GirisIslemleriTablosu (HareketNo INTEGER PRIMARY KEY, ParcaNo INTEGER, "
+                         "Tarihi TEXT, FisNo INTEGER, Miktari REAL, Tutari INTEGER);"
+                         "CREATE TABLE CikisIslemleriTablosu (HareketNo INTEGER PRIMARY KEY, ParcaNo INTEGER, "
+                         "Tarihi TEXT, FisNo INTEGER, Miktari REAL, Tutari INTEGER);");
+    }
+    VeritabanıBağlantısı vt;
+    ASSERT_NO_THROW(vt.aç(eski));
+    EXPECT_TRUE(dizinVar(vt, "Giris_ParcaToplamlari"));
+    EXPECT_FALSE(dizinVar(vt, "Giris_ArsivFisNo"));
+    ArşivYapısınıTamamla(vt);
+    EXPECT_TRUE(dizinVar(vt, "Giris_ArsivFisNo"));
+    EXPECT_TRUE(dizinVar(vt, "Cikis_ArsivFisNo"));
 }

@@ -63,6 +63,12 @@ int satırlarıOku(const QString& sql, const QVariantList& değerler = {}) {
     return satır;
 }
 
+// A part's receipt and issue totals.
+void parçaToplamları(qlonglong parçaNo) {
+    for (const char* t : {"GirisIslemleriTablosu", "CikisIslemleriTablosu"})
+        satırlarıOku(QString("SELECT SUM(Miktari), SUM(Tutari) FROM %1 WHERE ParcaNo=?").arg(t), {parçaNo});
+}
+
 // The distinct values of an indexed column, one index seek each.
 int farklılarıOku(const QString& tablo, const QString& alan) {
     const QString sql = QString("SELECT min(%1) FROM %2 WHERE %1 > ?").arg(alan, tablo);
@@ -242,22 +248,14 @@ void çalıştır(const QString& süzgeç) {
                             satırlarıOku("SELECT HareketNo, Tarihi, Miktari, Fiyati, Tutari, FisNo, ArsivFisNo, "
                                          "FaturaVeren FROM GirisIslemleriTablosu WHERE ParcaNo=? ORDER BY HareketNo",
                                          {parçaNo});
-                            satırlarıOku("SELECT SUM(Miktari), SUM(Tutari) FROM GirisIslemleriTablosu WHERE ParcaNo=?",
-                                         {parçaNo});
-                            satırlarıOku("SELECT SUM(Miktari), SUM(Tutari) FROM CikisIslemleriTablosu WHERE ParcaNo=?",
-                                         {parçaNo});
+                            parçaToplamları(parçaNo);
                         }});
     işlemler.push_back({"issue window: showing the busiest part",
                         [=] {
                             çıkış->ParçaListesi->setCurrentRow(-1);
                             çıkış->ParçaListesi->setCurrentRow(çıkışSatırı);
                         },
-                        [=] {
-                            satırlarıOku("SELECT SUM(Miktari), SUM(Tutari) FROM GirisIslemleriTablosu WHERE ParcaNo=?",
-                                         {parçaNo});
-                            satırlarıOku("SELECT SUM(Miktari), SUM(Tutari) FROM CikisIslemleriTablosu WHERE ParcaNo=?",
-                                         {parçaNo});
-                        }});
+                        [=] { parçaToplamları(parçaNo); }});
     işlemler.push_back({"voucher tree, this year's printed receipts",
                         [=] {
                             // the two windows share the listed year, as they never stand open together

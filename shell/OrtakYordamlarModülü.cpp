@@ -125,6 +125,15 @@ void PencereyiSabitle(QDialog* pencere) {
     }
 }
 
+void SabitBoyutlu(QDialog* pencere, int genişlik, int yükseklik) {
+    PencereyiSabitle(pencere);
+    pencere->setFixedSize(genişlik / 15, yükseklik / 15);
+}
+
+void TwipİleYerleştir(QWidget* denetim, int sol, int üst, int genişlik, int yükseklik) {
+    denetim->setGeometry(sol / 15, üst / 15, genişlik / 15, yükseklik / 15);
+}
+
 std::pair<QGroupBox*, QWidget*> ÇerçeveVeAltlıkYap(QDialog* pencere, const QString& başlık) {
     auto* çerçeve = new QGroupBox(başlık, pencere);
     çerçeve->setObjectName(QStringLiteral("Çerçeve"));

@@ -42,6 +42,12 @@ void ProgramSonlandırıcısıKur(std::function<void()> sonlandırıcı);
 // wide enough for its caption). Qt centres a dialog on its owner when it is shown.
 void PencereyiSabitle(QDialog* pencere);
 
+// Window layouts are measured in twips, 15 to a pixel. A dialog laid out by
+// positions: fixed, its client area this wide and high; a control placed at its
+// left and top in its parent, this wide and high.
+void SabitBoyutlu(QDialog* pencere, int genişlik, int yükseklik);
+void TwipİleYerleştir(QWidget* denetim, int sol, int üst, int genişlik, int yükseklik);
+
 // Calls işle on every event of hedef (for as long as hedef lives); true from işle
 // swallows the event.
 void OlayDinle(QObject* hedef, std::function<bool(QEvent*)> işle);

@@ -7,21 +7,16 @@
 #include "shell/OrtakYordamlarModülü.h"
 
 #include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <limits>
 #include <utility>
 
 namespace {
 
 const QString BoşSatır = QStringLiteral("\r\n\r\n");
-
-int twip(int t) { return t / 15; }
 
 // The value of a box of digits: 0 when empty.
 qint64 rakamDeğeri(const QString& metin) { return metin.toLongLong(); }
@@ -48,32 +43,23 @@ FişNoveTarihDeğiştirFormu::FişNoveTarihDeğiştirFormu(QWidget* sahip) : QDi
     FişNoKutusu->setObjectName(QStringLiteral("FişNoKutusu"));
     TarihiKutusu = new QLineEdit(Altlık);
     TarihiKutusu->setObjectName(QStringLiteral("TarihiKutusu"));
-    for (QLineEdit* k : {FişNoKutusu, TarihiKutusu}) {
-        k->setMaxLength(10);
-        k->setFixedWidth(twip(1395));
-    }
-    auto* ızgara = new QGridLayout(Altlık);
-    ızgara->addWidget(Etiket[0], 0, 0);
-    ızgara->addWidget(FişNoKutusu, 0, 1);
-    ızgara->addWidget(Etiket[1], 1, 0);
-    ızgara->addWidget(TarihiKutusu, 1, 1);
-    (new QVBoxLayout(Çerçeve))->addWidget(Altlık);
+    for (QLineEdit* k : {FişNoKutusu, TarihiKutusu}) k->setMaxLength(10);
+    TwipİleYerleştir(Çerçeve, 240, 240, 2655, 1395);
+    TwipİleYerleştir(Altlık, 120, 210, 2415, 1065);
+    // both labels end at 690, their text right-aligned
+    TwipİleYerleştir(Etiket[0], 0, 210, 690, 195);
+    TwipİleYerleştir(FişNoKutusu, 870, 150, 1395, 315);
+    TwipİleYerleştir(Etiket[1], 0, 630, 690, 195);
+    TwipİleYerleştir(TarihiKutusu, 870, 570, 1395, 315);
 
     TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
     TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
     TamamDüğmesi->setEnabled(false);
     VazgeçDüğmesi = new QPushButton(QStringLiteral("Vazgeç"), this);
     VazgeçDüğmesi->setObjectName(QStringLiteral("VazgeçDüğmesi"));
-    for (QPushButton* d : {TamamDüğmesi, VazgeçDüğmesi}) d->setFixedSize(twip(1215), twip(345));
-
-    auto* düğmeler = new QVBoxLayout;
-    düğmeler->addStretch();
-    düğmeler->addWidget(TamamDüğmesi);
-    düğmeler->addWidget(VazgeçDüğmesi);
-    auto* düzen = new QHBoxLayout(this);
-    düzen->addWidget(Çerçeve);
-    düzen->addLayout(düğmeler);
-    PencereyiSabitle(this);
+    TwipİleYerleştir(TamamDüğmesi, 3150, 810, 1215, 345);
+    TwipİleYerleştir(VazgeçDüğmesi, 3150, 1230, 1215, 345);
+    SabitBoyutlu(this, 4680, 2010);
 
     // Entering a box selects its text and colours its label; Enter moves on.
     Giriş::EtiketliAlan(FişNoKutusu, Etiket[0]);

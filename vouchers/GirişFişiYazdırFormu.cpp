@@ -50,9 +50,9 @@ GirişFişiYazdırFormu::GirişFişiYazdırFormu(QWidget* sahip) : FişTarayıc�
     Altlık[2]->setObjectName(QStringLiteral("Altlık2"));
     MalıAlanKutusu = saltOkunurKutu(QStringLiteral("MalıAlanKutusu"), Altlık[1]);
     GirişTarihiKutusu = saltOkunurKutu(QStringLiteral("GirişTarihiKutusu"), Altlık[1]);
-    FaturaTarihiKutusu = saltOkunurKutu(QStringLiteral("FaturaTarihiKutusu"), Altlık[2]);
-    FaturaNoKutusu = saltOkunurKutu(QStringLiteral("FaturaNoKutusu"), Altlık[2]);
-    FaturaVerenKutusu = saltOkunurKutu(QStringLiteral("FaturaVerenKutusu"), Altlık[2]);
+    FaturaTarihiKutusu = saltOkunurKutu(QStringLiteral("FaturaTarihiKutusu"), Altlık[1]);
+    FaturaNoKutusu = saltOkunurKutu(QStringLiteral("FaturaNoKutusu"), Altlık[1]);
+    FaturaVerenKutusu = saltOkunurKutu(QStringLiteral("FaturaVerenKutusu"), Altlık[1]);
     AlınmaŞekliKutusu = new QComboBox(Altlık[1]);
     AlınmaŞekliKutusu->setObjectName(QStringLiteral("AlınmaŞekliKutusu"));
     AlınmaŞekliKutusu->addItems({QStringLiteral("İhale"), QStringLiteral("Satınalma")});
@@ -68,15 +68,15 @@ GirişFişiYazdırFormu::GirişFişiYazdırFormu(QWidget* sahip) : FişTarayıc�
     başlıkDüzeni->addWidget(GirişTarihiKutusu, 1, 1);
     başlıkDüzeni->addWidget(Etiket[9], 1, 2);
     başlıkDüzeni->addWidget(AlınmaŞekliKutusu, 1, 3);
-    auto* fatura = new QGridLayout(Altlık[2]);
-    fatura->setContentsMargins(0, 0, 0, 0);
-    fatura->addWidget(etiket(u"Fatura Tarihi :", Altlık[2]), 0, 0);
-    fatura->addWidget(FaturaTarihiKutusu, 0, 1);
-    fatura->addWidget(etiket(u"Fatura No'su :", Altlık[2]), 0, 2);
-    fatura->addWidget(FaturaNoKutusu, 0, 3);
-    fatura->addWidget(etiket(u"Fatura Veren :", Altlık[2]), 1, 0);
-    fatura->addWidget(FaturaVerenKutusu, 1, 1, 1, 3);
-    başlıkDüzeni->addWidget(Altlık[2], 2, 0, 1, 4);
+    // The invoice rows share the header's columns, so every box of a column starts
+    // at one x; their backing panel lies under them (made first, it stays below).
+    başlıkDüzeni->addWidget(Altlık[2], 2, 0, 2, 4);
+    başlıkDüzeni->addWidget(etiket(u"Fatura Tarihi :", Altlık[1]), 2, 0);
+    başlıkDüzeni->addWidget(FaturaTarihiKutusu, 2, 1);
+    başlıkDüzeni->addWidget(etiket(u"Fatura No'su :", Altlık[1]), 2, 2);
+    başlıkDüzeni->addWidget(FaturaNoKutusu, 2, 3);
+    başlıkDüzeni->addWidget(etiket(u"Fatura Veren :", Altlık[1]), 3, 0);
+    başlıkDüzeni->addWidget(FaturaVerenKutusu, 3, 1, 1, 3);
 
     Giriş::EtiketliAlan(AlınmaŞekliKutusu, Etiket[9], false);
     Giriş::EnterİleSonraki(AlınmaŞekliKutusu);

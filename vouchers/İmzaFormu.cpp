@@ -9,19 +9,15 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <utility>
 
 namespace {
 
 constexpr int EnÇokAd = 10;
-
-int twip(int t) { return t / 15; }
 
 // What leaving a box makes of its text.
 QString AyrılıncaBiçimle(const QString& metin, bool kişiAdı) {
@@ -49,42 +45,40 @@ void HatırlananAdlaraEkle(const QString& ad, const HatırlananListe& liste) {
     for (int i = 0; i < EnÇokAd; ++i) AyarYaz(liste.bölüm, liste.önek + QString::number(i + 1), adlar[i]);
 }
 
-İmzaFormu::İmzaFormu(QWidget* sahip, const QString& başlık, const QString& ayarBölümü)
-    : QDialog(sahip), ayarBölümü_(ayarBölümü) {
+İmzaFormu::İmzaFormu(QWidget* sahip, const QString& başlık, const QString& ayarBölümü, const Yerleşim& yerleşim)
+    : QDialog(sahip), ayarBölümü_(ayarBölümü), yerleşim_(yerleşim) {
     setWindowTitle(başlık);
-    new QGridLayout(this);
 }
 
-void İmzaFormu::çerçeveEkle(const QString& başlık) {
+void İmzaFormu::çerçeveEkle(const QString& başlık, int üst, int yükseklik) {
+    const Yerleşim& y = yerleşim_;
     const int no = static_cast<int>(Çerçeve.size());
     auto* ç = new QGroupBox(başlık, this);
     ç->setObjectName(QStringLiteral("Çerçeve%1").arg(no));
+    TwipİleYerleştir(ç, y.çerçeveSol, üst, y.çerçeveGenişlik, yükseklik);
     auto* a = new QWidget(ç);
     a->setObjectName(QStringLiteral("Altlık%1").arg(no));
     a->setAutoFillBackground(true);
     a->setBackgroundRole(QPalette::Window);
-    new QGridLayout(a);
-    (new QVBoxLayout(ç))->addWidget(a);
-    static_cast<QGridLayout*>(layout())->addWidget(ç, no, 0);
+    TwipİleYerleştir(a, y.altlıkSol, y.altlıkÜst, y.çerçeveGenişlik - 2 * y.altlıkSol,
+                     yükseklik - y.altlıkÜst - y.altlıkSol);
     Çerçeve.push_back(ç);
     Altlık.push_back(a);
 }
 
-QComboBox* İmzaFormu::alanEkle(const Alan& alan) {
+QComboBox* İmzaFormu::alanEkle(const Alan& alan, int üst) {
+    const Yerleşim& y = yerleşim_;
     QWidget* altlık = Altlık.back();
     auto* etiket = new QLabel(alan.etiket, altlık);
     etiket->setObjectName(QStringLiteral("Etiket%1").arg(Etiket.size()));
     etiket->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TwipİleYerleştir(etiket, 0, üst, y.etiketSonu, 315);
     auto* kutu = new QComboBox(altlık);
     kutu->setObjectName(alan.adı);
     kutu->setEditable(true);
     kutu->setInsertPolicy(QComboBox::NoInsert);
     kutu->setCompleter(nullptr);  // typed text stays as typed
-    kutu->setFixedWidth(twip(2685));
-    auto* ızgara = static_cast<QGridLayout*>(altlık->layout());
-    const int satır = ızgara->count() / 2;
-    ızgara->addWidget(etiket, satır, 0);
-    ızgara->addWidget(kutu, satır, 1);
+    TwipİleYerleştir(kutu, y.kutuSol, üst, y.kutuGenişlik, 315);
 
     // The label is coloured, the text not selected; Enter moves on.
     Giriş::EtiketliAlan(kutu, etiket, false);
@@ -118,14 +112,9 @@ void İmzaFormu::bitir(std::vector<int> kayıtSırası) {
     TamamDüğmesi->setEnabled(false);
     İptalDüğmesi = new QPushButton(QStringLiteral("İptal (Esc)"), this);
     İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
-    auto* düğmeler = new QVBoxLayout;
-    düğmeler->addStretch();
-    for (QPushButton* d : {TamamDüğmesi, İptalDüğmesi}) {
-        d->setFixedSize(twip(1245), twip(345));
-        düğmeler->addWidget(d);
-    }
-    static_cast<QGridLayout*>(layout())->addLayout(düğmeler, static_cast<int>(Çerçeve.size()) - 1, 1);
-    PencereyiSabitle(this);
+    TwipİleYerleştir(TamamDüğmesi, yerleşim_.düğmeSol, yerleşim_.tamamÜst, 1245, 345);
+    TwipİleYerleştir(İptalDüğmesi, yerleşim_.düğmeSol, yerleşim_.iptalÜst, 1245, 345);
+    SabitBoyutlu(this, yerleşim_.genişlik, yerleşim_.yükseklik);
     Giriş::DenetimAtlatır(İptalDüğmesi);
     Giriş::VarsayılanDüğmeleriKapat(this);
     connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });

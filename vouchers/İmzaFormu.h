@@ -60,10 +60,22 @@ protected:
         QString soyadıMesajı;  // person names only
     };
 
-    İmzaFormu(QWidget* sahip, const QString& başlık, const QString& ayarBölümü);
-    // A new frame under the previous one; the following boxes go into it.
-    void çerçeveEkle(const QString& başlık);
-    QComboBox* alanEkle(const Alan& alan);
+    // Where the controls stand, in twips: the client area, the frames' column, the
+    // panel inside each frame, the labels (right-aligned, ending at etiketSonu) and
+    // boxes inside a panel, and the two buttons.
+    struct Yerleşim {
+        int genişlik, yükseklik;
+        int çerçeveSol, çerçeveGenişlik;
+        int altlıkSol, altlıkÜst;
+        int etiketSonu, kutuSol, kutuGenişlik;
+        int düğmeSol, tamamÜst, iptalÜst;
+    };
+
+    İmzaFormu(QWidget* sahip, const QString& başlık, const QString& ayarBölümü, const Yerleşim& yerleşim);
+    // A new frame at this top and height; the following boxes go into it.
+    void çerçeveEkle(const QString& başlık, int üst, int yükseklik);
+    // A box and its label at this top of the current frame's panel.
+    QComboBox* alanEkle(const Alan& alan, int üst);
     // After the last box: lays out the buttons and fills the boxes.
     // kayıtSırası: the order in which the current values are saved (box
     // positions); empty means tab order.
@@ -77,6 +89,7 @@ private:
     void yükle();
 
     QString ayarBölümü_;
+    Yerleşim yerleşim_;
     std::vector<Kutu> kutular_;
     std::vector<int> kayıtSırası_;
 };

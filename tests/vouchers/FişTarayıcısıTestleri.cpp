@@ -71,6 +71,11 @@ TEST_F(FişTarayıcısıTestleri, FişeTıklamakSatırlarıToplamıVeBaşlığı
     EXPECT_EQ(f->FaturaNoKutusu->text(), "F-77");
     EXPECT_EQ(f->FaturaVerenKutusu->text(), "ACME LTD");
     EXPECT_EQ(f->AlınmaŞekliKutusu->currentIndex(), -1);  // chosen anew for every voucher
+    auto x = [&](const QWidget* k) { return k->mapTo(f.get(), QPoint()).x(); };  // the header's columns line up
+    for (const QWidget* k : {f->GirişTarihiKutusu, f->FaturaTarihiKutusu, f->FaturaVerenKutusu})
+        EXPECT_EQ(x(k), x(f->FişNoKutusu));
+    EXPECT_EQ(x(f->FaturaNoKutusu), x(f->MalıAlanKutusu));
+    EXPECT_EQ(x(f->AlınmaŞekliKutusu), x(f->MalıAlanKutusu));
 
     tıkla(*f, "3 No 'lu Fiş");
     QTest::keyClick(f->FişListesi, Qt::Key_Down);  // the keys show the voucher they reach

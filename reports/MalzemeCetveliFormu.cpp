@@ -13,12 +13,16 @@
 #include "shell/YazdırılıyorFormu.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -175,7 +179,22 @@ MalzemeCetveliFormu::MalzemeCetveliFormu(const QDate& başlama, const QDate& bit
 
     KopyaSayısınıEtkinlikteOku(this, QStringLiteral("Ayarlar\\Malzeme Cetveli"), &MalzemeCetveliKopyaSayısı);
     Giriş::VarsayılanDüğmeleriKapat(this);
+    sütunlarıSığdır(sahip);
     PencereyiSabitle(this);
+}
+
+// The window opens wide enough to show every column of the list side by side (and
+// a vertical scroll bar), as far as the screen's free area has room for it.
+void MalzemeCetveliFormu::sütunlarıSığdır(const QWidget* sahip) {
+    ListeDenetimi* l = ParçaBilgileriListesi;
+    int sütunlar = 2 * l->frameWidth() + l->verticalScrollBar()->sizeHint().width();
+    for (int i = 0; i < l->sütunSayısı(); ++i) sütunlar += l->columnWidth(i);
+    const QScreen* ekran = sahip && sahip->screen() ? sahip->screen() : QGuiApplication::primaryScreen();
+    if (!ekran) return;
+    constexpr int PencereKenarları = 16;  // the window frame around the client area
+    const int gerisi = layout()->sizeHint().width() - l->minimumWidth();
+    const int sığan = ekran->availableGeometry().width() - PencereKenarları - gerisi;
+    l->setMinimumWidth(std::max(l->minimumWidth(), std::min(sütunlar, sığan)));
 }
 
 std::array<QLineEdit*, 5> MalzemeCetveliFormu::toplamKutuları() const {

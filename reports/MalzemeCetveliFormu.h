@@ -74,4 +74,5 @@ public:
 
 private:
     std::array<QLineEdit*, 5> toplamKutuları() const;
+    void sütunlarıSığdır(const QWidget* sahip);
 };

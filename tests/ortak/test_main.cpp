@@ -1,10 +1,19 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // The off-screen display is a clerk's usual one, 1920 x 1080 at 96 dots per inch
+    // (left to itself it would be 800 x 800).
+    QTemporaryFile ekran;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && ekran.open()) {
+        ekran.write(R"({"screens": [{"name": "ekran", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96}]})");
+        ekran.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + ekran.fileName().toLocal8Bit());
+    }
     QApplication uygulama(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));  // as the program
     ::testing::InitGoogleTest(&argc, argv);

@@ -73,6 +73,10 @@ TEST_F(MalzemeCetveliTesti, AçılışBaşlıkSütunlarKodlarVeSıraNoOku) {
                                       "Giren Tutar", "Toplam Miktar", "Toplam Tutar", "Çıkan Miktar", "Çıkan Tutar",
                                       "Akt. Miktar", "Akt. Tutar"}));
     EXPECT_EQ(f->ParçaBilgileriListesi->sütunGenişliğiTwips(MalzemeCetveliFormu::DevredenMiktarSütunu), 1500);
+    int sütunlar = 0;  // the screen has room for the fourteen columns: all are in sight
+    for (int i = 0; i < MalzemeCetveliFormu::SütunSayısı; ++i) sütunlar += f->ParçaBilgileriListesi->columnWidth(i);
+    EXPECT_GE(f->ParçaBilgileriListesi->viewport()->width(), sütunlar);
+    EXPECT_LE(f->width(), f->screen()->availableGeometry().width());
     EXPECT_EQ(SıralananSütun, 0);
     EXPECT_EQ(SıralamaYönü, 0);
     EXPECT_EQ(SayısalSıralama, 1);

@@ -19,6 +19,7 @@ private:
 // Numbers that callers and the error routine agree on.
 namespace HataNo {
 constexpr int Taşma = 6;               // a number out of range
+constexpr int VeritabanıBozuk = 11;    // a damaged page or a store without its tables
 constexpr int YedekYazılamadı = 75;    // a copy or file that cannot be written
 constexpr int GeçersizNull = 94;       // an empty value where one is needed
 constexpr int KayıtYok = 3021;         // the row asked for is not there

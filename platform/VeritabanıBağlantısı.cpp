@@ -7,7 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -201,46 +207,76 @@ void VeritabanıBağlantısı::işlemGeriAl() {
 }
 bool VeritabanıBağlantısı::işlemde() const { return db_ && !sqlite3_get_autocommit(db_); }
 
-void VeritabanıBağlantısı::sıkıştırılmışKopyaYaz(const QString& hedef, const QStringList& olmasıGerekenTablolar) {
-    gerekli();
-    const QString geçici = hedef + QStringLiteral(".yeni");
-    QFile::remove(geçici);
+void VeritabanıBağlantısı::sağlamlığıDenetle(const QStringList& olmasıGerekenTablolar, bool sayfalarıyla) {
+    for (const QString& t : olmasıGerekenTablolar)
+        if (!tabloVarMı(t)) throw DeporaHatası(HataNo::VeritabanıBozuk, QStringLiteral("%1 tablosu yok.").arg(t));
+    if (!sayfalarıyla) return;
+    QString sonuç;
     try {
-        // The connection is opened without the create flag, and an attached file
-        // inherits it: start from an empty file, which the store takes as new.
-        {
-            QFile boş(geçici);
-            if (!boş.open(QIODevice::WriteOnly))
-                throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Yedek yazılamadı: %1").arg(geçici));
-        }
-        çalıştır(QStringLiteral("ATTACH DATABASE ? AS yedek KEY ?"), {geçici, VarsayılanAnahtar()});
-        try {
-            Sorgu s(*this, QStringLiteral("SELECT sqlcipher_export('yedek')"));
-            s.sonraki();
-        } catch (...) {
-            try { çalıştır(QStringLiteral("DETACH DATABASE yedek")); } catch (...) {}
-            throw;
-        }
-        çalıştır(QStringLiteral("DETACH DATABASE yedek"));
-        {
-            VeritabanıBağlantısı sınama;
-            sınama.aç(geçici);
-            for (const QString& t : olmasıGerekenTablolar)
-                if (!sınama.tabloVarMı(t))
-                    throw DeporaHatası(HataNo::YedekYazılamadı,
-                                       QStringLiteral("Yedek eksik: %1 tablosu yok.").arg(t));
-        }
-        if (std::rename(QFile::encodeName(geçici).constData(), QFile::encodeName(hedef).constData()) != 0)
-            throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Yedek yazılamadı: %1").arg(hedef));
+        sonuç = tekDeğer(QStringLiteral("PRAGMA quick_check(1)")).toString();
     } catch (const DeporaHatası& h) {
-        QFile::remove(geçici);
-        // the store itself is fine: a copy that cannot be written is not "cannot open"
-        if (h.numara() == HataNo::DosyayaErişilemiyor) throw DeporaHatası(HataNo::YedekYazılamadı, h.açıklama());
-        throw;
+        // the key opened the first page: a page that does not decrypt is a damaged one
+        if (h.numara() != HataNo::ŞifreYanlış) throw;
+        sonuç = h.açıklama();
+    }
+    if (sonuç != QLatin1String("ok")) throw DeporaHatası(HataNo::VeritabanıBozuk, sonuç);
+}
+
+QHash<QString, std::int64_t> VeritabanıBağlantısı::anahtarSayaçları() {
+    QHash<QString, std::int64_t> sayaçlar;
+    if (!tabloVarMı(QStringLiteral("sqlite_sequence"))) return sayaçlar;
+    Sorgu s(*this, QStringLiteral("SELECT name, seq FROM sqlite_sequence"));
+    while (s.sonraki()) sayaçlar.insert(s.metin(QStringLiteral("name")), s.tamsayı(QStringLiteral("seq")));
+    return sayaçlar;
+}
+
+void VeritabanıBağlantısı::dosyaKopyasıYaz(const QString& hedef) {
+    sqlite3* db = gerekli();
+    // Read through the engine's own handle of the file: opening the file a second
+    // time and closing it would drop every lock this process holds on it.
+    const bool kendiİşlemi = !işlemde();
+    if (kendiİşlemi) betikÇalıştır(QStringLiteral("BEGIN"));
+    try {
+        tekDeğer(QStringLiteral("SELECT count(*) FROM sqlite_master"));  // takes the read lock
+        sqlite3_file* dosya = nullptr;
+        sqlite3_int64 boyut = 0;
+        if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &dosya) != SQLITE_OK || !dosya ||
+            !dosya->pMethods || dosya->pMethods->xFileSize(dosya, &boyut) != SQLITE_OK)
+            throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Veritabanı dosyası okunamadı: %1").arg(yol_));
+        YeniDosyaYaz(hedef, boyut, [dosya](char* tampon, std::int64_t konum, std::int64_t uzunluk) {
+            return dosya->pMethods->xRead(dosya, tampon, static_cast<int>(uzunluk), konum) == SQLITE_OK;
+        }, true);
     } catch (...) {
-        QFile::remove(geçici);
+        if (kendiİşlemi) işlemGeriAl();
         throw;
     }
+    if (kendiİşlemi) işlemGeriAl();  // a read: nothing to keep
+}
+
+void YeniDosyaYaz(const QString& hedef, std::int64_t boyut,
+                  const std::function<bool(char*, std::int64_t, std::int64_t)>& oku, bool yalnızSahibi) {
+    auto hata = [&](const QString& neden) {
+        return DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("%1 yazılamadı: %2").arg(hedef, neden));
+    };
+    const int tanıtıcı = ::open(QFile::encodeName(hedef).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                yalnızSahibi ? 0600 : 0666);
+    if (tanıtıcı < 0) throw hata(QString::fromLocal8Bit(std::strerror(errno)));
+    QFile f;
+    f.open(tanıtıcı, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    auto vazgeç = [&](const QString& neden) {
+        f.close();
+        QFile::remove(hedef);
+        throw hata(neden);
+    };
+    constexpr std::int64_t Parça = 1 << 20;
+    std::vector<char> tampon(static_cast<size_t>(std::min(Parça, std::max<std::int64_t>(boyut, 1))));
+    for (std::int64_t konum = 0; konum < boyut; konum += Parça) {
+        const std::int64_t n = std::min(Parça, boyut - konum);
+        if (!oku(tampon.data(), konum, n)) vazgeç(QStringLiteral("kaynak okunamadı"));
+        if (f.write(tampon.data(), n) != n) vazgeç(f.errorString());
+    }
+    if (!f.flush() || ::fsync(tanıtıcı) != 0) vazgeç(f.errorString());
+    f.close();
 }
 
 İşlem::İşlem(VeritabanıBağlantısı& vt) : vt_(vt) { vt_.işlemBaşlat(); }

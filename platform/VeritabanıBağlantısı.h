@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -59,10 +60,16 @@ public:
     void işlemGeriAl();
     bool işlemde() const;
 
-    // A compacted, encrypted copy of the open store: written to a temporary file,
-    // checked to open with the key and to hold the given tables, then renamed over
-    // the target. On any failure the old target stays and this throws.
-    void sıkıştırılmışKopyaYaz(const QString& hedef, const QStringList& olmasıGerekenTablolar);
+    // Throws 11 unless the open store holds the given tables and, with
+    // sayfalarıyla, every page of it passes the engine's quick check.
+    void sağlamlığıDenetle(const QStringList& olmasıGerekenTablolar, bool sayfalarıyla);
+    // The largest key each table with growing keys has handed out (never lowered
+    // by a delete): table name -> key.
+    QHash<QString, std::int64_t> anahtarSayaçları();
+    // Copies the open store's file byte for byte (still encrypted with its key) to
+    // a new file readable by the user alone, holding a read lock meanwhile so that
+    // no seat's write falls in the middle. Throws 75 and leaves nothing on failure.
+    void dosyaKopyasıYaz(const QString& hedef);
 
     sqlite3* tutamaç() const { return db_; }
 
@@ -137,6 +144,12 @@ private:
     mutable QHash<QString, int> sütunlar_;
     mutable std::vector<std::pair<QString, int>> sorulanlar_;  // names as asked, and their columns
 };
+
+// Writes a new file (never over an existing one) of boyut bytes that oku(buffer,
+// position, length) fills, and flushes it to the disk; readable by the user alone
+// or by the umask's default. On failure removes it and throws 75.
+void YeniDosyaYaz(const QString& hedef, std::int64_t boyut,
+                  const std::function<bool(char*, std::int64_t, std::int64_t)>& oku, bool yalnızSahibi);
 
 // A LIKE pattern for "begins with": %, _ and \ in the text are taken literally
 // (use with "LIKE ? ESCAPE '\'").

@@ -12,6 +12,7 @@
 inline VeritabanıBağlantısı VeriTabanı;   // the one open store; unopened refuses use
 inline QString ProgramBaşlığı;            // the window title
 inline QString ProgramKlasörü;            // ends in "/"
+inline QString YedekDosyası;              // the newest backup, Ambar.ydk
 inline QString UygulamaAdı = QStringLiteral("Orvelta\\Depora");  // settings application name
 inline bool WindowsNT = true;
 inline bool YazıcıVar = false;

@@ -9,6 +9,9 @@
 #include "shell/KaynakMetinleri.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFontMetrics>
@@ -25,6 +28,21 @@ namespace {
 std::function<void()>& sonlandırıcı() {
     static std::function<void()> s;
     return s;
+}
+
+// A damaged store: where it is, where its newest backup is and how to get back to it.
+QString bozukVeritabanıAçıklaması() {
+    const QFileInfo yedek(YedekDosyası);
+    const QString yedekDurumu =
+        yedek.exists() ? QStringLiteral("Son yedeğiniz: %1 (%2)")
+                             .arg(QDir::toNativeSeparators(yedek.absoluteFilePath()),
+                                  yedek.lastModified().toString(QStringLiteral("dd.MM.yyyy HH:mm")))
+                       : QStringLiteral("Yedeğiniz bulunamadı.");
+    return QStringLiteral("Veritabanı dosyanız bozulmuş: %1\r\n%2\r\nProgramı kapatıp bozuk dosyayı başka bir adla "
+                          "saklarsanız, program açılırken yedekten oluşturmayı önerir.")
+        .arg(QDir::toNativeSeparators(VeriTabanı.yol().isEmpty() ? ProgramKlasörü + QStringLiteral("Ambar.vtb")
+                                                                 : VeriTabanı.yol()),
+             yedekDurumu);
 }
 
 void sabitMesajlaBitir(const QString& metin) {
@@ -63,7 +81,7 @@ void HataYönet(int numara, const QString& açıklama) {
     }
     const QString metin = KaynakMetni(40) + QStringLiteral("\r\n\r\n") + KaynakMetni(50) + QLatin1Char(' ') +
                           QString::number(numara) + QStringLiteral("\r\n\r\n") + KaynakMetni(60) +
-                          QLatin1Char(' ') + açıklama;
+                          QLatin1Char(' ') + (numara == HataNo::VeritabanıBozuk ? bozukVeritabanıAçıklaması() : açıklama);
     const auto cevap = MesajGöster(metin, MesajSimgesi::Kritik, MesajDüğmeleri::EvetHayır, KaynakMetni(70),
                                    MesajCevabı::Evet);
     if (cevap == MesajCevabı::Hayır) {

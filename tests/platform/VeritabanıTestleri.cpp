@@ -4,6 +4,8 @@
 #include "tests/ortak/TestOrtamı.h"
 
 #include <QFile>
+#include <functional>
+#include <vector>
 
 class VeritabanıTesti : public TestOrtamı {
 protected:
@@ -95,22 +97,58 @@ TEST_F(VeritabanıTesti, TürkçeHarmanlamaİleSıralar) {
     EXPECT_EQ(sıra, QStringList({"CIVATA", "ÇEKİÇ", "DÜBEL", "IŞIK", "İP"}));
 }
 
-TEST_F(VeritabanıTesti, SıkıştırılmışKopyaDenetlenipYerineKonur) {
-    VeriTabanı.çalıştır("INSERT INTO ParcaBilgileriTablosu (Kodu, Adi) VALUES (1, 'X')");
-    VeriTabanı.aç(yol());  // as the program opens it: without the create flag
-    const QString yedek = klasör() + "/Ambar.ydk";
-    VeriTabanı.sıkıştırılmışKopyaYaz(yedek, TemelTablolar());
-    VeritabanıBağlantısı vt;
-    vt.aç(yedek);
-    EXPECT_EQ(vt.tekDeğer("SELECT COUNT(*) FROM ParcaBilgileriTablosu").toInt(), 1);
-    vt.kapat();
-    // a copy that fails its check leaves the old one in place
-    const auto eski = QFile(yedek).size();
-    EXPECT_THROW(VeriTabanı.sıkıştırılmışKopyaYaz(yedek, {"OlmayanTablo"}), DeporaHatası);
-    EXPECT_EQ(QFile(yedek).size(), eski);
-    EXPECT_FALSE(QFile::exists(yedek + ".yeni"));
-    vt.aç(yedek);
-    EXPECT_EQ(vt.tekDeğer("SELECT COUNT(*) FROM ParcaBilgileriTablosu").toInt(), 1);
+TEST_F(VeritabanıTesti, DosyaKopyasıAnahtarıylaAçılırBozukSayfaDenetimdeBulunur) {
+    {
+        İşlem i(VeriTabanı);
+        for (int n = 0; n < 3000; ++n)
+            VeriTabanı.çalıştır("INSERT INTO ParcaBilgileriTablosu (Kodu, Adi, AmbarYeri) VALUES (1, 'X', ?)",
+                                {QString(500, QChar('A' + n % 26))});
+        i.onayla();
+    }
+    const QString kopya = klasör() + "/Ambar.ydk";
+    VeriTabanı.dosyaKopyasıYaz(kopya);
+    EXPECT_EQ(QFile(kopya).permissions() & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+    {
+        VeritabanıBağlantısı vt;
+        vt.aç(kopya);
+        EXPECT_NO_THROW(vt.sağlamlığıDenetle(TemelTablolar(), true));
+        EXPECT_EQ(vt.tekDeğer("SELECT COUNT(*) FROM ParcaBilgileriTablosu").toInt(), 3000);
+        EXPECT_FALSE(vt.anahtarSayaçları().isEmpty());
+        EXPECT_EQ(vt.anahtarSayaçları().value("ParcaBilgileriTablosu"), 3000);
+    }
+    // an existing file is never written over
+    const auto boyut = QFile(kopya).size();
+    EXPECT_THROW(VeriTabanı.dosyaKopyasıYaz(kopya), DeporaHatası);
+    EXPECT_EQ(QFile(kopya).size(), boyut);
+
+    // one page of the parts written over: the key still opens the store, the
+    // tables are there, the page check and a read of the rows find the damage
+    VeriTabanı.kapat();
+    {
+        QFile f(yol());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(f.size() / 2);
+        f.write(QByteArray(512, '\x5a'));
+    }
+    VeriTabanı.aç(yol());
+    EXPECT_NO_THROW(VeriTabanı.sağlamlığıDenetle(TemelTablolar(), false));
+    for (const auto& denetim : std::vector<std::function<void()>>{
+             [] { VeriTabanı.sağlamlığıDenetle(TemelTablolar(), true); },
+             [] { VeriTabanı.tekDeğer("SELECT SUM(length(AmbarYeri)) FROM ParcaBilgileriTablosu"); }}) {
+        try {
+            denetim();
+            ADD_FAILURE() << "bozukluk bulunmadı";
+            continue;
+        } catch (const DeporaHatası& h) {
+            EXPECT_EQ(h.numara(), HataNo::VeritabanıBozuk) << h.açıklama().toStdString();
+        }
+    }
+    try {
+        VeriTabanı.sağlamlığıDenetle({"OlmayanTablo"}, false);
+        ADD_FAILURE();
+    } catch (const DeporaHatası& h) {
+        EXPECT_EQ(h.numara(), HataNo::VeritabanıBozuk);
+    }
 }
 
 namespace {

@@ -53,6 +53,14 @@ protected:
                        {QString(500, QChar('A' + n % 26))});
         i.onayla();
     }
+    // The store with that many more parts and its backup, written today; both closed.
+    void yedekliDepo(int parça) {
+        VeriTabanı.aç(vt);
+        parçalarEkle(VeriTabanı, parça);
+        VeriTabanı.kapat();
+        ASSERT_TRUE(başlat());
+        VeriTabanı.kapat();
+    }
     static void üzerineYaz(const QString& yol, qint64 konum) {
         QFile f(yol);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
@@ -217,11 +225,7 @@ TEST_F(BaşlangıçTesti, AçılamayanVeritabanıErişilemiyorMesajıylaBiter) {
 // treated as a missing one; a restore copies only a backup that passes its
 // check; without one the program ends, changes and creates nothing.
 TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur) {
-    VeriTabanı.aç(vt);
-    parçalarEkle(VeriTabanı, 400);
-    VeriTabanı.kapat();
-    ASSERT_TRUE(başlat());
-    VeriTabanı.kapat();
+    ASSERT_NO_FATAL_FAILURE(yedekliDepo(400));
     const QByteArray sağlamVt = içerik(vt), sağlamYedek = içerik(yedek);
     const QString tablosuz = klasör() + "/tablosuz.vtb";
     {
@@ -312,11 +316,7 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
 // backup finds the damage in its copy and keeps the old backup; every read that
 // meets the damage tells where the backup is.
 TEST_F(BaşlangıçTesti, BozukSayfalıVeritabanıYedeğiBozmazHataYedeğiGösterir) {
-    VeriTabanı.aç(vt);
-    parçalarEkle(VeriTabanı, 1000);
-    VeriTabanı.kapat();
-    ASSERT_TRUE(başlat());
-    VeriTabanı.kapat();
+    ASSERT_NO_FATAL_FAILURE(yedekliDepo(1000));
     zamanıAyarla(yedek, dün());
     const QByteArray eskiYedek = içerik(yedek);
     ortasınıBoz(vt);
@@ -339,11 +339,7 @@ TEST_F(BaşlangıçTesti, BozukSayfalıVeritabanıYedeğiBozmazHataYedeğiGöste
 // The delivered empty store put in place of a full one: the daily backup (on
 // its own thread) keeps the full backup as the newest and the copy beside it.
 TEST_F(BaşlangıçTesti, BoşVeritabanıDoluYedeğinYerineGeçmez) {
-    VeriTabanı.aç(vt);
-    parçalarEkle(VeriTabanı, 39);
-    VeriTabanı.kapat();
-    ASSERT_TRUE(başlat());
-    VeriTabanı.kapat();
+    ASSERT_NO_FATAL_FAILURE(yedekliDepo(39));
     zamanıAyarla(yedek, dün());
     QFile::remove(vt);
     {

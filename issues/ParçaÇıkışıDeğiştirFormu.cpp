@@ -77,12 +77,12 @@ ParçaÇıkışıDeğiştirFormu::ParçaÇıkışıDeğiştirFormu(ParçaHareket
 
 void ParçaÇıkışıDeğiştirFormu::KaydetDüğmesi_Click() {
     if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
-    const auto miktar = SayıOku(MiktarıKutusu->text());
-    if (!miktar || *miktar <= 0) {
-        Bilgi(QStringLiteral("Lütfen, geçerli bir MİKTAR giriniz."));
+    if (const QString h = Giriş::SayıHatası(MiktarıKutusu->text(), QStringLiteral("MİKTAR"), EnBüyükMiktar); !h.isEmpty()) {
+        Bilgi(h);
         MiktarıKutusu->setFocus();
         return;
     }
+    const auto miktar = SayıOku(MiktarıKutusu->text());
     const QString yer = SerbestMetin(VerilecekYerKutusu->currentText()).trimmed();
     if (yer.isEmpty()) {
         Bilgi(QStringLiteral("Lütfen, VERİLECEK YERİ giriniz."));

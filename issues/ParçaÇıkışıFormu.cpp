@@ -387,10 +387,7 @@ bool ParçaÇıkışıFormu::satırDenetimleri(double& miktar) {
         return reddet(QStringLiteral("Bu parçanın TÜM MEVCUDU listeye eklenmiş!") + BoşSatır +
                           QStringLiteral("Lütfen, başka bir parça seçiniz."),
                       ParçaBulKutusu);
-    if (FişNoKutusu->text().isEmpty()) return reddet(QStringLiteral("FİŞ NO boş olamaz!"), FişNoKutusu);
-    const qlonglong fişNo = FişNoKutusu->text().toLongLong();
-    if (fişNo == 0) return reddet(QStringLiteral("FİŞ NO (0) olamaz!"), FişNoKutusu);
-    FişNoKutusu->setText(QString::number(fişNo));
+    if (!Giriş::FişNoDenetle(FişNoKutusu)) return false;
     if (TarihiKutusu->text().trimmed().isEmpty()) return reddet(QStringLiteral("Lütfen, TARİHİ giriniz."), TarihiKutusu);
     const auto tarih = TarihOku(TarihiKutusu->text());
     if (!tarih) return reddet(QStringLiteral("Lütfen, TARİHİ doğru biçimde giriniz."), TarihiKutusu);
@@ -401,6 +398,8 @@ bool ParçaÇıkışıFormu::satırDenetimleri(double& miktar) {
 
     // The quantity as the box shows it once left.
     if (const auto m = SayıOku(MiktarıKutusu->text())) MiktarıKutusu->setText(BiçimliSayı(*m));
+    if (const QString h = Giriş::SayıHatası(MiktarıKutusu->text(), QStringLiteral("MİKTAR"), EnBüyükMiktar); !h.isEmpty())
+        return reddet(h, MiktarıKutusu);
     miktar = miktarDeğeri(MiktarıKutusu->text());
     if (miktar <= 0) return reddet(QStringLiteral("Lütfen, geçerli bir MİKTAR giriniz."), MiktarıKutusu);
     if (mevcut < miktar) {
@@ -475,6 +474,12 @@ void ParçaÇıkışıFormu::satırıEkle(std::int64_t parçaNo, double miktar) 
     const auto fiyat = Para::metinden(FiyatıKutusu->text());
     if (!fiyat) throw DeporaHatası(HataNo::GeçersizNull, QStringLiteral("Parçanın fiyatı okunamadı."));
     const double tutar = fiyat->sayı() * miktar;
+    const Para öncekiToplam = ÇıkışYapılacakParçaListesi->satırSayısı() == 0 ? Para() : listeToplamı_;
+    if (const QString h = Giriş::TutarHatası(tutar, öncekiToplam); !h.isEmpty()) {
+        Bilgi(h);
+        MiktarıKutusu->setFocus();
+        return;
+    }
     const Para toplam = (ÇıkışYapılacakParçaListesi->satırSayısı() == 0 ? Para() : listeToplamı_) + Para::sayıdan(tutar);
     const QString yer = VerilecekYerKutusu->currentText();
 

@@ -33,6 +33,14 @@ private:
     std::int64_t d_ = 0;
 };
 
+// The largest quantity and price (or amount) a box takes, and the largest amount
+// of a line (quantity × price) and of a list's total: all far inside Para's range
+// (about 922 million million), which a line's amount is checked against before it
+// becomes Para.
+inline constexpr double EnBüyükMiktar = 999'999'999.0;
+inline constexpr double EnBüyükFiyat = 999'999'999.0;
+inline constexpr double EnBüyükTutar = 999'999'999'999.0;
+
 // Rounds to the given decimals on the value's 15 significant digits.
 // yarıdaÇifte: halves go to the even neighbour; otherwise away from zero.
 double OndalığaYuvarla(double sayı, int basamak, bool yarıdaÇifte = false);

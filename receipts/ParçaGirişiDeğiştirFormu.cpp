@@ -117,11 +117,15 @@ void ParçaGirişiDeğiştirFormu::KaydetDüğmesi_Click() {
     const QString faturaVeren = SerbestMetin(FaturaVerenKutusu->text()).trimmed();
     if (faturaNo.isEmpty()) return reddet(QStringLiteral("Lütfen, FATURA NO'yu giriniz."), FaturaNoKutusu);
     if (faturaVeren.isEmpty()) return reddet(QStringLiteral("Lütfen, FATURA VEREN'i giriniz."), FaturaVerenKutusu);
-    // "00" or "0,001" pass a check of the text alone but are no quantity or price
+    if (const QString h = Giriş::SayıHatası(MiktarıKutusu->text(), QStringLiteral("MİKTAR"), EnBüyükMiktar); !h.isEmpty())
+        return reddet(h, MiktarıKutusu);
+    if (const QString h = Giriş::SayıHatası(FiyatıKutusu->text(), QStringLiteral("FİYAT"), EnBüyükFiyat); !h.isEmpty())
+        return reddet(h, FiyatıKutusu);
+    // "0,00001" is a number above 0 but no price of four decimals
     const auto miktar = SayıOku(MiktarıKutusu->text());
-    if (!miktar || *miktar <= 0) return reddet(QStringLiteral("Lütfen, geçerli bir MİKTAR giriniz."), MiktarıKutusu);
     const auto fiyat = Para::metinden(FiyatıKutusu->text());
     if (!fiyat || *fiyat <= Para()) return reddet(QStringLiteral("Lütfen, geçerli bir FİYAT giriniz."), FiyatıKutusu);
+    if (const QString h = Giriş::TutarHatası(*miktar * fiyat->sayı()); !h.isEmpty()) return reddet(h, FiyatıKutusu);
 
     // The stock is checked against the stored figures, in the same transaction as the write.
     GirişStokSorunu sorun = GirişStokSorunu::Yok;

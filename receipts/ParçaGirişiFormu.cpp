@@ -55,12 +55,6 @@ std::optional<std::int64_t> rakamDeğeri(const QLineEdit* kutu) {
     return d;
 }
 
-// A quantity or price the line can take: a number above 0.
-bool geçerliTutar(const QString& metin) {
-    const auto s = SayıOku(metin);
-    return s && *s > 0;
-}
-
 QDate tarihOlarak(const QString& metin) {
     const auto t = TarihOku(metin);
     if (!t) throw DeporaHatası(13, QStringLiteral("Tür uyuşmazlığı: \"%1\"").arg(metin));
@@ -480,12 +474,7 @@ void ParçaGirişiFormu::ListeyeEkleDüğmesi_Click() {
 // The checks of a line, in order; the first that fails refuses it.
 bool ParçaGirişiFormu::satırıDenetle() {
     if (seçiliParçaSatırı() < 0) return reddet(QStringLiteral("Lütfen, listeden bir PARÇA seçiniz."), ParçaListesi);
-    if (FişNoKutusu->text().isEmpty()) return reddet(QStringLiteral("FİŞ NO boş olamaz!"), FişNoKutusu);
-    const auto fişNo = rakamDeğeri(FişNoKutusu);
-    if (!fişNo || *fişNo == 0) return reddet(QStringLiteral("FİŞ NO (0) olamaz!"), FişNoKutusu);
-    if (*fişNo > std::numeric_limits<std::int32_t>::max())
-        return reddet(QStringLiteral("FİŞ NO en fazla 2147483647 olabilir!"), FişNoKutusu);
-    FişNoKutusu->setText(QString::number(*fişNo));
+    if (!Giriş::FişNoDenetle(FişNoKutusu)) return false;
 
     const QString tarihHatası = QStringLiteral("Lütfen, TARİHİ doğru biçimde giriniz.");
     if (GirişTarihiKutusu->text().isEmpty())
@@ -501,10 +490,10 @@ bool ParçaGirişiFormu::satırıDenetle() {
     if (FaturaNoKutusu->text().isEmpty()) return reddet(QStringLiteral("Lütfen, FATURA NO'yu giriniz."), FaturaNoKutusu);
     if (FaturaVerenKutusu->text().isEmpty())
         return reddet(QStringLiteral("Lütfen, FATURA VEREN'i giriniz."), FaturaVerenKutusu);
-    if (!geçerliTutar(MiktarıKutusu->text()))
-        return reddet(QStringLiteral("Lütfen, geçerli bir MİKTAR giriniz."), MiktarıKutusu);
-    if (!geçerliTutar(FiyatıKutusu->text()))
-        return reddet(QStringLiteral("Lütfen, geçerli bir FİYAT giriniz."), FiyatıKutusu);
+    if (const QString h = Giriş::SayıHatası(MiktarıKutusu->text(), QStringLiteral("MİKTAR"), EnBüyükMiktar); !h.isEmpty())
+        return reddet(h, MiktarıKutusu);
+    if (const QString h = Giriş::SayıHatası(FiyatıKutusu->text(), QStringLiteral("FİYAT"), EnBüyükFiyat); !h.isEmpty())
+        return reddet(h, FiyatıKutusu);
     return true;
 }
 
@@ -535,6 +524,10 @@ void ParçaGirişiFormu::satırıEkle() {
     // Priced before anything changes, so a failure adds nothing.
     const GirişFiyatı f = GirişFiyatıHesapla(FiyatıKutusu->text(), KdvOranıKutusu->text(), MiktarıKutusu->text(),
                                              KdvEklemeOnayı->isChecked(), BirimFiyatıOnayı->isChecked());
+    if (const QString h = Giriş::TutarHatası(f.tutar, l->satırSayısı() == 0 ? Para() : ListeToplamı); !h.isEmpty()) {
+        reddet(h, FiyatıKutusu);
+        return;
+    }
     const Para toplam = (l->satırSayısı() == 0 ? Para() : ListeToplamı) + Para::sayıdan(f.tutar);
 
     QStringList h;

@@ -17,6 +17,11 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -38,6 +43,10 @@ QHash<QWidget*, QPointer<QWidget>>& bekleyenler() {
 }
 
 bool çalışıyor = false;
+
+// Why the focus last moved: a click or an accelerator on a button leaves the
+// check to the button's handler, which runs it before its work.
+Qt::FocusReason sonOdakNedeni = Qt::OtherFocusReason;
 
 QWidget* denetimliAlan(QWidget* w) {
     // a combo box's line edit stands for its combo box
@@ -62,7 +71,10 @@ bool denetle(QWidget* alan) {
         sonuç = true;
     }
     çalışıyor = false;
-    if (!sonuç) alan->setFocus(Qt::OtherFocusReason);
+    if (!sonuç) {
+        alan->setFocus(Qt::OtherFocusReason);
+        MetniSeç(alan);
+    }
     return sonuç;
 }
 
@@ -79,7 +91,8 @@ void odakDeğişti(QWidget* eski, QWidget* yeni) {
     if (!alan || alan->window() != pencere) return;  // another window (a message box): no check
     if (yeni == alan || alan->isAncestorOf(yeni)) return;
     if (yeni->property(DenetimAtlaÖzelliği).toBool()) return;
-    if (qobject_cast<QAbstractButton*>(yeni)) {
+    if (qobject_cast<QAbstractButton*>(yeni) &&
+        (sonOdakNedeni == Qt::MouseFocusReason || sonOdakNedeni == Qt::ShortcutFocusReason)) {
         bekleyenler().insert(pencere, alan);
         return;
     }
@@ -93,7 +106,47 @@ void odakİzle() {
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* eski, QWidget* yeni) { odakDeğişti(eski, yeni); });
 }
 
+// Every change the user makes to the box (typed, pasted, dropped, from the context
+// menu) is handed to süz as the text before the change's place, the characters it
+// puts in and the text after: süz gives the characters to keep in their place, or
+// nothing to put the box back as it was.
+using Süzgeç = std::function<std::optional<QString>(const QString& önü, const QString& eklenen, const QString& arkası)>;
+
+void düzenlemeyiSüz(QLineEdit* kutu, Süzgeç süz) {
+    auto önceki = std::make_shared<QString>(kutu->text());
+    // textEdited comes before textChanged: önceki still holds the text before the change
+    // (a text that is no longer the box's comes from an edit a watcher has put back)
+    QObject::connect(kutu, &QLineEdit::textChanged, kutu, [kutu, önceki](const QString& metin) {
+        if (metin == kutu->text()) *önceki = metin;
+    });
+    QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu, önceki, süz] {
+        const QString yeni = kutu->text();
+        const QString eski = *önceki;
+        if (yeni == eski) return;  // an earlier watcher put it back already
+        qsizetype baş = 0;
+        while (baş < yeni.size() && baş < eski.size() && yeni[baş] == eski[baş]) ++baş;
+        qsizetype son = 0;
+        while (son < yeni.size() - baş && son < eski.size() - baş &&
+               yeni[yeni.size() - 1 - son] == eski[eski.size() - 1 - son])
+            ++son;
+        const QString eklenen = yeni.mid(baş, yeni.size() - baş - son);
+        const auto kalan = süz(yeni.left(baş), eklenen, yeni.right(son));
+        if (kalan == eklenen) return;
+        kutu->setText(kalan ? yeni.left(baş) + *kalan + yeni.right(son) : eski);
+        kutu->setCursorPosition(static_cast<int>(baş + (kalan ? kalan->size() : 0)));
+    });
+}
+
 void tuşSüz(QWidget* kutu, std::function<bool(QChar)> izinli) {
+    auto* satır = qobject_cast<QLineEdit*>(kutu);
+    if (auto* c = qobject_cast<QComboBox*>(kutu)) satır = c->lineEdit();
+    if (satır)
+        düzenlemeyiSüz(satır, [izinli](const QString&, const QString& eklenen, const QString&) {
+            QString kalan;
+            for (QChar c : eklenen)
+                if (izinli(c)) kalan += c;
+            return std::optional<QString>(kalan);
+        });
     OlayDinle(kutu, [izinli](QEvent* o) {
         if (o->type() != QEvent::KeyPress) return false;
         auto* k = static_cast<QKeyEvent*>(o);
@@ -107,7 +160,8 @@ void tuşSüz(QWidget* kutu, std::function<bool(QChar)> izinli) {
 }
 
 void büyükHarfYap(QLineEdit* kutu) {
-    QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu](const QString& metin) {
+    QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu] {
+        const QString metin = kutu->text();  // an earlier watcher may have changed it
         const QString yeni = SerbestMetin(metin);
         if (yeni == metin) return;
         const int imleç = kutu->cursorPosition();
@@ -144,6 +198,59 @@ void ayrılıncaDönüştür(QWidget* alan, std::function<QString(const QString&
     if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) OlayDinle(c->lineEdit(), ayrılınca);
 }
 
+// The text without lone surrogates and control characters.
+QString geçerliMetin(const QString& metin) {
+    QString s;
+    s.reserve(metin.size());
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        const QChar c = metin[i];
+        if (c.isHighSurrogate() && i + 1 < metin.size() && metin[i + 1].isLowSurrogate()) {
+            s += c;
+            s += metin[++i];
+        } else if (!c.isSurrogate() && c.category() != QChar::Other_Control) {
+            s += c;
+        }
+    }
+    return s;
+}
+
+// What every text box of the program does (see UygulamaGenelindeKur).
+void metinKutusunuKur(QLineEdit* kutu) {
+    const char* const kuruldu = "depora_metinKutusu";
+    if (kutu->property(kuruldu).toBool()) return;
+    kutu->setProperty(kuruldu, true);
+    QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu] {
+        const QString metin = kutu->text();
+        const QString temiz = geçerliMetin(metin);
+        if (temiz == metin) return;
+        const int imleç = kutu->cursorPosition();
+        const QString önü = geçerliMetin(metin.left(imleç));
+        kutu->setText(temiz);
+        kutu->setCursorPosition(static_cast<int>(önü.size()));
+    });
+    // setText leaves the box unmodified, the user's own edits do not; a text that is
+    // no longer the box's comes from an edit that a watcher has already rewritten
+    QObject::connect(kutu, &QLineEdit::textChanged, kutu, [kutu](const QString& metin) {
+        if (metin == kutu->text() && !kutu->isModified() && !kutu->hasFocus()) kutu->setCursorPosition(0);
+    });
+}
+
+// Watches every event of the application: which text boxes are made ready, and
+// why the focus moves.
+class UygulamaGözcüsü : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* nesne, QEvent* olay) override {
+        if (olay->type() == QEvent::FocusIn) sonOdakNedeni = static_cast<QFocusEvent*>(olay)->reason();
+        else if (olay->type() == QEvent::Polish)
+            if (auto* k = qobject_cast<QLineEdit*>(nesne)) metinKutusunuKur(k);
+        return false;
+    }
+};
+
+// A limit as the messages name it: "999.999.999".
+QString tamSayıMetni(double sayı) { return BiçimliSayı(sayı).chopped(3); }
+
 // A number shows as "##,##0.00"; any other text stays.
 QString biçimliSayıMetni(const QString& metin) {
     const auto s = SayıOku(metin);
@@ -153,6 +260,13 @@ QString biçimliSayıMetni(const QString& metin) {
 }  // namespace
 
 namespace Giriş {
+
+void UygulamaGenelindeKur() {
+    static QPointer<QObject> gözcü;
+    if (gözcü || !qApp) return;
+    gözcü = new UygulamaGözcüsü(qApp);
+    qApp->installEventFilter(gözcü);
+}
 
 void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
     // An editable combo box keeps the focus itself (its line edit has it as focus
@@ -224,9 +338,45 @@ void Yasakla(QLineEdit* kutu, const QString& karakterler) {
 }
 
 void SayıDeğilseGeriAl(QLineEdit* kutu) {
-    QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu](const QString& metin) {
-        if (!metin.isEmpty() && !SayıOku(metin)) kutu->backspace();
+    düzenlemeyiSüz(kutu, [](const QString& önü, const QString& eklenen, const QString& arkası) -> std::optional<QString> {
+        const QString yeni = önü + eklenen + arkası;
+        if (yeni.isEmpty() || SayıOku(yeni)) return eklenen;
+        return std::nullopt;
     });
+}
+
+bool FişNoDenetle(QLineEdit* kutu) {
+    const QString metin = kutu->text().trimmed();
+    QString hata;
+    bool rakamlar = !metin.isEmpty();
+    for (QChar c : metin) rakamlar = rakamlar && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const std::int64_t no = rakamlar ? TamSayıDeğeri(metin) : 0;
+    if (metin.isEmpty()) hata = QStringLiteral("FİŞ NO boş olamaz!");
+    else if (!rakamlar) hata = QStringLiteral("FİŞ NO yalnızca rakamlardan oluşabilir!");
+    else if (no == 0) hata = QStringLiteral("FİŞ NO (0) olamaz!");
+    else if (no > std::numeric_limits<std::int32_t>::max()) hata = QStringLiteral("FİŞ NO en fazla 2147483647 olabilir!");
+    if (hata.isEmpty()) {
+        kutu->setText(QString::number(no));
+        return true;
+    }
+    Bilgi(hata);
+    kutu->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+QString SayıHatası(const QString& metin, const QString& ad, double enBüyük) {
+    const auto s = SayıOku(metin);
+    if (!s || *s <= 0) return QStringLiteral("Lütfen, geçerli bir %1 giriniz.").arg(ad);
+    if (*s > enBüyük) return QStringLiteral("%1 en fazla %2 olabilir!").arg(ad, tamSayıMetni(enBüyük));
+    return {};
+}
+
+QString TutarHatası(double tutar, Para listeToplamı) {
+    if (!(std::abs(tutar) <= EnBüyükTutar))
+        return QStringLiteral("TUTAR en fazla %1 olabilir!").arg(tamSayıMetni(EnBüyükTutar));
+    if (std::abs(listeToplamı.sayı() + tutar) > EnBüyükTutar)
+        return QStringLiteral("LİSTE TOPLAMI en fazla %1 olabilir!").arg(tamSayıMetni(EnBüyükTutar));
+    return {};
 }
 
 void TarihKutusu(QLineEdit* kutu, std::function<bool()> ekDenetim, const QString& hataMetni) {

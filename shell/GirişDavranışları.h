@@ -10,6 +10,10 @@
 //   button marked DenetimAtlatır (close/cancel) or to another window; when the
 //   focus goes to another button, that button's handler runs it first through
 //   AyrılmaDenetimiGeçti.
+// Filters hold for every change the user makes: typed, pasted, dropped or from
+// the context menu (a pasted text keeps the characters that could be typed).
+#include "platform/SayıTarih.h"
+
 #include <QColor>
 #include <QString>
 #include <functional>
@@ -31,6 +35,11 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç = true);
 // Enter (Return or keypad Enter) moves the focus to the next field; önce, when
 // given, runs first (a find box runs its find).
 void EnterİleSonraki(QWidget* alan, std::function<void()> önce = {});
+// Once, after the application object exists: every text box drops the lone
+// surrogates and control characters the user puts in (a character cut in half by
+// the box's length limit too), and a text the program puts in a box that has not
+// the focus shows from its start.
+void UygulamaGenelindeKur();
 // Only digits and Backspace may be typed.
 void YalnızRakam(QLineEdit* kutu);
 void YalnızRakam(QComboBox* kutu);
@@ -39,9 +48,22 @@ void Yasakla(QLineEdit* kutu, const QString& karakterler);
 // Digits and the comma may be typed; the box shows "##,##0.00" when left with a number.
 void SayıKutusu(QLineEdit* kutu);
 void SayıKutusu(QComboBox* kutu);
-// While typing: a non-empty text that does not read as a number loses the
-// character just typed (a second comma, for instance).
+// While typing: a change that leaves a non-empty text that does not read as a
+// number is undone (a second comma, for instance).
 void SayıDeğilseGeriAl(QLineEdit* kutu);
+// The rule of every voucher number box: a whole number from 1 to 2147483647. A box
+// that breaks it gets the message of the rule ("FİŞ NO boş olamaz!", "FİŞ NO (0)
+// olamaz!", "FİŞ NO en fazla 2147483647 olabilir!") and the focus; a good number is
+// written back without leading zeros.
+bool FişNoDenetle(QLineEdit* kutu);
+// The refusal of a typed quantity or price, empty when the text is a number above
+// 0 and at most enBüyük: "Lütfen, geçerli bir <ad> giriniz." or "<ad> en fazla
+// <enBüyük> olabilir!" (ad names the box: "MİKTAR", "FİYAT").
+QString SayıHatası(const QString& metin, const QString& ad, double enBüyük);
+// The refusal of a line's amount (quantity × price) that, alone or added to the
+// list's total, is beyond EnBüyükTutar: "TUTAR en fazla … olabilir!" or "LİSTE
+// TOPLAMI en fazla … olabilir!"; empty when it fits.
+QString TutarHatası(double tutar, Para listeToplamı = Para());
 // Digits, "/", "-" and "." may be typed; when left, a non-empty text is normalised
 // to "dd.MM.yyyy" or refused with "Lütfen, TARİHİ doğru biçimde giriniz." (the focus stays).
 // ekDenetim runs after a good date (e.g. the working-year check); false keeps the focus.

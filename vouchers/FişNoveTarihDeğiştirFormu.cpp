@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <limits>
 #include <utility>
 
 namespace {
@@ -67,13 +66,6 @@ FişNoveTarihDeğiştirFormu::FişNoveTarihDeğiştirFormu(QWidget* sahip) : QDi
     Giriş::EnterİleSonraki(FişNoKutusu);
     Giriş::EnterİleSonraki(TarihiKutusu);
     Giriş::YalnızRakam(FişNoKutusu);
-    // Pasted text keeps only its digits.
-    connect(FişNoKutusu, &QLineEdit::textEdited, this, [this](const QString& metin) {
-        QString rakamlar;
-        for (QChar c : metin)
-            if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) rakamlar += c;
-        if (rakamlar != metin) FişNoKutusu->setText(rakamlar);
-    });
     // Leaving the number box drops its leading zeros.
     OlayDinle(FişNoKutusu, [this](QEvent* o) {
         if (o->type() == QEvent::FocusOut && !FişNoKutusu->text().isEmpty())
@@ -169,20 +161,8 @@ void FişNoveTarihDeğiştirFormu::VazgeçDüğmesi_Click() { reject(); }
 
 void FişNoveTarihDeğiştirFormu::TamamDüğmesi_Click() {
     if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
-    if (FişNoKutusu->text().isEmpty()) {
-        reddet(QStringLiteral("FİŞ NO boş olamaz!"), FişNoKutusu);
-        return;
-    }
+    if (!Giriş::FişNoDenetle(FişNoKutusu)) return;
     const qint64 yeniNo = rakamDeğeri(FişNoKutusu->text());
-    if (yeniNo == 0) {
-        reddet(QStringLiteral("FİŞ NO (0) olamaz!"), FişNoKutusu);
-        return;
-    }
-    if (yeniNo > std::numeric_limits<qint32>::max()) {
-        reddet(QStringLiteral("FİŞ NO en fazla 2147483647 olabilir!"), FişNoKutusu);
-        return;
-    }
-    FişNoKutusu->setText(QString::number(yeniNo));
     if (TarihiKutusu->text().isEmpty()) {
         reddet(QStringLiteral("Lütfen, TARİHİ giriniz."), TarihiKutusu);
         return;

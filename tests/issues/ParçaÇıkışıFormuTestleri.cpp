@@ -167,6 +167,9 @@ TEST_F(ParçaÇıkışıTesti, DenetimlerSırayla) {
     yaz("FişNoKutusu", "000");
     tıkla("ListeyeEkleDüğmesi");
     EXPECT_EQ(sonMesaj(), "FİŞ NO (0) olamaz!");
+    yaz("FişNoKutusu", "2147483648");
+    tıkla("ListeyeEkleDüğmesi");
+    EXPECT_EQ(sonMesaj(), "FİŞ NO en fazla 2147483647 olabilir!");
     yaz("FişNoKutusu", "007");
     tıkla("ListeyeEkleDüğmesi");
     EXPECT_EQ(sonMesaj(), "Lütfen, TARİHİ giriniz.");

@@ -1,3 +1,5 @@
+#include "shell/GirişDavranışları.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
@@ -16,6 +18,7 @@ int main(int argc, char** argv) {
     }
     QApplication uygulama(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));  // as the program
+    Giriş::UygulamaGenelindeKur();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

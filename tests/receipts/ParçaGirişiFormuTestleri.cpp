@@ -7,6 +7,7 @@
 #include "tests/ortak/TestOrtamı.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -258,6 +259,10 @@ TEST_F(ParçaGirişiTesti, KutularınGirişKuralları) {
     f->FişNoKutusu->setFocus();
     Yaz(f->FişNoKutusu, "1a2");
     EXPECT_EQ(f->FişNoKutusu->text(), "12");
+    QApplication::clipboard()->setText("-5");  // pasting passes the same filter
+    f->FişNoKutusu->selectAll();
+    QTest::keyClick(f->FişNoKutusu, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f->FişNoKutusu->text(), "5");
     QTest::keyClick(f->FişNoKutusu, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), f->GirişTarihiKutusu);
 
@@ -325,12 +330,26 @@ TEST_F(ParçaGirişiTesti, SatırDenetimleriSırayla) {
         EXPECT_EQ(sonMesaj(), "Lütfen, geçerli bir MİKTAR giriniz.") << sıfır.toStdString();
         EXPECT_EQ(QApplication::focusWidget(), f->MiktarıKutusu);
     }
+    // beyond what a line can hold: refused by name, the list kept
+    const QString yirmiDokuz(20, '9');
+    yaz(f->MiktarıKutusu, yirmiDokuz);
+    f->ListeyeEkleDüğmesi->click();
+    EXPECT_EQ(sonMesaj(), "MİKTAR en fazla 999.999.999 olabilir!");
     yaz(f->MiktarıKutusu, "2");
     for (const QString sıfır : {"", "0", "00,0"}) {
         yaz(f->FiyatıKutusu, sıfır);
         f->ListeyeEkleDüğmesi->click();
         EXPECT_EQ(sonMesaj(), "Lütfen, geçerli bir FİYAT giriniz.") << sıfır.toStdString();
     }
+    yaz(f->FiyatıKutusu, yirmiDokuz);
+    f->ListeyeEkleDüğmesi->click();
+    EXPECT_EQ(sonMesaj(), "FİYAT en fazla 999.999.999 olabilir!");
+    yaz(f->MiktarıKutusu, "999999999");
+    yaz(f->FiyatıKutusu, "999999999");
+    f->ListeyeEkleDüğmesi->click();
+    EXPECT_EQ(sonMesaj(), "TUTAR en fazla 999.999.999.999 olabilir!");
+    EXPECT_EQ(QApplication::focusWidget(), f->FiyatıKutusu);
+    yaz(f->MiktarıKutusu, "2");
     EXPECT_EQ(f->GirişYapılacakParçaListesi->satırSayısı(), 0);
     const auto önce = mesajlar.size();
     yaz(f->FiyatıKutusu, "3");

@@ -3,11 +3,13 @@
 #include "tests/ortak/TestOrtamı.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -21,18 +23,20 @@ struct DenemePenceresi : QDialog {
     QLineEdit* miktar = new QLineEdit(this);
     QLineEdit* kod = new QLineEdit(this);
     QComboBox* yer = new QComboBox(this);
+    QLineEdit* not_ = new QLineEdit(this);
     QPushButton* ekle = new QPushButton("Ekle", this);
     QPushButton* kapat = new QPushButton("Kapat", this);
     int eklemeSayısı = 0;
 
     DenemePenceresi() {
         auto* l = new QVBoxLayout(this);
-        for (QWidget* w : std::initializer_list<QWidget*>{etiket, tarih, miktar, kod, yer, ekle, kapat}) l->addWidget(w);
+        for (QWidget* w : std::initializer_list<QWidget*>{etiket, tarih, miktar, kod, yer, not_, ekle, kapat}) l->addWidget(w);
         yer->setEditable(true);
         Giriş::EtiketliAlan(tarih, etiket);
         Giriş::TarihKutusu(tarih);
         Giriş::EnterİleSonraki(tarih);
         Giriş::SayıKutusu(miktar);
+        Giriş::SayıDeğilseGeriAl(miktar);
         Giriş::EnterİleSonraki(miktar);
         Giriş::YalnızRakam(kod);
         Giriş::BüyükHarfKutusu(yer);
@@ -101,6 +105,51 @@ TEST_F(GirişDavranışlarıTesti, SayıRakamVeBüyükHarfKutuları) {
     p.yer->setFocus();
     Yaz(p.yer->lineEdit(), "işçi'nin odası");
     EXPECT_EQ(p.yer->currentText(), "İŞÇİ’NİN ODASI");
+}
+
+// Pasting with Ctrl+V, through the context menu and by dropping text: what a box
+// takes is what typing the same characters would give.
+TEST_F(GirişDavranışlarıTesti, YapıştırılanMetinYazılanınSüzgecindenGeçer) {
+    p.not_->setMaxLength(5);
+    const QString gülen = QString::fromUtf16(u"\U0001F600");
+    struct Durum {
+        QLineEdit* kutu;
+        QString önce, yapıştırılan, sonra;
+    } const durumlar[] = {
+        {p.kod, "", "-5", "5"},
+        {p.kod, "12", " 3x4\n", "1234"},
+        {p.miktar, "", "1.000.000,5", "1000000,5"},
+        {p.miktar, "", "-0", "0"},
+        {p.miktar, "1,5", "2,5", "1,5"},  // a second comma: nothing is taken
+        {p.tarih, "", "1 Mart 2026", "12026"},
+        {p.yer->lineEdit(), "", QString("a\tb") + QChar(0) + "c", "ABC"},  // control characters go
+        {p.not_, "", QString(QChar(0xD800)) + "X" + QChar(0xDC00), "X"},  // so do lone surrogates
+        {p.not_, "ab", "d" + gülen, "abd" + gülen},
+        {p.not_, "abcd", gülen, "abcd"},  // never half a character at the length limit
+        {p.not_, "", "א" + QString(QChar(0x202E)) + "e\u0301", "א" + QString(QChar(0x202E)) + "e\u0301"},
+    };
+    enum Yol { CtrlV, Menü, Bırakma };
+    for (const Yol yol : {CtrlV, Menü, Bırakma})
+        for (const auto& d : durumlar) {
+            d.kutu->setText(d.önce);
+            d.kutu->setFocus();
+            d.kutu->end(false);
+            if (yol == Bırakma) {
+                QMimeData veri;
+                veri.setText(d.yapıştırılan);
+                const QPoint yer(d.kutu->width() - 2, d.kutu->height() / 2);
+                QDragEnterEvent gir(yer, Qt::CopyAction, &veri, Qt::LeftButton, Qt::NoModifier);
+                QDragMoveEvent taşı(yer, Qt::CopyAction, &veri, Qt::LeftButton, Qt::NoModifier);
+                QDropEvent bırak(yer, Qt::CopyAction, &veri, Qt::LeftButton, Qt::NoModifier);
+                for (QEvent* o : std::initializer_list<QEvent*>{&gir, &taşı, &bırak}) QApplication::sendEvent(d.kutu, o);
+            } else {
+                QApplication::clipboard()->setText(d.yapıştırılan);
+                if (yol == CtrlV) QTest::keyClick(d.kutu, Qt::Key_V, Qt::ControlModifier);
+                else d.kutu->paste();  // what the context menu's "Paste" does
+            }
+            EXPECT_EQ(d.kutu->text(), d.sonra) << yol << " " << d.yapıştırılan.toStdString();
+            d.kutu->clear();  // so that leaving it runs no check
+        }
 }
 
 TEST_F(GirişDavranışlarıTesti, BırakılanKutununMetniKırpılırKesmeİşaretiDeğişir) {

@@ -6,9 +6,10 @@
 // - digit-only, number (digits and comma, "##,##0.00" when left) and date boxes
 //   (normalised to "dd.MM.yyyy" when left, otherwise a message and the focus stays);
 // - Turkish upper case while typing, the apostrophe turned into "’";
-// - the check made when a box is left: it does not run when the focus goes to a
-//   button marked DenetimAtlatır (close/cancel) or to another window; when the
-//   focus goes to another button, that button's handler runs it first through
+// - the check made when a box is left: it runs at once (Tab and Enter to a button
+//   included), but not when the focus goes to a button marked DenetimAtlatır
+//   (close/cancel) or to another window; when a click or an accelerator takes the
+//   focus to another button, that button's handler runs it first through
 //   AyrılmaDenetimiGeçti.
 // Filters hold for every change the user makes: typed, pasted, dropped or from
 // the context menu (a pasted text keeps the characters that could be typed).

@@ -39,6 +39,7 @@ QLineEdit* ŞifreKutusuYap(QWidget* pencere, const QString& ad, QLabel* etiket) 
     auto* kutu = new QLineEdit(pencere);
     kutu->setObjectName(ad);
     kutu->setEchoMode(QLineEdit::Password);
+    kutu->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*" for each character, whatever the style
     kutu->setMaxLength(10);
     if (etiket) etiket->setBuddy(kutu);
     Giriş::EtiketliAlan(kutu, etiket);

@@ -152,6 +152,20 @@ TEST_F(GirişDavranışlarıTesti, YapıştırılanMetinYazılanınSüzgecindenG
         }
 }
 
+// A box the program fills shows its text from the start; the user's own typing
+// keeps its cursor.
+TEST_F(GirişDavranışlarıTesti, ProgramınYazdığıMetinBaşındanGörünür) {
+    const QString uzun = "YAKIT ENJEKSİYON POMPASI TAMİR TAKIMI";
+    p.not_->setReadOnly(true);
+    p.not_->setFixedWidth(p.not_->fontMetrics().horizontalAdvance(uzun) / 2);
+    p.kod->setFocus();
+    p.not_->setText(uzun);
+    EXPECT_EQ(p.not_->cursorPosition(), 0);
+    p.yer->setFocus();
+    Yaz(p.yer->lineEdit(), "uzun bir yer adı");
+    EXPECT_EQ(p.yer->lineEdit()->cursorPosition(), 16);
+}
+
 TEST_F(GirişDavranışlarıTesti, BırakılanKutununMetniKırpılırKesmeİşaretiDeğişir) {
     // an editable combo box keeps the focus itself, its line edit never loses it
     Giriş::AyrılıncaKırp(p.yer);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -41,6 +42,8 @@ TEST_F(GirişŞifresiTesti, BelirlenenŞifreKarıştırılmışSaklanır) {
     EXPECT_EQ(p.findChild<QLabel*>("Etiket0")->text(), "Şifre :");
     EXPECT_EQ(p.findChild<QLabel*>("Etiket1")->text(), "Doğrula :");
     EXPECT_EQ(p.findChild<QLineEdit*>("ŞifreKutusu")->echoMode(), QLineEdit::Password);
+    for (auto* k : {p.ŞifreKutusu, p.ŞifreDoğrulaKutusu})  // each character shows as "*"
+        EXPECT_EQ(k->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, k), '*');
     EXPECT_EQ(p.findChild<QLineEdit*>("ŞifreKutusu")->maxLength(), 10);
 
     tıkla(&p, "TamamDüğmesi");

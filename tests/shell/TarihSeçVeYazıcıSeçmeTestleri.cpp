@@ -77,6 +77,22 @@ TEST_F(TarihSeçTestleri, YazılanTarihKısaBiçimeDönerHarfAlınmazOlmayanTari
     EXPECT_EQ(QApplication::focusWidget(), bitiş());
 }
 
+// Tab or Enter out of the end box, whose next stop is "Tamam", checks at once;
+// "İptal" and Esc do not.
+TEST_F(TarihSeçTestleri, TamamaGeçerkenTarihHemenDenetlenirİptalDenetlemez) {
+    for (const Qt::Key tuş : {Qt::Key_Tab, Qt::Key_Return}) {
+        yaz(bitiş(), "32.1.2026");
+        QTest::keyClick(bitiş(), tuş);
+        EXPECT_EQ(sonMesaj(), "Lütfen, BİTİŞ TARİHİ'ni doğru biçimde giriniz.") << tuş;
+        EXPECT_EQ(QApplication::focusWidget(), bitiş()) << tuş;
+        QApplication::processEvents();
+        EXPECT_EQ(bitiş()->selectedText(), "32.1.2026") << tuş;
+        mesajlar.clear();
+    }
+    f.findChild<QPushButton*>("İptalDüğmesi")->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(mesajlar.empty());
+}
+
 TEST_F(TarihSeçTestleri, TamamBoşVeKısaAralığıReddeder) {
     yaz(başlama(), "");
     tamam();

@@ -195,6 +195,9 @@ TEST_F(FişNoTarihTesti, TarihDeğişikliğiYılDışınıReddederYıliçiniYaza
     EXPECT_EQ(say(0, "Tarihi=?", {QDate(BuYıl - 1, 6, 1)}), 0);
 
     yaz(f->TarihiKutusu, "31.02.2026");
+    QTest::keyClick(f->TarihiKutusu, Qt::Key_Tab);  // Tab to "Tamam" checks at once
+    EXPECT_EQ(sonMesaj(), "Lütfen, TARİHİ doğru biçimde giriniz.");
+    EXPECT_EQ(odak(), f->TarihiKutusu);
     tamam();
     EXPECT_EQ(sonMesaj(), "Lütfen, TARİHİ doğru biçimde giriniz.");
     EXPECT_EQ(odak(), f->TarihiKutusu);

@@ -61,6 +61,9 @@ sqlite3* VeritabanıBağlantısı::gerekli() const {
 }
 
 void VeritabanıBağlantısı::aç(const QString& yol, const QString& anahtar) { bağlan(yol, anahtar, false); }
+void VeritabanıBağlantısı::saltOkunurAç(const QString& yol, const QString& anahtar) {
+    bağlan(yol, anahtar, false, true);
+}
 
 void VeritabanıBağlantısı::yeniOluştur(const QString& yol, const QString& anahtar) {
     if (QFileInfo::exists(yol))
@@ -68,7 +71,7 @@ void VeritabanıBağlantısı::yeniOluştur(const QString& yol, const QString& a
     bağlan(yol, anahtar, true);
 }
 
-void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahtar, bool oluştur) {
+void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur) {
     kapat();
     const QFileInfo bilgi(yol);
     if (!bilgi.dir().exists())
@@ -77,7 +80,8 @@ void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahta
         throw DeporaHatası(HataNo::DosyayaErişilemiyor, QStringLiteral("Dosya bulunamadı: %1").arg(yol));
 
     sqlite3* db = nullptr;
-    const int bayrak = SQLITE_OPEN_READWRITE | (oluştur ? SQLITE_OPEN_CREATE : 0);
+    const int bayrak =
+        saltOkunur ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | (oluştur ? SQLITE_OPEN_CREATE : 0);
     int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &db, bayrak, nullptr);
     auto vazgeç = [&](int k, const QString& ileti) {
         sqlite3_close_v2(db);
@@ -100,7 +104,7 @@ void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahta
     sqlite3_create_collation_v2(db, "TURKCE", SQLITE_UTF16_ALIGNED, nullptr, türkçeHarmanla, nullptr);
     db_ = db;
     yol_ = yol;
-    if (!oluştur) okumaDizinleriniTamamla();
+    if (!oluştur && !saltOkunur) okumaDizinleriniTamamla();
 }
 
 void VeritabanıBağlantısı::okumaDizinleriniTamamla() {
@@ -112,6 +116,9 @@ void VeritabanıBağlantısı::okumaDizinleriniTamamla() {
         "CREATE INDEX IF NOT EXISTS Cikis_ParcaToplamlari ON CikisIslemleriTablosu (ParcaNo, Tarihi, Miktari, Tutari)",
         "CREATE INDEX IF NOT EXISTS Giris_ArsivFisNo ON GirisIslemleriTablosu (ArsivFisNo)",
         "CREATE INDEX IF NOT EXISTS Cikis_ArsivFisNo ON CikisIslemleriTablosu (ArsivFisNo)",
+        // the earliest voucher not archived yet, without walking the archived years
+        "CREATE INDEX IF NOT EXISTS Giris_ArsivlenmemisTarihi ON GirisIslemleriTablosu (Tarihi) WHERE FisNo>0",
+        "CREATE INDEX IF NOT EXISTS Cikis_ArsivlenmemisTarihi ON CikisIslemleriTablosu (Tarihi) WHERE FisNo>0",
     };
     for (const char* d : dizinler) sqlite3_exec(gerekli(), d, nullptr, nullptr, nullptr);
 }

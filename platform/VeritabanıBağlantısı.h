@@ -32,6 +32,8 @@ public:
     // Opens an existing file; a missing file or folder, a wrong key or a file that
     // is not a store throws (3044, 3051, 3031). Closes what was open before.
     void aç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
+    // The same for reading alone: nothing is written to the file (a backup being checked).
+    void saltOkunurAç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     // Makes a new, empty store file (the delivery tool and the tests).
     void yeniOluştur(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     void kapat();
@@ -82,7 +84,7 @@ public:
     void bırak(sqlite3_stmt* st, bool önbellekten);
 
 private:
-    void bağlan(const QString& yol, const QString& anahtar, bool oluştur);
+    void bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur = false);
     void önbelleğiBoşalt();
 
     sqlite3* db_ = nullptr;

@@ -4,7 +4,6 @@
 #include "shell/VeritabanıTabloları.h"
 
 #include <QDate>
-#include <utility>
 
 namespace {
 const QString ArşivTablosu = QStringLiteral("ArsivlenenYillarTablosu");
@@ -29,23 +28,6 @@ std::optional<int> ArşivlenecekYılıBul(const QString& tablo, int buYıl) {
     const QDate tarih = s.tarih(QStringLiteral("Tarihi"));
     if (!tarih.isValid()) return std::nullopt;
     return tarih.year();
-}
-
-void ArşivDizinleriniKur() {
-    const std::pair<QString, QString> dizinler[] = {
-        {QStringLiteral("Giris_ArsivlenmemisTarihi"), QStringLiteral("GirisIslemleriTablosu")},
-        {QStringLiteral("Cikis_ArsivlenmemisTarihi"), QStringLiteral("CikisIslemleriTablosu")},
-    };
-    for (const auto& [ad, tablo] : dizinler) {
-        try {
-            if (VeriTabanı.tekDeğer(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='index' AND name=?"), {ad})
-                    .isValid())
-                continue;
-            VeriTabanı.çalıştır(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (Tarihi) WHERE FisNo>0").arg(ad, tablo));
-        } catch (const DeporaHatası&) {
-            // the finding works without the index
-        }
-    }
 }
 
 QStringList ArşivlenenYıllar() {

@@ -12,11 +12,6 @@ bool YılArşivlendiMi(int yıl);
 // The year of an earliest row of the table (GirisIslemleriTablosu or
 // CikisIslemleriTablosu) dated before buYıl and not archived (FisNo above 0).
 std::optional<int> ArşivlenecekYılıBul(const QString& tablo, int buYıl);
-// Gives an older store the indexes of the rows not archived yet (FisNo above 0)
-// in date order, which find the earliest such row without walking the archived
-// years. A store that cannot take them (read-only, busy) stays as it is: the
-// finding gives the same year without them.
-void ArşivDizinleriniKur();
 // The archived years in ascending order (empty when none, or without the table).
 QStringList ArşivlenenYıllar();
 

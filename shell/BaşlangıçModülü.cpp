@@ -4,7 +4,6 @@
 #include "platform/MesajKapısı.h"
 #include "platform/Yazıcı.h"
 #include "shell/AnaForm.h"
-#include "shell/ArşivModülü.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişŞifresiSorFormu.h"
 #include "shell/KarşılamaFormu.h"
@@ -75,7 +74,7 @@ std::optional<DeporaHatası> açıpDenetle(const QString& yol) {
 QString yedekSorunu(const QString& yedekYolu) {
     try {
         VeritabanıBağlantısı yedek;
-        yedek.aç(yedekYolu);
+        yedek.saltOkunurAç(yedekYolu);
         yedek.sağlamlığıDenetle(TemelTablolar(), true);
         return {};
     } catch (const DeporaHatası& h) {
@@ -165,7 +164,7 @@ bool anahtarlarıGeride(const QString& yedekYolu, const QHash<QString, std::int6
     QHash<QString, std::int64_t> eski;
     try {
         VeritabanıBağlantısı yedek;
-        yedek.aç(yedekYolu);
+        yedek.saltOkunurAç(yedekYolu);
         eski = yedek.anahtarSayaçları();
     } catch (const DeporaHatası&) {
         return false;  // a backup that does not open is no better than the copy
@@ -261,19 +260,20 @@ QString YedekKuşağı(const QString& yedekYolu, const QDate& gün) {
 VeritabanıHazırlığı VeritabanınıHazırla(const QString& veritabanıYolu, const QString& yedekYolu) {
     YedekDosyası = yedekYolu;
     kalıntılarıSil(veritabanıYolu, yedekYolu);
+    // due or not is judged before opening, which may add indexes to the store
+    VeritabanıHazırlığı h{true, GünlükYedekGerekli(veritabanıYolu, yedekYolu)};
     std::optional<DeporaHatası> bozukluk;
     const bool vardı = DosyaVarMı(veritabanıYolu);
     if (vardı && !HataYönetimiyle([&] { bozukluk = açıpDenetle(veritabanıYolu); })) return {};
     if (!vardı || bozukluk) {
         if (!yedektenOluştur(veritabanıYolu, yedekYolu, bozukluk)) return {};
+        h.yedekGerekli = GünlükYedekGerekli(veritabanıYolu, yedekYolu);
         if (!HataYönetimiyle([&] { bozukluk = açıpDenetle(veritabanıYolu); })) return {};
         if (bozukluk) {  // the backup was checked: only a file changed meanwhile gets here
             HataYönet(*bozukluk);
             return {};
         }
     }
-    VeritabanıHazırlığı h{true, GünlükYedekGerekli(veritabanıYolu, yedekYolu)};
-    ArşivDizinleriniKur();
     return h;
 }
 
@@ -286,14 +286,14 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         QFile::remove(geçici);
         {
             VeritabanıBağlantısı kaynak;
-            kaynak.aç(veritabanıYolu);
+            kaynak.saltOkunurAç(veritabanıYolu);
             kaynak.dosyaKopyasıYaz(geçici);
         }
         // the copy holds the store's very bytes: a page that fails here is damaged in the store
         QHash<QString, std::int64_t> sayaçlar;
         {
             VeritabanıBağlantısı kopya;
-            kopya.aç(geçici);
+            kopya.saltOkunurAç(geçici);
             kopya.sağlamlığıDenetle(TemelTablolar(), true);
             sayaçlar = kopya.anahtarSayaçları();
         }

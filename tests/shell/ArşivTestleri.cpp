@@ -212,3 +212,20 @@ TEST_F(ArşivTesti, ArşivlenenFişlerYılSırasıylaArşivKipindeAçılır) {
     EXPECT_EQ(arşivİstendi, (std::vector<bool>{true, true, false}));
     EXPECT_TRUE(ArşivModu == false);
 }
+
+// The earliest voucher not archived yet is found wherever it lies, one dated into
+// a year archived before included; archived rows never count.
+TEST_F(ArşivTesti, ArşivlenecekYılArşivlenmişYıllarınArasındanBulunur) {
+    const int y = BuYıl();
+    GirişEkle(QDate(y - 3, 5, 1), 4);
+    ÇıkışEkle(QDate(y - 3, 6, 1), 4);
+    YılıArşivle(y - 3);
+    GirişEkle(QDate(y, 1, 2), 1);
+    const QString giriş = "GirisIslemleriTablosu", çıkış = "CikisIslemleriTablosu";
+    EXPECT_EQ(ArşivlenecekYılıBul(giriş, y), std::nullopt);
+    EXPECT_EQ(ArşivlenecekYılıBul(çıkış, y), std::nullopt);
+    GirişEkle(QDate(y - 1, 2, 1), 7);
+    ÇıkışEkle(QDate(y - 3, 12, 31), 9);  // dated into the archived year afterwards
+    EXPECT_EQ(ArşivlenecekYılıBul(giriş, y), y - 1);
+    EXPECT_EQ(ArşivlenecekYılıBul(çıkış, y), y - 3);
+}

@@ -118,6 +118,13 @@ TEST_F(BaşlangıçTesti, YedekYalnızVeritabanıDündenKalmışsaYazılır) {
     EXPECT_EQ(parçaSayısı(yedek), 2);
     // the backup it replaced stays beside it under its date
     EXPECT_EQ(parçaSayısı(YedekKuşağı(yedek, eskiYedekZamanı.date())), 1);
+    // a store that gets an index on opening (one made before it) still gets its backup
+    VeriTabanı.çalıştır("DROP INDEX Giris_ArsivlenmemisTarihi");
+    VeriTabanı.kapat();
+    zamanıAyarla(vt, dün());
+    zamanıAyarla(yedek, dün());
+    ASSERT_TRUE(başlat());
+    EXPECT_EQ(QFileInfo(yedek).lastModified().date(), QDate::currentDate());
 }
 
 TEST_F(BaşlangıçTesti, YedekYazılamazsaEskisiKalır) {

@@ -1,11 +1,14 @@
 #include "platform/Yazıcı.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QUrl>
 
 namespace {
 
@@ -25,6 +28,38 @@ const QImage& ölçüSayfası() {
 }
 
 double mm(double nokta) { return nokta * MmİnçBaşına / ÖlçüDpi; }
+
+// The device addresses of the print system's (CUPS) queues by printer name, read
+// through the CUPS library where there is one (Qt does not give them); empty
+// without it. The two records are those of the library's interface.
+struct CupsSeçeneği {
+    char* ad;
+    char* değer;
+};
+struct CupsHedefi {
+    char* ad;
+    char* kopya;  // an instance of a queue, with the queue's own address
+    int varsayılan;
+    int seçenekSayısı;
+    CupsSeçeneği* seçenekler;
+};
+QHash<QString, QString> cupsAygıtAdresleri() {
+    QHash<QString, QString> adresler;
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto oku = reinterpret_cast<int (*)(CupsHedefi**)>(cups.resolve("cupsGetDests"));
+    const auto bırak = reinterpret_cast<void (*)(int, CupsHedefi*)>(cups.resolve("cupsFreeDests"));
+    if (!oku || !bırak) return adresler;
+    CupsHedefi* hedefler = nullptr;
+    const int sayı = oku(&hedefler);
+    for (int i = 0; i < sayı; ++i) {
+        const CupsHedefi& h = hedefler[i];
+        for (int j = 0; j < h.seçenekSayısı && !h.kopya; ++j)
+            if (qstrcmp(h.seçenekler[j].ad, "device-uri") == 0)
+                adresler.insert(QString::fromUtf8(h.ad), QString::fromUtf8(h.seçenekler[j].değer));
+    }
+    bırak(sayı, hedefler);
+    return adresler;
+}
 
 std::function<std::vector<YazıcıBilgisi>()>& listeKaynağı() {
     static std::function<std::vector<YazıcıBilgisi>()> k;
@@ -229,9 +264,21 @@ std::vector<YazıcıBilgisi> Yazıcılar() {
     if (listeKaynağı()) return listeKaynağı()();
     std::vector<YazıcıBilgisi> l;
     const QString varsayılan = QPrinterInfo::defaultPrinterName();
-    for (const QPrinterInfo& b : QPrinterInfo::availablePrinters())
-        l.push_back({b.printerName(), b.location(), b.printerName() == varsayılan});
+    const QHash<QString, QString> adresler = cupsAygıtAdresleri();
+    for (const QPrinterInfo& b : QPrinterInfo::availablePrinters()) {
+        const QString ad = b.printerName();
+        l.push_back({ad, BağlantıYeri(adresler.value(ad.section(QLatin1Char('/'), 0, 0)), b.location()),
+                     ad == varsayılan});
+    }
     return l;
+}
+
+QString BağlantıYeri(const QString& aygıtAdresi, const QString& konum) {
+    if (aygıtAdresi.isEmpty()) return konum;
+    QUrl adres(aygıtAdresi);
+    if (!adres.isValid() || adres.password().isEmpty()) return aygıtAdresi;
+    adres.setPassword(QString());
+    return adres.toString();
 }
 
 void YazıcıListesiKaynağıKur(std::function<std::vector<YazıcıBilgisi>()> kaynak) { listeKaynağı() = std::move(kaynak); }

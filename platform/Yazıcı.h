@@ -117,6 +117,10 @@ void GeçerliYazıcıyıSıfırla();
 
 // The system's printers, the default one marked. Tests replace the source.
 std::vector<YazıcıBilgisi> Yazıcılar();
+// Where a printer of the print system is connected, as the chooser shows it: its
+// device address (a port, a USB, network or file address) when the print system
+// gives one, else its location. A password in the address is never shown.
+QString BağlantıYeri(const QString& aygıtAdresi, const QString& konum);
 void YazıcıListesiKaynağıKur(std::function<std::vector<YazıcıBilgisi>()> kaynak);  // nullptr: QPrinterInfo
 
 // Makes the back end for a printer name. Tests replace it; the default prints on paper.

@@ -6,8 +6,10 @@
 #include "shell/VeritabanıTabloları.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QJsonDocument>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -115,4 +117,30 @@ QJsonObject ÇalışmaKitabınıOku(const char* betik, const QString& yol) {
     }
     if (p.exitCode() != 0) ADD_FAILURE() << p.readAllStandardError().toStdString();
     return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+}
+
+QStringList DüşmancaMetinler() {
+    return {QString(5000, QLatin1Char('9')),
+            QStringLiteral("UZUN ") + QString(3000, QLatin1Char('X')),
+            QStringLiteral("A\tB\r\nC") + QChar(1) + QStringLiteral("D"),
+            QStringLiteral("NUL") + QChar(0) + QStringLiteral("SONRA"),
+            QString::fromUtf16(u"G\U0001F600L\U0001F9F0"),
+            QString::fromUtf16(u"e\u0301\u0308 \u0130"),
+            QString::fromUtf16(u"\u202E\u05E9\u05DC\u05D5\u05DD 12"),
+            QStringLiteral("' % _ \\"),
+            QStringLiteral("'; DROP TABLE GirisIslemleriTablosu; --"),
+            QStringLiteral("1e308"),
+            QStringLiteral("-0"),
+            QStringLiteral("-5"),
+            QStringLiteral("1.000.000,5"),
+            QStringLiteral("NaN"),
+            QString(20, QLatin1Char('9')),
+            QString(QChar(0xD800)) + QStringLiteral("X")};
+}
+
+void Yapıştır(QLineEdit* kutu, const QString& metin) {
+    kutu->setFocus();
+    kutu->selectAll();
+    QApplication::clipboard()->setText(metin);
+    QTest::keyClick(kutu, Qt::Key_V, Qt::ControlModifier);
 }

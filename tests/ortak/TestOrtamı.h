@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+class QLineEdit;
+
 class TestOrtamı : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -50,6 +52,14 @@ bool EtkinGöster(QWidget* pencere);
 // (/usr/bin/python3, which has openpyxl) on the file and returns the JSON object
 // it prints; a failing script is a test failure.
 QJsonObject ÇalışmaKitabınıOku(const char* betik, const QString& yol);
+
+// Hostile texts for the boxes: each must be refused clearly or kept exactly as
+// the box shows it (very long, control characters, NUL, emoji, combining marks,
+// right to left, SQL metacharacters, numbers no box should take).
+QStringList DüşmancaMetinler();
+
+// Pastes a text into a line edit in place of its whole text, as Ctrl+V does.
+void Yapıştır(QLineEdit* kutu, const QString& metin);
 
 // Runs a function once the next modal window is shown (for windows opened with exec()).
 void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş);

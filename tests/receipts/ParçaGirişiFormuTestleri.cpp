@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <array>
 #include <memory>
@@ -698,4 +699,45 @@ TEST_F(ParçaGirişiTesti, ParçaTanımlaPenceresindenYeniParça) {
     EXPECT_TRUE(açıldı);
     EXPECT_EQ(f->ParçaListesi->count(), 1);
     EXPECT_EQ(VeriTabanı.tekDeğer("SELECT COUNT(*) FROM ParcaBilgileriTablosu").toInt(), 5);
+}
+
+// A hostile text pasted into a box of the receipt window is refused with a message
+// (nothing stored, the list kept) or stored exactly as the box shows it once left.
+TEST_F(ParçaGirişiTesti, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklanır) {
+    aç();
+    f->KdvEklemeOnayı->setChecked(true);  // the typed unit price is stored as it is
+    f->BirimFiyatıOnayı->setChecked(true);
+    bul("7");
+    for (const QString& metin : DüşmancaMetinler())
+        for (int kutu = 0; kutu < 5; ++kutu) {
+            const std::string durum = std::to_string(kutu) + " " + metin.left(40).toStdString();
+            VeriTabanı.çalıştır("DELETE FROM GirisIslemleriTablosu");
+            ASSERT_TRUE(f->FişNoKutusu->isEnabled()) << durum;  // no line pending
+            seç("F-100");
+            başlık("1");
+            yaz(f->MiktarıKutusu, "2");
+            yaz(f->FiyatıKutusu, "3");
+            QLineEdit* k = std::array{f->FişNoKutusu, f->FaturaNoKutusu, f->FaturaVerenKutusu, f->MiktarıKutusu,
+                                      f->FiyatıKutusu}[kutu];
+            Yapıştır(k, metin);
+            f->ParçaBulKutusu->setFocus();  // leaving the box shows what it keeps
+            const QString gösterilen = k->text();
+            EXPECT_TRUE(kutu != 0 || QRegularExpression("^\\d*$").match(gösterilen).hasMatch()) << durum;
+            const auto önce = mesajlar.size();
+            f->ListeyeEkleDüğmesi->click();
+            if (mesajlar.size() > önce) {  // a refusal that names the box, not the error routine
+                EXPECT_FALSE(sonMesaj().contains("Hata Kodu")) << durum << " " << sonMesaj().toStdString();
+                EXPECT_EQ(f->GirişYapılacakParçaListesi->satırSayısı(), 0) << durum;
+                continue;
+            }
+            ASSERT_EQ(f->GirişYapılacakParçaListesi->satırSayısı(), 1) << durum;
+            f->ListeyiAmbaraEkleDüğmesi->click();
+            ASSERT_EQ(mesajlar.size(), önce) << durum << " " << sonMesaj().toStdString();
+            Sorgu s(VeriTabanı, "SELECT FisNo, FaturaNo, FaturaVeren, Miktari, Fiyati FROM GirisIslemleriTablosu");
+            ASSERT_TRUE(s.sonraki()) << durum;
+            const QString saklanan[] = {QString::number(s.tamsayı("FisNo")), s.metin("FaturaNo"),
+                                        s.metin("FaturaVeren"), BiçimliSayı(s.sayı("Miktari")),
+                                        BiçimliSayı(Para::onBindeden(s.tamsayı("Fiyati")))};
+            EXPECT_EQ(saklanan[kutu], gösterilen) << durum;
+        }
 }

@@ -354,3 +354,35 @@ TEST_F(ÇıkışDeğiştirmeTesti, ÇiftTıklamaDeğiştirmePenceresiniModalAça
     EXPECT_EQ(hücre(*f, 1, ParçaHareketleriFormu::MiktarıSütunu), "3");
     EXPECT_EQ(f->HareketListesi->seçiliSatır(), 1);
 }
+
+// A hostile text pasted into a box of the receipt change is refused by name (the
+// row unchanged) or stored exactly as the box shows it.
+TEST_F(HareketDeğiştirmeTesti, GirişDeğişikliğindeDüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklanır) {
+    const auto g = girişEkle(parçaEkle("A-1", "CİVATA"), 3, TL("1"));
+    auto f = pencereAç("A-1");
+    for (const QString& metin : DüşmancaMetinler())
+        for (int kutu = 0; kutu < 4; ++kutu) {
+            const std::string durum = std::to_string(kutu) + " " + metin.left(40).toStdString();
+            VeriTabanı.çalıştır("UPDATE GirisIslemleriTablosu SET FaturaNo='F1', FaturaVeren='ACME', Miktari=3, "
+                                "Fiyati=10000, Tutari=30000");
+            auto* d = aç<ParçaGirişiDeğiştirFormu>(*f, 0);
+            ASSERT_TRUE(d);
+            QLineEdit* k = std::array{d->FaturaNoKutusu, d->FaturaVerenKutusu, d->MiktarıKutusu, d->FiyatıKutusu}[kutu];
+            Yapıştır(k, metin);
+            d->GirişTarihiKutusu->setFocus();  // leaving the box shows what it keeps
+            const QString gösterilen = k->text();
+            const auto önce = mesajlar.size();
+            d->KaydetDüğmesi->click();
+            if (mesajlar.size() > önce) {
+                EXPECT_FALSE(sonMesaj().contains("Hata Kodu")) << durum << " " << sonMesaj().toStdString();
+                EXPECT_EQ(sayı("SELECT Miktari FROM GirisIslemleriTablosu WHERE HareketNo=?", {g}), 3) << durum;
+                d->reject();
+                continue;
+            }
+            Sorgu s(VeriTabanı, "SELECT FaturaNo, FaturaVeren, Miktari, Fiyati FROM GirisIslemleriTablosu");
+            ASSERT_TRUE(s.sonraki()) << durum;
+            const QString saklanan[] = {s.metin("FaturaNo"), s.metin("FaturaVeren"), BiçimliSayı(s.sayı("Miktari")),
+                                        BiçimliSayı(Para::onBindeden(s.tamsayı("Fiyati")))};
+            EXPECT_EQ(saklanan[kutu], kutu < 2 ? gösterilen : BiçimliSayı(SayıOku(gösterilen).value_or(-1))) << durum;
+        }
+}

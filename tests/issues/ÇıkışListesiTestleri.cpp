@@ -277,3 +277,39 @@ TEST_F(ÇıkışListesiTesti, BaşkaİstasyonunÇıkışıStoğuDüşürdüyseLi
     EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), 2);
     EXPECT_EQ(liste()->satırSayısı(), 0);
 }
+
+// A hostile text pasted into the voucher number, the quantity or the place is
+// refused with a message naming the box (the list kept) or stored as the box shows it.
+TEST_F(ÇıkışListesiTesti, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklanır) {
+    giriş(parça(7, "A1"), 2000000, 2000000);
+    aç();
+    bul("7");
+    for (const QString& metin : DüşmancaMetinler())
+        for (int kutu = 0; kutu < 3; ++kutu) {
+            const std::string durum = std::to_string(kutu) + " " + metin.left(40).toStdString();
+            VeriTabanı.çalıştır("DELETE FROM CikisIslemleriTablosu");
+            seç(0);
+            satırGir("2", "DEPO");
+            QLineEdit* k = std::array{f->FişNoKutusu, f->MiktarıKutusu, f->VerilecekYerKutusu->lineEdit()}[kutu];
+            Yapıştır(k, metin);
+            f->ParçaBulKutusu->setFocus();  // leaving the box shows what it keeps
+            const QString gösterilen = k->text();
+            const auto önce = mesajlar.size();
+            tıkla("ListeyeEkleDüğmesi");
+            if (mesajlar.size() > önce) {
+                EXPECT_FALSE(sonMesaj().contains("Hata Kodu")) << durum << " " << sonMesaj().toStdString();
+                EXPECT_EQ(liste()->satırSayısı(), 0) << durum;
+                continue;
+            }
+            ASSERT_EQ(liste()->satırSayısı(), 1) << durum;
+            tıkla("ListeyiAmbardanÇıkarDüğmesi");
+            ASSERT_EQ(mesajlar.size(), önce) << durum << " " << sonMesaj().toStdString();
+            Sorgu s(VeriTabanı, "SELECT FisNo, Miktari, VerilecekYer FROM CikisIslemleriTablosu");
+            ASSERT_TRUE(s.sonraki()) << durum;
+            const QString saklanan[] = {QString::number(s.tamsayı("FisNo")), BiçimliSayı(s.sayı("Miktari")),
+                                        s.metin("VerilecekYer")};
+            EXPECT_TRUE(s.tamsayı("FisNo") >= 1 && s.tamsayı("FisNo") <= 2147483647) << durum;
+            // the quantity box shows the number as typed
+            EXPECT_EQ(saklanan[kutu], kutu == 1 ? BiçimliSayı(SayıOku(gösterilen).value_or(-1)) : gösterilen) << durum;
+        }
+}

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 
@@ -280,4 +281,30 @@ TEST_F(FişNoTarihTesti, DüğmeİleNumaraDeğişikliğiTarayıcıyıYeniler) {
     FişNoveTarihDeğiştirFormu::Aç(nullptr, 0, true, true, 5, buYıl(3, 5), BuYıl, [this] { ++ağaçYenilendi; }, {});
     EXPECT_EQ(say(0, "FisNo=12"), 1);
     EXPECT_EQ(ağaçYenilendi, 1);
+}
+
+// A hostile text pasted as the new number is refused by name or becomes the
+// voucher's number exactly as the box shows it.
+TEST_F(FişNoTarihTesti, DüşmancaNumaraReddedilirYaDaGösterildiğiGibiYazılır) {
+    satır(0, 7, 5, buYıl(3, 5));
+    for (const QString& metin : DüşmancaMetinler()) {
+        const std::string durum = metin.left(40).toStdString();
+        aç(0, 5, buYıl(3, 5), true);
+        Yapıştır(f->FişNoKutusu, metin);
+        f->VazgeçDüğmesi->setFocus();  // leaving the box shows what it keeps
+        const QString gösterilen = f->FişNoKutusu->text();
+        EXPECT_TRUE(QRegularExpression("^\\d*$").match(gösterilen).hasMatch()) << durum;
+        if (!f->TamamDüğmesi->isEnabled()) continue;  // the same number
+        const auto önce = mesajlar.size();
+        tamam();
+        if (mesajlar.size() > önce) {
+            EXPECT_FALSE(sonMesaj().contains("Hata Kodu")) << durum << " " << sonMesaj().toStdString();
+            EXPECT_EQ(say(0, "FisNo=5"), 1) << durum;
+            continue;
+        }
+        const qlonglong no = gösterilen.toLongLong();
+        EXPECT_TRUE(no >= 1 && no <= 2147483647) << durum;
+        EXPECT_EQ(say(0, "FisNo=?", {no}), 1) << durum;
+        VeriTabanı.çalıştır("UPDATE GirisIslemleriTablosu SET FisNo=5");
+    }
 }

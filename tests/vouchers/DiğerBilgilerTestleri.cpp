@@ -325,3 +325,24 @@ TEST_F(DiğerBilgilerTesti, YazılamayanAyarBildirilirPencereAçıkKalır) {
     EXPECT_EQ(f.AmbarMemuruKutusu->currentText(), "Ali VELİ");
     EXPECT_EQ(sonlandırmaSayısı, 0);
 }
+
+// A hostile name pasted into a signatory box is refused by name or remembered
+// exactly as the box shows it once left.
+TEST_F(DiğerBilgilerTesti, DüşmancaAdReddedilirYaDaGösterildiğiGibiSaklanır) {
+    for (const QString& metin : DüşmancaMetinler()) {
+        const std::string durum = metin.left(40).toStdString();
+        DiğerGirişFişiBilgileriFormu f;
+        göster(&f);
+        girişDoldur(f);
+        Yapıştır(f.AmbarMemuruKutusu->lineEdit(), metin);
+        f.AyniyatSaymanıKutusu->setFocus();  // leaving the box shows what it keeps
+        const QString gösterilen = f.AmbarMemuruKutusu->currentText();
+        const auto önce = mesajlar.size();
+        tamam(f);
+        if (mesajlar.size() > önce) {
+            EXPECT_FALSE(sonMesaj().contains("Hata Kodu")) << durum << " " << sonMesaj().toStdString();
+            continue;
+        }
+        EXPECT_EQ(AyarOku(GirişFişi, "Ambar Memuru"), gösterilen) << durum;
+    }
+}

@@ -386,3 +386,33 @@ TEST_F(HareketDeğiştirmeTesti, GirişDeğişikliğindeDüşmancaMetinReddedili
             EXPECT_EQ(saklanan[kutu], kutu < 2 ? gösterilen : BiçimliSayı(SayıOku(gösterilen).value_or(-1))) << durum;
         }
 }
+
+// The same for the issue change: the quantity and the place.
+TEST_F(ÇıkışDeğiştirmeTesti, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklanır) {
+    girişEkle(parça, 2000000, TL("10"));
+    for (const QString& metin : DüşmancaMetinler())
+        for (int kutu = 0; kutu < 2; ++kutu) {
+            const std::string durum = std::to_string(kutu) + " " + metin.left(40).toStdString();
+            VeriTabanı.çalıştır("UPDATE CikisIslemleriTablosu SET Miktari=2, VerilecekYer='BAKIM' WHERE HareketNo=?",
+                                {çıkış});
+            auto* d = aç<ParçaÇıkışıDeğiştirFormu>(*f, 1);
+            ASSERT_TRUE(d);
+            QLineEdit* k = kutu == 0 ? d->MiktarıKutusu : d->VerilecekYerKutusu->lineEdit();
+            Yapıştır(k, metin);
+            const QString gösterilen = k->text();
+            const auto önce = mesajlar.size();
+            d->KaydetDüğmesi->click();
+            if (mesajlar.size() > önce) {
+                EXPECT_FALSE(sonMesaj().contains("Hata Kodu")) << durum << " " << sonMesaj().toStdString();
+                d->reject();
+                continue;
+            }
+            Sorgu s(VeriTabanı, "SELECT Miktari, VerilecekYer FROM CikisIslemleriTablosu WHERE HareketNo=?", {çıkış});
+            ASSERT_TRUE(s.sonraki()) << durum;
+            if (kutu == 0) {
+                EXPECT_EQ(s.sayı("Miktari"), SayıOku(gösterilen).value_or(-1)) << durum;
+            } else {
+                EXPECT_EQ(s.metin("VerilecekYer"), gösterilen.trimmed()) << durum;
+            }
+        }
+}

@@ -54,8 +54,9 @@ void SayıKutusu(QComboBox* kutu);
 void SayıDeğilseGeriAl(QLineEdit* kutu);
 // The rule of every voucher number box: a whole number from 1 to 2147483647. A box
 // that breaks it gets the message of the rule ("FİŞ NO boş olamaz!", "FİŞ NO (0)
-// olamaz!", "FİŞ NO en fazla 2147483647 olabilir!") and the focus; a good number is
-// written back without leading zeros.
+// olamaz!", "FİŞ NO en fazla 2147483647 olabilir!"; digits of another script: "FİŞ
+// NO yalnızca rakamlardan oluşabilir!") and the focus; a good number is written
+// back without leading zeros.
 bool FişNoDenetle(QLineEdit* kutu);
 // The refusal of a typed quantity or price, empty when the text is a number above
 // 0 and at most enBüyük: "Lütfen, geçerli bir <ad> giriniz." or "<ad> en fazla

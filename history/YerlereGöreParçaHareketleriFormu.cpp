@@ -26,16 +26,32 @@ namespace {
 // The four margins of the printed sheet: 1.5 cm.
 constexpr double KenarBoşluğuİnç = 0.590551181102362;
 
-QString hücreMetni(const Sorgu& s, const QString& ad, YerlereGöreParçaHareketleriFormu::Alan biçim) {
-    using Alan = YerlereGöreParçaHareketleriFormu::Alan;
-    if (s.boşMu(ad)) return biçim == Alan::ArşivNo ? QStringLiteral("0") : QString();
+using Alan = YerlereGöreParçaHareketleriFormu::Alan;
+
+// A cell's value as read: nothing for NULL, texts and dates as stored, numbers as numbers.
+QVariant hücreDeğeri(const Sorgu& s, const QString& ad, Alan biçim) {
+    if (s.boşMu(ad)) return {};
     switch (biçim) {
-    case Alan::Metin: return s.metin(ad);
-    case Alan::Tarih: return KısaTarih(s.tarih(ad));
-    case Alan::Miktar: return BiçimliSayı(s.sayı(ad));
-    case Alan::Tutar: return BiçimliSayı(s.para(ad));
+    case Alan::Metin:
+    case Alan::Tarih: return s.metin(ad);
+    case Alan::Miktar: return s.sayı(ad);
+    case Alan::Tutar:
     case Alan::Numara:
-    case Alan::ArşivNo: return QString::number(s.tamsayı(ad));
+    case Alan::ArşivNo: return qlonglong(s.tamsayı(ad));
+    }
+    return {};
+}
+
+// The text the list shows for that value.
+QString hücreMetni(const QVariant& değer, Alan biçim) {
+    if (!değer.isValid()) return biçim == Alan::ArşivNo ? QStringLiteral("0") : QString();
+    switch (biçim) {
+    case Alan::Metin: return değer.toString();
+    case Alan::Tarih: return KısaTarih(VtTarihindenOku(değer.toString()));
+    case Alan::Miktar: return BiçimliSayı(değer.toDouble());
+    case Alan::Tutar: return BiçimliSayı(Para::onBindeden(değer.toLongLong()));
+    case Alan::Numara:
+    case Alan::ArşivNo: return QString::number(değer.toLongLong());
     }
     return {};
 }
@@ -185,17 +201,20 @@ void YerlereGöreParçaHareketleriFormu::HareketleriYükle() {
                            "WHERE h.%3 = ? ORDER BY h.Kodu, h.Tarihi, h.HareketNo")
                 .arg(alanlar.join(QStringLiteral(", ")), tanım_.tablo, tanım_.yerAlanı),
             {yer});
-    std::vector<ListeSatırı> satırlar;
+    // the values are kept; the list makes the texts of the rows it shows
+    std::vector<QVariantList> satırlar;
     satırlar.reserve(static_cast<size_t>(toplam));
     while (s.sonraki()) {
-        QStringList hücreler;
-        hücreler.reserve(static_cast<qsizetype>(sütunlar.size()));
+        QVariantList değerler;
+        değerler.reserve(static_cast<qsizetype>(sütunlar.size()));
         for (size_t i = 0; i < sütunlar.size(); ++i)
-            hücreler << hücreMetni(s, adlar[static_cast<qsizetype>(i)], sütunlar[i].biçim);
-        satırlar.push_back({std::move(hücreler), {}});
+            değerler << hücreDeğeri(s, adlar[static_cast<qsizetype>(i)], sütunlar[i].biçim);
+        satırlar.push_back(std::move(değerler));
         ilerlet(static_cast<int>(satırlar.size()), toplam);
     }
-    HareketListesi->satırlarıKoy(std::move(satırlar));
+    HareketListesi->satırlarıDeğerlerleKoy(std::move(satırlar), [this](int sütun, const QVariant& değer) {
+        return hücreMetni(değer, tanım_.sütunlar[static_cast<size_t>(sütun)].biçim);
+    });
     Etiket[3]->setText(QStringLiteral("Listelenen : %1").arg(HareketListesi->satırSayısı()));
 }
 

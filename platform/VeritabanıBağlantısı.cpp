@@ -369,9 +369,16 @@ int Sorgu::çalıştır() {
 
 int Sorgu::sütunNo(const QString& sütun) const {
     if (sütun.isEmpty()) return 0;
-    // a loop over many rows asks for the same few names again and again, spelled alike
-    for (const auto& [ad, no] : sorulanlar_)
-        if (ad == sütun) return no;
+    // A loop over many rows asks for the same few names again and again, spelled
+    // alike and in the same order: the last name asked, or the one after it, first.
+    const size_t n = sorulanlar_.size();
+    for (size_t k = 0; k < n; ++k) {
+        const size_t i = (sonSorulan_ + k) % n;
+        if (sorulanlar_[i].first == sütun) {
+            sonSorulan_ = i;
+            return sorulanlar_[i].second;
+        }
+    }
     if (sütunlar_.isEmpty()) {
         const int n = sqlite3_column_count(st_);
         for (int i = 0; i < n; ++i)
@@ -380,6 +387,7 @@ int Sorgu::sütunNo(const QString& sütun) const {
     const auto it = sütunlar_.constFind(sütun.toLower());
     if (it == sütunlar_.constEnd())
         throw DeporaHatası(3265, QStringLiteral("Sütun bulunamadı: %1").arg(sütun));
+    sonSorulan_ = sorulanlar_.size();
     sorulanlar_.emplace_back(sütun, *it);
     return *it;
 }

@@ -145,6 +145,7 @@ private:
     int sıradaki_ = 1;
     mutable QHash<QString, int> sütunlar_;
     mutable std::vector<std::pair<QString, int>> sorulanlar_;  // names as asked, and their columns
+    mutable size_t sonSorulan_ = 0;
 };
 
 // Writes a new file (never over an existing one) of boyut bytes that oku(buffer,

@@ -54,10 +54,7 @@ int ListeHücreleriniKarşılaştır(const QString& a, const QString& b, int say
 
 QVariant ListeModeli::data(const QModelIndex& i, int rol) const {
     if (!i.isValid() || i.row() >= rowCount()) return {};
-    if (rol == Qt::DisplayRole) {
-        const auto& h = satırlar[static_cast<size_t>(i.row())].hücreler;
-        return i.column() < h.size() ? h[i.column()] : QString();
-    }
+    if (rol == Qt::DisplayRole) return hücreMetni(i.row(), i.column());
     if (rol == Qt::TextAlignmentRole) {
         return QVariant::fromValue(hizalar[static_cast<size_t>(i.column())] | Qt::AlignVCenter);
     }
@@ -80,13 +77,45 @@ QVariant ListeModeli::headerData(int bölüm, Qt::Orientation yön, int rol) con
 void ListeModeli::sıfırla(std::vector<ListeSatırı> yeni) {
     beginResetModel();
     satırlar = std::move(yeni);
+    değerler.clear();
     endResetModel();
+}
+
+void ListeModeli::sıfırla(std::vector<QVariantList> yeni, std::function<QString(int, const QVariant&)> b) {
+    beginResetModel();
+    satırlar.assign(yeni.size(), ListeSatırı{});
+    değerler = std::move(yeni);
+    biçim = std::move(b);
+    endResetModel();
+}
+
+QString ListeModeli::hücreMetni(int satır, int sütun) const {
+    if (sütun < 0) return {};
+    const auto r = static_cast<size_t>(satır);
+    const auto& h = satırlar[r].hücreler;
+    if (h.isEmpty() && r < değerler.size()) {
+        const QVariantList& d = değerler[r];
+        return sütun < d.size() ? biçim(sütun, d[sütun]) : QString();
+    }
+    return sütun < h.size() ? h[sütun] : QString();
+}
+
+void ListeModeli::hepsiniBiçimle() const {
+    for (size_t r = 0; r < değerler.size(); ++r) {
+        QStringList& h = satırlar[r].hücreler;
+        if (!h.isEmpty()) continue;
+        const QVariantList& d = değerler[r];
+        h.reserve(d.size());
+        for (int k = 0; k < d.size(); ++k) h << biçim(k, d[k]);
+    }
+    değerler.clear();
 }
 
 void ListeModeli::ekle(ListeSatırı satır) {
     const int n = rowCount();
     beginInsertRows({}, n, n);
     satırlar.push_back(std::move(satır));
+    if (!değerler.empty()) değerler.emplace_back();
     endInsertRows();
 }
 
@@ -94,11 +123,13 @@ void ListeModeli::sil(int satır) {
     if (satır < 0 || satır >= rowCount()) return;
     beginRemoveRows({}, satır, satır);
     satırlar.erase(satırlar.begin() + satır);
+    if (!değerler.empty()) değerler.erase(değerler.begin() + satır);
     endRemoveRows();
 }
 
 void ListeModeli::hücreyiYaz(int satır, int sütun, const QString& metin) {
     if (satır < 0 || satır >= rowCount() || sütun < 0 || sütun >= columnCount()) return;
+    hepsiniBiçimle();
     auto& h = satırlar[static_cast<size_t>(satır)].hücreler;
     while (h.size() <= sütun) h.append(QString());
     h[sütun] = metin;
@@ -116,6 +147,7 @@ void ListeModeli::sütunEkle(const QString& başlık, Qt::Alignment hiza) {
 void ListeModeli::yenidenDiz(std::vector<ListeSatırı> dizili) {
     emit layoutAboutToBeChanged();
     satırlar = std::move(dizili);
+    değerler.clear();
     emit layoutChanged();
 }
 
@@ -124,12 +156,16 @@ void ListeModeli::sırayıUygula(const std::vector<int>& sıra) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> yeniYer(sıra.size());
     std::vector<ListeSatırı> yeni;
+    std::vector<QVariantList> yeniDeğerler;
     yeni.reserve(sıra.size());
+    yeniDeğerler.reserve(değerler.size());
     for (size_t i = 0; i < sıra.size(); ++i) {
         yeniYer[static_cast<size_t>(sıra[i])] = static_cast<int>(i);
         yeni.push_back(std::move(satırlar[static_cast<size_t>(sıra[i])]));
+        if (!değerler.empty()) yeniDeğerler.push_back(std::move(değerler[static_cast<size_t>(sıra[i])]));
     }
     satırlar = std::move(yeni);
+    değerler = std::move(yeniDeğerler);
     const QModelIndexList eskiler = persistentIndexList();
     QModelIndexList yeniler;
     yeniler.reserve(eskiler.size());
@@ -248,14 +284,19 @@ void ListeDenetimi::satırlarıKoy(std::vector<ListeSatırı> satırlar) {
     if (metinSıralamasıKalıcı_ && metinSıralamaSütunu_ >= 0) metinleSırala(metinSıralamaSütunu_, metinSıralamasıAzalan_);
 }
 
+void ListeDenetimi::satırlarıDeğerlerleKoy(std::vector<QVariantList> değerler,
+                                           std::function<QString(int sütun, const QVariant&)> biçim) {
+    model_->sıfırla(std::move(değerler), std::move(biçim));
+    if (metinSıralamasıKalıcı_ && metinSıralamaSütunu_ >= 0) metinleSırala(metinSıralamaSütunu_, metinSıralamasıAzalan_);
+}
+
 void ListeDenetimi::temizle() { model_->sıfırla({}); }
 
 void ListeDenetimi::satırSil(int satır) { model_->sil(satır); }
 
 QString ListeDenetimi::hücre(int satır, int sütun) const {
-    if (satır < 0 || satır >= satırSayısı()) return {};
-    const auto& h = model_->satırlar[static_cast<size_t>(satır)].hücreler;
-    return sütun >= 0 && sütun < h.size() ? h[sütun] : QString();
+    if (satır < 0 || satır >= satırSayısı() || sütun < 0) return {};
+    return model_->hücreMetni(satır, sütun);
 }
 
 void ListeDenetimi::hücreYaz(int satır, int sütun, const QString& metin) { model_->hücreyiYaz(satır, sütun, metin); }
@@ -314,17 +355,16 @@ void ListeDenetimi::ListeyiSırala() {
     const int sütun = SıralananSütun;
     if (sütun < 0 || sütun >= sütunSayısı()) return;
     const bool azalan = SıralamaYönü != 0;
-    const auto& satırlar = model_->satırlar;
-    auto hücreOf = [sütun](const ListeSatırı& r) { return sütun < r.hücreler.size() ? r.hücreler[sütun] : QString(); };
+    const int n = satırSayısı();
     if (SayısalSıralama == 0) {
         std::vector<qint64> günler;
-        günler.reserve(satırlar.size());
-        for (const auto& r : satırlar) günler.push_back(tarihDeğeri(hücreOf(r)));
+        günler.reserve(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) günler.push_back(tarihDeğeri(model_->hücreMetni(i, sütun)));
         model_->sırayıUygula(sıraBul(günler, azalan, std::less<qint64>()));
     } else {
         std::vector<double> sayılar;
-        sayılar.reserve(satırlar.size());
-        for (const auto& r : satırlar) sayılar.push_back(sayıDeğeri(hücreOf(r)));
+        sayılar.reserve(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) sayılar.push_back(sayıDeğeri(model_->hücreMetni(i, sütun)));
         model_->sırayıUygula(sıraBul(sayılar, azalan, std::less<double>()));
     }
 }
@@ -336,8 +376,8 @@ void ListeDenetimi::metinleSırala(int sütun, bool azalan) {
     std::vector<QString> farklılar;
     std::vector<int> satırınFarklısı;
     satırınFarklısı.reserve(model_->satırlar.size());
-    for (const auto& r : model_->satırlar) {
-        const QString metin = sütun < r.hücreler.size() ? r.hücreler[sütun] : QString();
+    for (int i = 0; i < satırSayısı(); ++i) {
+        const QString metin = model_->hücreMetni(i, sütun);
         auto it = farklıNo.constFind(metin);
         if (it == farklıNo.cend()) {
             it = farklıNo.insert(metin, static_cast<int>(farklılar.size()));

@@ -36,8 +36,18 @@ public:
     // goes to place i. The selection and the current row follow their rows.
     void sırayıUygula(const std::vector<int>& sıra);
     void sütunEkle(const QString& başlık, Qt::Alignment hiza);
+    // Rows given by their values: no text is made until a cell is shown or read.
+    void sıfırla(std::vector<QVariantList> değerler, std::function<QString(int sütun, const QVariant&)> biçim);
+    // A cell's text, made from the row's values when it has no texts yet.
+    QString hücreMetni(int satır, int sütun) const;
+    // Makes the texts of every row still held as values (printing, the workbook).
+    void hepsiniBiçimle() const;
 
-    std::vector<ListeSatırı> satırlar;
+    // A row put in by its values has empty hücreler and its values in değerler
+    // (the same length as satırlar, or empty when every row has its texts).
+    mutable std::vector<ListeSatırı> satırlar;
+    mutable std::vector<QVariantList> değerler;
+    std::function<QString(int sütun, const QVariant&)> biçim;
     QStringList başlıklar;
     std::vector<Qt::Alignment> hizalar;
     int okluSütun = -1;
@@ -82,13 +92,21 @@ public:
     // Rows.
     int satırEkle(const QStringList& hücreler, const QVariant& anahtar = {});
     void satırlarıKoy(std::vector<ListeSatırı> satırlar);  // fills in one go
+    // Fills in one go with rows of values (no keys); biçim makes a cell's text from
+    // its column and value when the cell is shown or read. A list of many thousand
+    // rows shows a screenful: the rest are never made into texts unless printed.
+    void satırlarıDeğerlerleKoy(std::vector<QVariantList> değerler,
+                                std::function<QString(int sütun, const QVariant&)> biçim);
     void temizle();
     void satırSil(int satır);
     int satırSayısı() const { return model_->rowCount(); }
     QString hücre(int satır, int sütun) const;
     void hücreYaz(int satır, int sütun, const QString& metin);
     QVariant anahtar(int satır) const;
-    const std::vector<ListeSatırı>& satırlar() const { return model_->satırlar; }
+    const std::vector<ListeSatırı>& satırlar() const {
+        model_->hepsiniBiçimle();
+        return model_->satırlar;
+    }
 
     int seçiliSatır() const;  // -1 when none
     void satırSeç(int satır);  // -1 clears; scrolls into view

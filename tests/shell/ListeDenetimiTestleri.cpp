@@ -1,4 +1,5 @@
 #include "platform/AyarDeposu.h"
+#include "platform/SayıTarih.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/ListeDenetimi.h"
 #include "shell/OrtakYordamlarModülü.h"
@@ -273,4 +274,59 @@ TEST_F(ListeDenetimiTestleri, YüzBinSatırÇabukDolarVeSıralanır) {
     EXPECT_LT(s.elapsed(), 5000);
     EXPECT_EQ(l.hücre(0, 0), "Parça 0");
     EXPECT_EQ(l.hücre(1, 0), "Parça 1");
+}
+
+TEST_F(ListeDenetimiTestleri, DeğerleKonanSatırlarYalnızİstenenHücreyiMetneÇevirirSıralanırYazdırılır) {
+    ListeDenetimi l;
+    sütunlarıEkle(l);
+    int çevrilen = 0;
+    auto biçim = [&çevrilen](int sütun, const QVariant& d) {
+        ++çevrilen;
+        if (!d.isValid()) return QString();
+        if (sütun == 1) return BiçimliSayı(d.toDouble());
+        if (sütun == 2) return KısaTarih(d.toDate());
+        return d.toString();
+    };
+    std::vector<QVariantList> satırlar;
+    for (int i = 0; i < 10000; ++i)
+        satırlar.push_back({QStringLiteral("Parça %1").arg(i), 1000.0 * (i % 7), QDate(2026, 1, 1).addDays(i % 300)});
+    satırlar[2] = {QStringLiteral("Çivi"), QVariant(), QDate(2025, 12, 31)};
+    l.satırlarıDeğerlerleKoy(std::move(satırlar), biçim);
+    EXPECT_EQ(l.satırSayısı(), 10000);
+    EXPECT_EQ(çevrilen, 0);
+
+    // what a clerk sees of a row is its values as texts
+    const QAbstractItemModel* m = l.model();
+    EXPECT_EQ(m->data(m->index(1, 0)).toString(), "Parça 1");
+    EXPECT_EQ(m->data(m->index(1, 1)).toString(), "1.000,00");
+    EXPECT_EQ(m->data(m->index(1, 2)).toString(), "02.01.2026");
+    EXPECT_EQ(l.hücre(2, 1), "");
+    EXPECT_EQ(çevrilen, 4);
+    EXPECT_EQ(l.hücre(3, 9), "");
+
+    // sorts as the texts do: by number, by date, by text
+    l.başlığaTıkla(1);
+    EXPECT_EQ(l.hücre(0, 0), "Parça 0");
+    EXPECT_EQ(l.hücre(1, 0), "Çivi");  // an empty cell counts as 0
+    EXPECT_EQ(l.hücre(2, 0), "Parça 7");
+    EXPECT_EQ(l.hücre(9999, 1), "6.000,00");
+    l.başlığaTıkla(2);
+    EXPECT_EQ(l.hücre(0, 2), "31.12.2025");
+    SıralananSütun = -1;
+    l.başlığaTıkla(0);
+    EXPECT_EQ(l.hücre(0, 0), "Çivi");
+    EXPECT_EQ(l.hücre(1, 0), "Parça 0");
+
+    // a changed or removed row and the rows handed to printing hold the same texts
+    l.hücreYaz(1, 1, "5,00");
+    l.satırSil(0);
+    ASSERT_EQ(l.satırlar().size(), 9999u);
+    EXPECT_EQ(l.satırlar()[0].hücreler, (QStringList{"Parça 0", "5,00", "01.01.2026"}));
+    EXPECT_EQ(l.satırlar()[1].hücreler, (QStringList{"Parça 1", "1.000,00", "02.01.2026"}));
+    l.satırEkle({"Son", "1,00", "01.02.2026"});
+    EXPECT_EQ(l.hücre(9999, 0), "Son");
+    // a list filled again with texts shows only those
+    l.satırlarıKoy({{{"Tek", "2,00", ""}, {}}});
+    EXPECT_EQ(l.satırSayısı(), 1);
+    EXPECT_EQ(l.hücre(0, 0), "Tek");
 }

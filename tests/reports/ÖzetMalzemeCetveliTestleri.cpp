@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -74,6 +75,20 @@ TEST_F(ÖzetCetvelTestleri, ToplamVeAktarılanGösterilenİkiOndalıklıRakamlar
     r.çıkanMiktar = 0.3;
     EXPECT_EQ(CetvelRakamMetinleri(r)[4], "0,30");
     EXPECT_EQ(CetvelRakamMetinleri(r)[8], "0,00");
+}
+
+TEST_F(ÖzetCetvelTestleri, GösterilenRakamGenelOkuyucununDeğeriyleGeriOkunur) {
+    // the sheets' own figures and anything else a cell may hold read as the general reader reads them
+    for (const char* m : {"0,00", "-0,00", "0,57", "-1.234,57", "12.345.678,90", "999.999.999.999,99",
+                          "9.999.999.999.999.999,99", "1234,57", "1.23,45", ".234,57", "1.234,5", "--1,00", "1,2,3",
+                          "", "abc", " 12,00", "12,00 "}) {
+        const QString metin = QString::fromUtf8(m);
+        const double beklenen = SayıOku(metin).value_or(0);
+        const double okunan = CetvelMiktarı(metin);
+        EXPECT_EQ(okunan, beklenen) << m;
+        EXPECT_EQ(std::signbit(okunan), std::signbit(beklenen)) << m;
+        EXPECT_EQ(CetvelTutarı(metin).onBinde(), Para::metinden(metin).value_or(Para()).onBinde()) << m;
+    }
 }
 
 TEST_F(ÖzetCetvelTestleri, AçılıştaSıraNoMetinSırasıKoduTıklamasıSayıSırası) {

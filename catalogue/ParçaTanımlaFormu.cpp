@@ -746,30 +746,25 @@ void ParçaTanımlaFormu::sil() {
     const int satır = SeçiliSatır(ParçaListesi);
     if (satır < 0) return;
     const qlonglong n = SeçiliParçaNo;
+    const QString girişVarMesajı =
+        QStringLiteral("Bu parçadan GİRİŞ yapıldığı için, önce bu giriş işlemlerini silmeniz gerekir!");
     bool girişVar = false;
-    if (!HataYönetimiyle([&] {
-            girişVar = !VeriTabanı.tekDeğer(QStringLiteral("SELECT 1 FROM GirisIslemleriTablosu WHERE ParcaNo=? LIMIT 1"), {n})
-                            .isNull();
-        }))
-        return;
+    if (!HataYönetimiyle([&] { girişVar = ParçadanGirişVarMı(n); })) return;
     if (girişVar) {
-        Bilgi(QStringLiteral("Bu parçadan GİRİŞ yapıldığı için, önce bu giriş işlemlerini silmeniz gerekir!"));
+        Bilgi(girişVarMesajı);
         return;
     }
     if (!EvetMi(QLatin1Char('"') + ParçaListesi->item(satır)->text() +
                 QStringLiteral("\" adlı bu parçayı silmek istediğinizden emin misiniz?")))
         return;
 
-    // The part goes with its links on both sides and its superseded numbers, all or nothing.
-    const bool silindi = HataYönetimiyle([&] {
-        İşlem tx(VeriTabanı);
-        VeriTabanı.çalıştır(QStringLiteral("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?"), {n});
-        VeriTabanı.çalıştır(QStringLiteral("DELETE FROM BaglantiNoBilgileriTablosu WHERE ParcaNo=?"), {n});
-        VeriTabanı.çalıştır(QStringLiteral("DELETE FROM BaglantiNoBilgileriTablosu WHERE BaglantiNo=?"), {n});
-        VeriTabanı.çalıştır(QStringLiteral("DELETE FROM DegisenNoBilgileriTablosu WHERE ParcaNo=?"), {n});
-        tx.onayla();
-    });
-    if (!silindi) return;
+    // A receipt stored by another workstation while the question was open keeps the part.
+    bool silindi = false;
+    if (!HataYönetimiyle([&] { silindi = ParçayıSil(n); })) return;
+    if (!silindi) {
+        Bilgi(girişVarMesajı);
+        return;
+    }
 
     {
         const QSignalBlocker b(ParçaListesi);

@@ -35,3 +35,37 @@ std::optional<ParçaBilgisi> ParçaBilgisiOku(std::int64_t parçaNo) {
     p.ambarYeri = s.metin("AmbarYeri");
     return p;
 }
+
+bool ParçaVarMı(std::int64_t parçaNo) {
+    return !VeriTabanı
+                .tekDeğer(QStringLiteral("SELECT 1 FROM ParcaBilgileriTablosu WHERE ParcaNo=?"),
+                          {static_cast<qlonglong>(parçaNo)})
+                .isNull();
+}
+
+QString SilinmişParçaMesajı(const QString& nosu, const QString& adı) {
+    const QString parça = QLatin1Char('"') + adı + QLatin1Char('"') +
+                          (nosu.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(nosu));
+    return QStringLiteral("Listedeki %1 adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
+                          "Lütfen, bu parçayı listeden çıkarınız.")
+        .arg(parça);
+}
+
+bool ParçadanGirişVarMı(std::int64_t parçaNo) {
+    return !VeriTabanı
+                .tekDeğer(QStringLiteral("SELECT 1 FROM GirisIslemleriTablosu WHERE ParcaNo=? LIMIT 1"),
+                          {static_cast<qlonglong>(parçaNo)})
+                .isNull();
+}
+
+bool ParçayıSil(std::int64_t parçaNo) {
+    const QVariantList n{static_cast<qlonglong>(parçaNo)};
+    İşlem tx(VeriTabanı);
+    if (ParçadanGirişVarMı(parçaNo)) return false;
+    VeriTabanı.çalıştır(QStringLiteral("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?"), n);
+    VeriTabanı.çalıştır(QStringLiteral("DELETE FROM BaglantiNoBilgileriTablosu WHERE ParcaNo=?"), n);
+    VeriTabanı.çalıştır(QStringLiteral("DELETE FROM BaglantiNoBilgileriTablosu WHERE BaglantiNo=?"), n);
+    VeriTabanı.çalıştır(QStringLiteral("DELETE FROM DegisenNoBilgileriTablosu WHERE ParcaNo=?"), n);
+    tx.onayla();
+    return true;
+}

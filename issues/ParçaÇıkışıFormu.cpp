@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -35,6 +36,26 @@ double kutuSayısı(const QLineEdit* kutu) { return Normalleştir(SayıOku(kutu-
 
 // A quantity as the list and the pending table keep it.
 double miktarDeğeri(const QString& metin) { return Normalleştir(SayıOku(metin).value_or(0)); }
+
+// The brand code and the date of the first stored issue of a voucher number in
+// a year; within a year a number belongs to one brand code.
+struct İlkÇıkış {
+    qlonglong kodu = 0;
+    QDate tarihi;
+};
+std::optional<İlkÇıkış> ilkÇıkış(qlonglong fişNo, int yıl) {
+    Sorgu s(VeriTabanı,
+            QStringLiteral("SELECT Kodu, FisNo, Tarihi FROM CikisIslemleriTablosu "
+                           "WHERE FisNo=? AND Tarihi BETWEEN ? AND ? ORDER BY HareketNo"),
+            {fişNo, QDate(yıl, 1, 1), QDate(yıl, 12, 31)});
+    if (!s.sonraki()) return std::nullopt;
+    return İlkÇıkış{s.tamsayı(QStringLiteral("Kodu")), s.tarih(QStringLiteral("Tarihi"))};
+}
+
+QString başkaKodunFişNosu(qlonglong kodu) {
+    return QStringLiteral("Bu FİŞ NO ile (%1) KOD için çıkış yapılmış!").arg(kodu) + BoşSatır +
+           QStringLiteral("Lütfen, yeni bir FİŞ NO seçiniz!");
+}
 
 QLineEdit* saltOkunur(QWidget* üst, const QString& ad) {
     auto* k = new QLineEdit(üst);
@@ -422,25 +443,11 @@ bool ParçaÇıkışıFormu::fişNoKuralı() {
     const int yıl = QDate::currentDate().year();
     YılBaşıTarihi = QDate(yıl, 1, 1);
     YılSonuTarihi = QDate(yıl, 12, 31);
-    bool var = false;
-    qlonglong kodu = 0;
-    QDate tarihi;
-    if (!HataYönetimiyle([&] {
-            Sorgu s(VeriTabanı,
-                    QStringLiteral("SELECT Kodu, FisNo, Tarihi FROM CikisIslemleriTablosu "
-                                   "WHERE FisNo=? AND Tarihi BETWEEN ? AND ? ORDER BY HareketNo"),
-                    {FişNoKutusu->text().toLongLong(), YılBaşıTarihi, YılSonuTarihi});
-            var = s.sonraki();
-            if (var) {
-                kodu = s.tamsayı(QStringLiteral("Kodu"));
-                tarihi = s.tarih(QStringLiteral("Tarihi"));
-            }
-        }))
-        return false;
-    if (!var) return true;
-    if (kodu != BulKutusu->text().toLongLong()) {
-        Bilgi(QStringLiteral("Bu FİŞ NO ile (%1) KOD için çıkış yapılmış!").arg(kodu) + BoşSatır +
-              QStringLiteral("Lütfen, yeni bir FİŞ NO seçiniz!"));
+    std::optional<İlkÇıkış> ilk;
+    if (!HataYönetimiyle([&] { ilk = ilkÇıkış(FişNoKutusu->text().toLongLong(), yıl); })) return false;
+    if (!ilk) return true;
+    if (ilk->kodu != BulKutusu->text().toLongLong()) {
+        Bilgi(başkaKodunFişNosu(ilk->kodu));
         FişNoKutusu->setFocus();
         return false;
     }
@@ -449,7 +456,7 @@ bool ParçaÇıkışıFormu::fişNoKuralı() {
         FişNoKutusu->setFocus();
         return false;
     }
-    TarihiKutusu->setText(KısaTarih(tarihi));
+    TarihiKutusu->setText(KısaTarih(ilk->tarihi));
     return true;
 }
 
@@ -513,12 +520,25 @@ void ParçaÇıkışıFormu::satırıEkle(std::int64_t parçaNo, double miktar) 
 void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
     auto* l = ÇıkışYapılacakParçaListesi;
     if (l->satırSayısı() == 0) return;
-    int aşanSatır = -1;
+    // What refuses the list inside the writing transaction: another workstation
+    // may have changed the store since the lines were added.
+    qlonglong başkaKod = 0;
+    int silinenSatır = -1, aşanSatır = -1;
     const bool yazıldı = HataYönetimiyle([&] {
         const qlonglong fişNo = FişNoKutusu->text().toLongLong();
+        const auto tarihler = TarihOku(l->hücre(0, SütunTarihi));
+        if (!tarihler) throw DeporaHatası(13, QStringLiteral("Tür uyuşmazlığı."));
         İşlem işlem(VeriTabanı);
-        // The stock may have gone down since the lines were added (another
-        // workstation issuing the same part): the list must still fit in it.
+        // the voucher number still belongs to the list's brand code
+        if (const auto ilk = ilkÇıkış(fişNo, tarihler->year());
+            ilk && ilk->kodu != l->hücre(0, SütunKodu).toLongLong()) {
+            başkaKod = ilk->kodu;
+            return;
+        }
+        for (int i = 0; i < l->satırSayısı() && silinenSatır < 0; ++i)
+            if (!ParçaVarMı(l->anahtar(i).toLongLong())) silinenSatır = i;
+        if (silinenSatır >= 0) return;
+        // the list must still fit in the stock (another workstation may have issued the same part)
         std::map<qlonglong, double> istenen;
         for (int i = 0; i < l->satırSayısı(); ++i) {
             double& toplam = istenen[l->anahtar(i).toLongLong()];
@@ -549,14 +569,22 @@ void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
         VeriTabanı.çalıştır(QStringLiteral("DELETE FROM GeciciCikisIslemleriTablosu"));
         işlem.onayla();
     });
-    if (yazıldı && aşanSatır >= 0) {
-        Bilgi(QStringLiteral("Çıkış yapacağınız MİKTAR ambardaki mevcuttan fazla olamaz!"));
-        ParçaListesi_Click();
-        l->satırSeç(aşanSatır);
-        l->setFocus();
+    if (!yazıldı) return;
+    if (başkaKod == 0 && silinenSatır < 0 && aşanSatır < 0) {
+        ListeyiTemizleDüğmesi_Click();
         return;
     }
-    if (yazıldı) ListeyiTemizleDüğmesi_Click();
+    // Refused: nothing stored, the list stays; the line at fault is selected.
+    if (başkaKod != 0) {
+        Bilgi(başkaKodunFişNosu(başkaKod));
+    } else if (silinenSatır >= 0) {
+        Bilgi(SilinmişParçaMesajı(l->hücre(silinenSatır, SütunNosu), l->hücre(silinenSatır, SütunAdı)));
+    } else {
+        Bilgi(QStringLiteral("Çıkış yapacağınız MİKTAR ambardaki mevcuttan fazla olamaz!"));
+        ParçaListesi_Click();  // the stock as it stands now
+    }
+    if (const int satır = std::max(silinenSatır, aşanSatır); satır >= 0) l->satırSeç(satır);
+    l->setFocus();
 }
 
 void ParçaÇıkışıFormu::ListedenÇıkarDüğmesi_Click() {

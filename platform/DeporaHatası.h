@@ -29,6 +29,7 @@ constexpr int AğBağlantısı = 3043;
 constexpr int YolBulunamadı = 3044;
 constexpr int DosyayaErişilemiyor = 3051;
 constexpr int ÖzelKullanımda = 3356;   // held exclusively by another program
+constexpr int Meşgul = 3260;           // being written by another workstation beyond the wait
 constexpr int VeritabanıAçıkDeğil = 3420;
 constexpr int ÇalışmaKitabıHatası = 1004;
 }  // namespace HataNo

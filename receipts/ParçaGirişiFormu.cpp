@@ -85,6 +85,10 @@ GirişSatırı satırKaydı(const QStringList& h) {
     return g;
 }
 
+QString başkaKodunFişNosu(std::int64_t kodu) {
+    return QStringLiteral("Bu FİŞ NO ile (%1) KOD için giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!").arg(kodu);
+}
+
 bool reddet(const QString& mesaj, QWidget* odak) {
     Bilgi(mesaj);
     odak->setFocus(Qt::OtherFocusReason);
@@ -505,9 +509,7 @@ bool ParçaGirişiFormu::fişNoKuralı() {
     const auto başlık = GirişFişiBaşlığıOku(FişNoKutusu->text().toLongLong(), YılBaşıTarihi, YılSonuTarihi);
     if (!başlık) return true;
     if (başlık->kodu != rakamDeğeri(BulKutusu).value_or(0))
-        return reddet(QStringLiteral("Bu FİŞ NO ile (%1) KOD için giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!")
-                          .arg(başlık->kodu),
-                      FişNoKutusu);
+        return reddet(başkaKodunFişNosu(başlık->kodu), FişNoKutusu);
     if (!EvetMi(QStringLiteral("Bu FİŞ NO ile daha önce giriş yapılmış!\n\nBu girişe ekleme yapmak istiyor musunuz?"))) {
         FişNoKutusu->setFocus(Qt::OtherFocusReason);
         return false;
@@ -556,13 +558,32 @@ void ParçaGirişiFormu::başlığıKilitle(bool kilitli) {
 
 void ParçaGirişiFormu::ListeyiAmbaraEkleDüğmesi_Click() {
     if (!Giriş::AyrılmaDenetimiGeçti(this)) return;
-    // All lines or none; on a failure the list and the header stay for another try.
+    // All lines or none; on a failure or a refusal the list and the header stay.
+    ListeDenetimi* l = GirişYapılacakParçaListesi;
+    std::optional<GirişEngeli> engel;
     const bool yazıldı = HataYönetimiyle([&] {
         std::vector<GirişSatırı> satırlar;
-        for (const auto& s : GirişYapılacakParçaListesi->satırlar()) satırlar.push_back(satırKaydı(s.hücreler));
-        GirişleriYaz(satırlar, FişNoKutusu->text().toLongLong());
+        for (const auto& s : l->satırlar()) satırlar.push_back(satırKaydı(s.hücreler));
+        engel = GirişleriYaz(satırlar, FişNoKutusu->text().toLongLong());
     });
-    if (yazıldı) ListeyiTemizleDüğmesi_Click();
+    if (!yazıldı) return;
+    if (!engel) {
+        ListeyiTemizleDüğmesi_Click();
+        return;
+    }
+    if (engel->başkaKodu != 0) {
+        Bilgi(başkaKodunFişNosu(engel->başkaKodu));
+    } else {
+        // the deleted part's line is selected, ready to be taken out
+        const QString parçaNo = QString::number(engel->silinenParçaNo);
+        for (int i = 0; i < l->satırSayısı(); ++i) {
+            if (l->hücre(i, ParçaNoHücresi) != parçaNo) continue;
+            Bilgi(SilinmişParçaMesajı(l->hücre(i, NosuHücresi), l->hücre(i, AdıHücresi)));
+            l->satırSeç(i);
+            break;
+        }
+    }
+    l->setFocus(Qt::OtherFocusReason);
 }
 
 void ParçaGirişiFormu::ListedenÇıkarDüğmesi_Click() {

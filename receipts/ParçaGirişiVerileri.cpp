@@ -1,5 +1,6 @@
 #include "receipts/ParçaGirişiVerileri.h"
 
+#include "catalogue/ParçaVerileri.h"
 #include "platform/DeporaHatası.h"
 #include "shell/GenelDeğişkenler.h"
 
@@ -40,8 +41,16 @@ GirişFiyatı GirişFiyatıHesapla(const QString& fiyat, const QString& kdvOran�
     return {birim, m * birim};
 }
 
-void GirişleriYaz(const std::vector<GirişSatırı>& satırlar, std::int64_t fişNo) {
+std::optional<GirişEngeli> GirişleriYaz(const std::vector<GirişSatırı>& satırlar, std::int64_t fişNo) {
+    if (satırlar.empty()) return std::nullopt;
     İşlem tx(VeriTabanı);
+    // The rules the lines passed when they were added, as the store stands now.
+    const GirişSatırı& ilk = satırlar.front();
+    const int yıl = ilk.tarihi.year();
+    if (const auto b = GirişFişiBaşlığıOku(fişNo, QDate(yıl, 1, 1), QDate(yıl, 12, 31)); b && b->kodu != ilk.kodu)
+        return GirişEngeli{b->kodu, 0};
+    for (const auto& g : satırlar)
+        if (!ParçaVarMı(g.parçaNo)) return GirişEngeli{0, g.parçaNo};
     for (const auto& g : satırlar) {
         Sorgu s(VeriTabanı, QStringLiteral("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Miktari, Fiyati, Tutari, "
                                            "Tarihi, FaturaTarihi, FaturaNo, FaturaVeren, FisNo) "
@@ -59,4 +68,5 @@ void GirişleriYaz(const std::vector<GirişSatırı>& satırlar, std::int64_t fi
         s.çalıştır();
     }
     tx.onayla();
+    return std::nullopt;
 }

@@ -45,6 +45,16 @@ struct GirişSatırı {
     QString faturaVeren;
 };
 
-// Writes all the lines under one voucher number in one transaction: every row
-// or, on a failure (which throws), none.
-void GirişleriYaz(const std::vector<GirişSatırı>& satırlar, std::int64_t fişNo);
+// What kept a list from being written, found inside the writing transaction:
+// since the lines were added another workstation has stored the voucher number
+// in the year for another brand code (başkaKodu), or has deleted one of the
+// parts (silinenParçaNo). One of the two is set.
+struct GirişEngeli {
+    std::int64_t başkaKodu = 0;
+    std::int64_t silinenParçaNo = 0;
+};
+
+// Writes all the lines under one voucher number in one transaction, which holds
+// the store's write lock from its start: every row, or none when the list is
+// refused (the reason is returned) or a statement fails (which throws).
+std::optional<GirişEngeli> GirişleriYaz(const std::vector<GirişSatırı>& satırlar, std::int64_t fişNo);

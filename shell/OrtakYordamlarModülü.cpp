@@ -76,6 +76,11 @@ void HataYönet(int numara, const QString& açıklama) {
     case HataNo::DosyayaErişilemiyor:
         sabitMesajlaBitir(QStringLiteral("Dosyaya erişilemiyor. Lütfen, kontrol edip tekrar deneyiniz!"));
         return;
+    case HataNo::Meşgul:
+        // nothing was stored; the action can simply be tried again
+        Uyarı(QStringLiteral("Veritabanı şu anda başka bir kullanıcı tarafından güncelleniyor!\r\n\r\n"
+                             "Lütfen, biraz sonra yeniden deneyiniz."));
+        return;
     default:
         break;
     }

@@ -22,7 +22,8 @@ class QWidget;
 
 // The common error routine. Shows the box the error's number calls for:
 // 482 and 3356 pass silently; 3031, 3043/3044 and 3051 show their fixed text and
-// end the program; anything else asks "Hata oluştu!" with Yes (go on) / No (end).
+// end the program; a store busy beyond the wait (3260) says so and goes on;
+// anything else asks "Hata oluştu!" with Yes (go on) / No (end).
 // The caller's action stops after this returns: its transaction is rolled back
 // and nothing is reported as done.
 void HataYönet(const std::exception& hata);

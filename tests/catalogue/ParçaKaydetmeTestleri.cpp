@@ -239,6 +239,41 @@ TEST_F(ParçaKaydetme, GirişiOlanParçaSilinmez) {
     EXPECT_EQ(say("ParcaBilgileriTablosu"), 1);
 }
 
+// While the delete question is open another workstation stores a receipt of
+// the part, or holds the store's write lock: the Yes deletes nothing.
+TEST_F(ParçaKaydetme, SoruAçıkkenÖtekiKoltukSilmeyiDurdurur) {
+    marka(1, "BİR");
+    const auto p = parça(1, "G-1", "GERGİ");
+    const ÖtekiKoltuk durumlar[] = {
+        YazmaKilidiTutar(),
+        {"receipt stored",
+         [p](VeritabanıBağlantısı& b, int) {
+             b.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari) "
+                        "VALUES (?, 1, ?, 3, 1)",
+                        {p, QDate::currentDate()});
+         },
+         "Bu parçadan GİRİŞ yapıldığı için, önce bu giriş işlemlerini silmeniz gerekir!"},
+    };
+    aç();
+    bul(1, "1");
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        const auto öteki = ÖtekiKoltuğuAç();
+        soruSırasında = [&] { d.arada(*öteki, 0); };
+        mesajlar.clear();
+        satırSeç("ParçaListesi", "GERGİ");
+        cevapla(MesajCevabı::Evet);
+        tıkla("SilKaydetDüğmesi");
+        soruSırasında = nullptr;
+        EXPECT_EQ(mesajMetinleri(),
+                  (QStringList{"\"GERGİ\" adlı bu parçayı silmek istediğinizden emin misiniz?", d.mesaj}));
+        EXPECT_EQ(say("ParcaBilgileriTablosu", "ParcaNo=?", {p}), 1);
+        EXPECT_EQ(satırlar("ParçaListesi"), QStringList{"GERGİ"});
+        EXPECT_EQ(metni("AdıKutusu"), "GERGİ");
+        EXPECT_EQ(sonlandırmaSayısı, 0);
+    }
+}
+
 TEST_F(ParçaKaydetme, SilinenParçaNolarınıVeİkiYandanBağlantılarınıGötürür) {
     marka(1, "BİR");
     const auto a = parça(1, "A-1", "AKS");

@@ -313,3 +313,64 @@ TEST_F(ÇıkışListesiTesti, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSak
             EXPECT_EQ(saklanan[kutu], kutu == 1 ? BiçimliSayı(SayıOku(gösterilen).value_or(-1)) : gösterilen) << durum;
         }
 }
+
+// Another workstation changes the store between the adding of the lines and
+// their writing: the list is refused with what the clerk must know, nothing is
+// stored, and the list and its voucher stay for another try.
+TEST_F(ÇıkışListesiTesti, ÖtekiKoltuğunDeğişikliğiListeyiDurdurur) {
+    for (const char* no : {"A1", "B1"}) {
+        parçalar.push_back(parça(7, no));
+        giriş(parçalar.back(), 10, 40);
+    }
+    const ÖtekiKoltuk durumlar[] = {
+        YazmaKilidiTutar(),
+        {"voucher number taken for code 8",
+         [this](VeritabanıBağlantısı& b, int fişNo) {
+             b.çalıştır("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari, Tutari) "
+                        "VALUES (?, 8, ?, ?, 1, 40000)",
+                        {parçalar[0], QDate::currentDate(), fişNo});
+         },
+         "Bu FİŞ NO ile (8) KOD için çıkış yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!", -1},
+        {"part deleted",
+         [this](VeritabanıBağlantısı& b, int) {
+             b.çalıştır("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {liste()->anahtar(1)});
+         },
+         "Listedeki \"CONTA\" (B1) adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
+         "Lütfen, bu parçayı listeden çıkarınız.",
+         1},
+    };
+    int fişNo = 6000;
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        const QString no = QString::number(++fişNo);
+        aç();
+        bul("7");
+        seç(0);
+        ekle("1", "DEPO", no);
+        seç(1);
+        ekle("2", "DEPO");
+        ASSERT_EQ(liste()->satırSayısı(), 2);
+        const auto öteki = ÖtekiKoltuğuAç();
+        d.arada(*öteki, fişNo);
+        const auto önce = say("SELECT COUNT(*) FROM CikisIslemleriTablosu");
+        mesajlar.clear();
+        tıkla("ListeyiAmbardanÇıkarDüğmesi");
+        ASSERT_EQ(mesajMetinleri(), QStringList{d.mesaj});
+        EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), önce);
+        EXPECT_EQ(sonlandırmaSayısı, 0);
+        EXPECT_EQ(liste()->satırSayısı(), 2);
+        EXPECT_EQ(bekleyen(), 2);
+        EXPECT_EQ(metin("FişNoKutusu"), no);
+        EXPECT_FALSE(k("FişNoKutusu")->isEnabled());
+        EXPECT_EQ(metin("ListeToplamıKutusu"), "12,00");
+        if (d.seçiliSatır >= 0) {
+            EXPECT_EQ(liste()->seçiliSatır(), d.seçiliSatır);
+        }
+        if (öteki->işlemde()) {
+            öteki->işlemGeriAl();  // the lock let go, the list is written whole
+            tıkla("ListeyiAmbardanÇıkarDüğmesi");
+            EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), önce + 2);
+        }
+        f.reset();
+    }
+}

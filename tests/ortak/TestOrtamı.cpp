@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <sqlcipher/sqlite3.h>
 
 void TestOrtamı::SetUp() {
     ASSERT_TRUE(geçici.isValid());
@@ -26,6 +27,7 @@ void TestOrtamı::SetUp() {
     MesajKapısı::yanıtlayıcıKur([this](const MesajKaydı& m) {
         mesajlar.push_back(m);
         if (m.düğmeler == MesajDüğmeleri::Tamam) return MesajCevabı::Tamam;
+        if (soruSırasında) soruSırasında();
         if (cevaplar.empty()) return m.varsayılan;
         const auto c = cevaplar.front();
         cevaplar.pop_front();
@@ -62,6 +64,19 @@ QStringList TestOrtamı::mesajMetinleri() const {
     QStringList l;
     for (const auto& m : mesajlar) l << m.metin;
     return l;
+}
+
+ÖtekiKoltuk YazmaKilidiTutar() {
+    return {"write lock held", [](VeritabanıBağlantısı& b, int) { b.betikÇalıştır("BEGIN IMMEDIATE"); },
+            "Veritabanı şu anda başka bir kullanıcı tarafından güncelleniyor!\r\n\r\n"
+            "Lütfen, biraz sonra yeniden deneyiniz."};
+}
+
+std::unique_ptr<VeritabanıBağlantısı> ÖtekiKoltuğuAç() {
+    auto öteki = std::make_unique<VeritabanıBağlantısı>();
+    öteki->aç(VeriTabanı.yol());
+    sqlite3_busy_timeout(VeriTabanı.tutamaç(), 50);
+    return öteki;
 }
 
 bool EtkinGöster(QWidget* pencere) {

@@ -3,6 +3,7 @@
 // delivery tool's code, an empty settings store, folders moved into the
 // temporary folder, and the message responder that records every box.
 #include "platform/MesajKapısı.h"
+#include "platform/VeritabanıBağlantısı.h"
 #include "platform/Yazıcı.h"
 
 #include <QJsonObject>
@@ -10,6 +11,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <memory>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -33,10 +36,27 @@ protected:
     std::vector<MesajKaydı> mesajlar;
     std::deque<MesajCevabı> cevaplar;
     int sonlandırmaSayısı = 0;  // times the program was told to end
+    // Runs while a question box is open, before it is answered: another
+    // workstation acting in the meantime.
+    std::function<void()> soruSırasında;
     // The system has one printer, "Kayıt Yazıcısı" on "LPT1:", a recorder: every
     // document printed on it lands here. YazıcıVar is left false.
     YazılanBelgeler basılanlar = std::make_shared<std::vector<YazılanBelge>>();
 };
+
+// Another workstation on the test's store: what it does in the middle of an
+// action of this one (fişNo: the voucher number under test), the one message
+// the clerk then gets, and the pending line it points at (-1 for none).
+struct ÖtekiKoltuk {
+    const char* ad;
+    std::function<void(VeritabanıBağlantısı&, int fişNo)> arada;
+    QString mesaj;
+    int seçiliSatır = -1;
+};
+// It holds the store's write lock: the clerk is told the store is busy.
+ÖtekiKoltuk YazmaKilidiTutar();
+// Its connection; the store's own connection then waits only briefly for a lock.
+std::unique_ptr<VeritabanıBağlantısı> ÖtekiKoltuğuAç();
 
 // Types text key by key like QTest::keyClicks, Turkish letters included
 // (QTest::keyClicks asserts on characters outside ASCII).

@@ -741,3 +741,53 @@ TEST_F(ParçaGirişiTesti, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklan
             EXPECT_EQ(saklanan[kutu], gösterilen) << durum;
         }
 }
+
+// Another workstation changes the store between the adding of the lines and
+// their writing: the list is refused with what the clerk must know, nothing is
+// stored, and the list and its locked header stay for another try.
+TEST_F(ParçaGirişiTesti, ÖtekiKoltuğunDeğişikliğiListeyiDurdurur) {
+    const ÖtekiKoltuk durumlar[] = {
+        YazmaKilidiTutar(),
+        {"voucher number taken for code 8",
+         [this](VeritabanıBağlantısı& b, int fişNo) {
+             b.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Miktari, Fiyati, Tutari, Tarihi, "
+                        "FaturaTarihi, FaturaNo, FaturaVeren, FisNo) VALUES (?, 8, 1, 1, 1, ?, ?, 'B', 'B', ?)",
+                        {qlonglong(buji), QDate(buYıl(), 2, 1), QDate(buYıl(), 2, 1), fişNo});
+         },
+         "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!", -1},
+        {"part deleted",
+         [this](VeritabanıBağlantısı& b, int) {
+             b.çalıştır("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {qlonglong(balata)});
+         },
+         "Listedeki \"BALATA\" (B-200) adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
+         "Lütfen, bu parçayı listeden çıkarınız.",
+         1},
+    };
+    int fişNo = 6000;
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        ++fişNo;
+        üçSatır(QString::number(fişNo), {"1", "2", "3"});
+        const auto öteki = ÖtekiKoltuğuAç();
+        d.arada(*öteki, fişNo);
+        const int önce = girişSayısı();
+        mesajlar.clear();
+        f->ListeyiAmbaraEkleDüğmesi->click();
+        ASSERT_EQ(mesajMetinleri(), QStringList{d.mesaj});
+        EXPECT_EQ(girişSayısı() - önce, 0);
+        EXPECT_EQ(sonlandırmaSayısı, 0);
+        EXPECT_EQ(f->GirişYapılacakParçaListesi->satırSayısı(), 3);
+        EXPECT_EQ(f->FişNoKutusu->text(), QString::number(fişNo));
+        EXPECT_FALSE(f->FişNoKutusu->isEnabled());
+        EXPECT_EQ(f->ListeToplamıKutusu->text(), "149,00");
+        if (d.seçiliSatır >= 0) {
+            EXPECT_EQ(f->GirişYapılacakParçaListesi->seçiliSatır(), d.seçiliSatır);
+        }
+        if (öteki->işlemde()) {
+            öteki->işlemGeriAl();  // the lock let go, the list is written whole
+            f->ListeyiAmbaraEkleDüğmesi->click();
+            EXPECT_EQ(girişSayısı() - önce, 3);
+        }
+        f.reset();
+    }
+}

@@ -161,6 +161,44 @@ TEST_F(FişNoTarihTesti, AynıKodunNumarasıEvetleBirleşirHayırlaKalır) {
     EXPECT_EQ(f->result(), QDialog::Accepted);
 }
 
+// While the merge question is open another workstation holds the store's write
+// lock, or gives the number to another brand code: the Yes changes nothing and
+// the dialog stays open.
+TEST_F(FişNoTarihTesti, SoruAçıkkenÖtekiKoltukNumarayıAlırsaDeğişmez) {
+    satır(0, 7, 5, buYıl(3, 5));
+    satır(0, 7, 6, buYıl(4, 1));
+    const ÖtekiKoltuk durumlar[] = {
+        YazmaKilidiTutar(),
+        {"number moved and taken for code 8",
+         [](VeritabanıBağlantısı& b, int) {
+             b.çalıştır("UPDATE GirisIslemleriTablosu SET FisNo=9 WHERE FisNo=6");
+             b.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari, Tutari) "
+                        "VALUES (2, 8, ?, 6, 1, 10000)",
+                        {buYıl(4, 2)});
+         },
+         "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!"},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        const auto öteki = ÖtekiKoltuğuAç();
+        aç(0, 5, buYıl(3, 5), true);
+        yaz(f->FişNoKutusu, "6");
+        mesajlar.clear();
+        soruSırasında = [&] { d.arada(*öteki, 0); };
+        cevapla(MesajCevabı::Evet);
+        tamam();
+        soruSırasında = nullptr;
+        EXPECT_EQ(mesajMetinleri(),
+                  (QStringList{"Bu FİŞ NO ile daha önce giriş yapılmış!\r\n\r\nBu girişe ekleme yapmak istiyor musunuz?",
+                               d.mesaj}));
+        EXPECT_EQ(say(0, "FisNo=5"), 1);
+        EXPECT_EQ(ağaçYenilendi, 0);
+        EXPECT_TRUE(f->isVisible());
+        EXPECT_EQ(f->FişNoKutusu->text(), "6");
+        EXPECT_EQ(sonlandırmaSayısı, 0);
+    }
+}
+
 TEST_F(FişNoTarihTesti, ArşivModundaAçılmaz) {
     satır(0, 7, 5, buYıl(3, 5));
     ArşivModu = true;

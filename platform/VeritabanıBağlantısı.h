@@ -32,8 +32,11 @@ public:
     // Opens an existing file; a missing file or folder, a wrong key or a file that
     // is not a store throws (3044, 3051, 3031). Closes what was open before.
     void aç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
-    // The same for reading alone: nothing is written to the file (a backup being checked).
+    // The same for reading alone: nothing is written to the file.
     void saltOkunurAç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
+    // For reading alone a file that no one writes meanwhile (a backup being
+    // checked): read from a memory map, without locks.
+    void denetimİçinAç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     // Makes a new, empty store file (the delivery tool and the tests).
     void yeniOluştur(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     void kapat();
@@ -84,7 +87,8 @@ public:
     void bırak(sqlite3_stmt* st, bool önbellekten);
 
 private:
-    void bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur = false);
+    void bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur = false,
+                const char* dosyaSistemi = nullptr);
     void önbelleğiBoşalt();
 
     sqlite3* db_ = nullptr;

@@ -21,6 +21,7 @@
 #include <QRegularExpression>
 #include <cstdio>
 #include <functional>
+#include <future>
 #include <map>
 #include <optional>
 #include <set>
@@ -74,7 +75,7 @@ std::optional<DeporaHatası> açıpDenetle(const QString& yol) {
 QString yedekSorunu(const QString& yedekYolu) {
     try {
         VeritabanıBağlantısı yedek;
-        yedek.saltOkunurAç(yedekYolu);
+        yedek.denetimİçinAç(yedekYolu);
         yedek.sağlamlığıDenetle(TemelTablolar(), true);
         return {};
     } catch (const DeporaHatası& h) {
@@ -158,19 +159,24 @@ bool yedektenOluştur(const QString& veritabanıYolu, const QString& yedekYolu,
     });
 }
 
+// The keys the newest backup has handed out; none when there is no backup or it
+// does not open (no better than any copy).
+QHash<QString, std::int64_t> yedeğinSayaçları(const QString& yedekYolu) {
+    try {
+        if (!DosyaVarMı(yedekYolu)) return {};
+        VeritabanıBağlantısı yedek;
+        yedek.denetimİçinAç(yedekYolu);
+        return yedek.anahtarSayaçları();
+    } catch (const DeporaHatası&) {
+        return {};
+    }
+}
+
 // A copy whose keys went back from those of the newest backup is an older store
 // or another one: a store never hands out a key twice.
-bool anahtarlarıGeride(const QString& yedekYolu, const QHash<QString, std::int64_t>& yeniSayaçlar) {
-    QHash<QString, std::int64_t> eski;
-    try {
-        VeritabanıBağlantısı yedek;
-        yedek.saltOkunurAç(yedekYolu);
-        eski = yedek.anahtarSayaçları();
-    } catch (const DeporaHatası&) {
-        return false;  // a backup that does not open is no better than the copy
-    }
+bool anahtarlarıGeride(const QHash<QString, std::int64_t>& eski, const QHash<QString, std::int64_t>& yeni) {
     for (auto it = eski.cbegin(); it != eski.cend(); ++it)
-        if (yeniSayaçlar.value(it.key(), 0) < it.value()) return true;
+        if (yeni.value(it.key(), 0) < it.value()) return true;
     return false;
 }
 
@@ -284,6 +290,8 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         if (!QDir().mkpath(klasör))
             throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Klasör oluşturulamadı: %1").arg(klasör));
         QFile::remove(geçici);
+        // read beside the copy and its check
+        auto eskiSayaçlar = std::async(std::launch::async, yedeğinSayaçları, yedekYolu);
         {
             VeritabanıBağlantısı kaynak;
             kaynak.saltOkunurAç(veritabanıYolu);
@@ -293,12 +301,12 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         QHash<QString, std::int64_t> sayaçlar;
         {
             VeritabanıBağlantısı kopya;
-            kopya.saltOkunurAç(geçici);
+            kopya.denetimİçinAç(geçici);
             kopya.sağlamlığıDenetle(TemelTablolar(), true);
             sayaçlar = kopya.anahtarSayaçları();
         }
         YedekSonucu sonuç = YedekSonucu::Yazıldı;
-        if (DosyaVarMı(yedekYolu) && anahtarlarıGeride(yedekYolu, sayaçlar)) {
+        if (anahtarlarıGeride(eskiSayaçlar.get(), sayaçlar)) {
             // kept beside, never over a dated backup of today
             if (!QFile::rename(geçici, YedekKuşağı(yedekYolu, QDate::currentDate()))) QFile::remove(geçici);
             sonuç = YedekSonucu::EskisiKorundu;

@@ -523,6 +523,7 @@ void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
     // What refuses the list inside the writing transaction: another workstation
     // may have changed the store since the lines were added.
     qlonglong başkaKod = 0;
+    bool başkaTarih = false;
     int silinenSatır = -1, aşanSatır = -1;
     const bool yazıldı = HataYönetimiyle([&] {
         const qlonglong fişNo = FişNoKutusu->text().toLongLong();
@@ -530,10 +531,17 @@ void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
         if (!tarihler) throw DeporaHatası(13, QStringLiteral("Tür uyuşmazlığı."));
         İşlem işlem(VeriTabanı);
         // the voucher number still belongs to the list's brand code
-        if (const auto ilk = ilkÇıkış(fişNo, tarihler->year());
-            ilk && ilk->kodu != l->hücre(0, SütunKodu).toLongLong()) {
-            başkaKod = ilk->kodu;
-            return;
+        if (const auto ilk = ilkÇıkış(fişNo, tarihler->year())) {
+            if (ilk->kodu != l->hücre(0, SütunKodu).toLongLong()) {
+                başkaKod = ilk->kodu;
+                return;
+            }
+            // a voucher of the same code begun elsewhere on another date: the lines
+            // would not join it as the join question has them join (on its date)
+            if (ilk->tarihi != *tarihler) {
+                başkaTarih = true;
+                return;
+            }
         }
         for (int i = 0; i < l->satırSayısı() && silinenSatır < 0; ++i)
             if (!ParçaVarMı(l->anahtar(i).toLongLong())) silinenSatır = i;
@@ -570,13 +578,16 @@ void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
         işlem.onayla();
     });
     if (!yazıldı) return;
-    if (başkaKod == 0 && silinenSatır < 0 && aşanSatır < 0) {
+    if (başkaKod == 0 && !başkaTarih && silinenSatır < 0 && aşanSatır < 0) {
         ListeyiTemizleDüğmesi_Click();
         return;
     }
     // Refused: nothing stored, the list stays; the line at fault is selected.
     if (başkaKod != 0) {
         Bilgi(başkaKodunFişNosu(başkaKod));
+    } else if (başkaTarih) {
+        Bilgi(QStringLiteral("Bu FİŞ NO ile daha önce çıkış yapılmış!") + BoşSatır +
+              QStringLiteral("Lütfen, yeni bir FİŞ NO seçiniz!"));
     } else if (silinenSatır >= 0) {
         Bilgi(SilinmişParçaMesajı(l->hücre(silinenSatır, SütunNosu), l->hücre(silinenSatır, SütunAdı)));
     } else {

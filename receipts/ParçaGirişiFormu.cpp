@@ -573,6 +573,8 @@ void ParçaGirişiFormu::ListeyiAmbaraEkleDüğmesi_Click() {
     }
     if (engel->başkaKodu != 0) {
         Bilgi(başkaKodunFişNosu(engel->başkaKodu));
+    } else if (engel->başkaBaşlık) {
+        Bilgi(QStringLiteral("Bu FİŞ NO ile daha önce giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!"));
     } else {
         // the deleted part's line is selected, ready to be taken out
         const QString parçaNo = QString::number(engel->silinenParçaNo);

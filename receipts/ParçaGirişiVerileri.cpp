@@ -47,8 +47,14 @@ std::optional<GirişEngeli> GirişleriYaz(const std::vector<GirişSatırı>& sat
     // The rules the lines passed when they were added, as the store stands now.
     const GirişSatırı& ilk = satırlar.front();
     const int yıl = ilk.tarihi.year();
-    if (const auto b = GirişFişiBaşlığıOku(fişNo, QDate(yıl, 1, 1), QDate(yıl, 12, 31)); b && b->kodu != ilk.kodu)
-        return GirişEngeli{b->kodu, 0};
+    if (const auto b = GirişFişiBaşlığıOku(fişNo, QDate(yıl, 1, 1), QDate(yıl, 12, 31))) {
+        if (b->kodu != ilk.kodu) return GirişEngeli{b->kodu, 0};
+        // joining a voucher takes its header: one begun elsewhere with another
+        // header would leave two invoices under one number
+        if (b->tarihi != ilk.tarihi || b->faturaTarihi != ilk.faturaTarihi || b->faturaNo != ilk.faturaNo ||
+            b->faturaVeren != ilk.faturaVeren)
+            return GirişEngeli{0, 0, true};
+    }
     for (const auto& g : satırlar)
         if (!ParçaVarMı(g.parçaNo)) return GirişEngeli{0, g.parçaNo};
     for (const auto& g : satırlar) {

@@ -47,11 +47,13 @@ struct GirişSatırı {
 
 // What kept a list from being written, found inside the writing transaction:
 // since the lines were added another workstation has stored the voucher number
-// in the year for another brand code (başkaKodu), or has deleted one of the
-// parts (silinenParçaNo). One of the two is set.
+// in the year for another brand code (başkaKodu) or for the same code with
+// another date or invoice (başkaBaşlık), or has deleted one of the parts
+// (silinenParçaNo). One of the three is set.
 struct GirişEngeli {
     std::int64_t başkaKodu = 0;
     std::int64_t silinenParçaNo = 0;
+    bool başkaBaşlık = false;
 };
 
 // Writes all the lines under one voucher number in one transaction, which holds

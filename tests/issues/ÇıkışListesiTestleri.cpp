@@ -331,6 +331,14 @@ TEST_F(ÇıkışListesiTesti, ÖtekiKoltuğunDeğişikliğiListeyiDurdurur) {
                         {parçalar[0], QDate::currentDate(), fişNo});
          },
          "Bu FİŞ NO ile (8) KOD için çıkış yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!", -1},
+        {"voucher number begun for the same code on another date",
+         [this](VeritabanıBağlantısı& b, int fişNo) {
+             const QDate bugün = QDate::currentDate();
+             b.çalıştır("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari, Tutari) "
+                        "SELECT ParcaNo, Kodu, ?, ?, 1, 40000 FROM ParcaBilgileriTablosu WHERE ParcaNo=?",
+                        {bugün.addDays(bugün.dayOfYear() > 1 ? -1 : 1), fişNo, parçalar[0]});
+         },
+         "Bu FİŞ NO ile daha önce çıkış yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!", -1},
         {"part deleted",
          [this](VeritabanıBağlantısı& b, int) {
              b.çalıştır("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {liste()->anahtar(1)});

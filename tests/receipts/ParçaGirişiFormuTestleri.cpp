@@ -755,6 +755,14 @@ TEST_F(ParçaGirişiTesti, ÖtekiKoltuğunDeğişikliğiListeyiDurdurur) {
                         {qlonglong(buji), QDate(buYıl(), 2, 1), QDate(buYıl(), 2, 1), fişNo});
          },
          "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!", -1},
+        {"voucher number begun for the same code with another invoice",
+         [this](VeritabanıBağlantısı& b, int fişNo) {
+             b.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Miktari, Fiyati, Tutari, Tarihi, "
+                        "FaturaTarihi, FaturaNo, FaturaVeren, FisNo) "
+                        "SELECT ParcaNo, Kodu, 1, 1, 1, ?, ?, 'B', 'B', ? FROM ParcaBilgileriTablosu WHERE ParcaNo=?",
+                        {QDate(buYıl(), 2, 1), QDate(buYıl(), 2, 1), fişNo, qlonglong(balata)});
+         },
+         "Bu FİŞ NO ile daha önce giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!", -1},
         {"part deleted",
          [this](VeritabanıBağlantısı& b, int) {
              b.çalıştır("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {qlonglong(balata)});

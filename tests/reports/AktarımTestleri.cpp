@@ -73,6 +73,14 @@ protected:
     static QJsonObject hücre(const QJsonObject& o, int satır, int sütun) {
         return o["satırlar"].toArray()[satır - 1].toArray()[sütun - 1].toObject();
     }
+    // One property of the cells from (satır, sütun) on, down the column or along the row, as text.
+    static QStringList hücreler(const QJsonObject& o, int satır, int sütun, int kaç, const char* özellik = "değer",
+                                bool aşağı = true) {
+        QStringList l;
+        for (int i = 0; i < kaç; ++i)
+            l << hücre(o, satır + (aşağı ? i : 0), sütun + (aşağı ? 0 : i))[özellik].toVariant().toString();
+        return l;
+    }
     QStringList açılanlar;
 };
 
@@ -91,27 +99,19 @@ TEST_F(AktarımTestleri, ÖzetCetvelBaşlıkBirleşikSütunBaşlıklarıKodlarVe
     EXPECT_EQ(a1["dikey"].toString(), "center");
     EXPECT_DOUBLE_EQ(o["yükseklik1"].toDouble(), 30);
 
-    QStringList başlıklar;
-    for (int s = 1; s <= 12; ++s) {
-        const QJsonObject h = hücre(o, 2, s);
-        başlıklar << h["değer"].toString();
-        EXPECT_TRUE(h["kalın"].toBool() && h["kaydır"].toBool());
-        EXPECT_EQ(h["yatay"].toString(), "center");
-        EXPECT_EQ(h["dikey"].toString(), "center");
-    }
-    EXPECT_EQ(başlıklar, QStringList({"Kodu", "Markası", "Dev. Miktar", "Dev. Tutar", "Giren Miktar", "Giren Tutar",
-                                      "Toplam Miktar", "Toplam Tutar", "Çıkan Miktar", "Çıkan Tutar", "Akt. Miktar",
-                                      "Akt. Tutar"}));
+    EXPECT_EQ(hücreler(o, 2, 1, 12, "değer", false),
+              QStringList({"Kodu", "Markası", "Dev. Miktar", "Dev. Tutar", "Giren Miktar", "Giren Tutar",
+                           "Toplam Miktar", "Toplam Tutar", "Çıkan Miktar", "Çıkan Tutar", "Akt. Miktar",
+                           "Akt. Tutar"}));
+    for (const auto& [özellik, değer] : {std::pair{"kalın", "true"}, std::pair{"kaydır", "true"},
+                                         std::pair{"yatay", "center"}, std::pair{"dikey", "center"}})
+        EXPECT_EQ(hücreler(o, 2, 1, 12, özellik, false), QStringList(12, değer)) << özellik;
     // the hidden row number is written nowhere: column A holds the codes as text
     EXPECT_EQ(o["satırlar"].toArray().size(), 5);
-    QStringList kodlar;
-    for (int r = 3; r <= 5; ++r) {
-        kodlar << hücre(o, r, 1)["değer"].toString();
-        EXPECT_EQ(hücre(o, r, 1)["tür"].toString(), "s");
-        EXPECT_EQ(hücre(o, r, 1)["yatay"].toString(), "center");
-        EXPECT_EQ(hücre(o, r, 2)["biçim"].toString(), "@");
-    }
-    EXPECT_EQ(kodlar, QStringList({"3", "12", "40"}));
+    EXPECT_EQ(hücreler(o, 3, 1, 3), QStringList({"3", "12", "40"}));
+    EXPECT_EQ(hücreler(o, 3, 1, 3, "tür"), QStringList(3, "s"));
+    EXPECT_EQ(hücreler(o, 3, 1, 3, "yatay"), QStringList(3, "center"));
+    EXPECT_EQ(hücreler(o, 3, 2, 3, "biçim"), QStringList(3, "@"));
     EXPECT_EQ(hücre(o, 5, 2)["değer"].toString(), "0040 BOSCH");
     const QJsonObject dev = hücre(o, 3, 3);
     EXPECT_EQ(dev["tür"].toString(), "n");
@@ -146,9 +146,7 @@ TEST_F(AktarımTestleri, EkrandakiSıraVeGenişliklerleYazıcısızSayfaDüzeniY
     f->MalzemeHareketleriListesi->setColumnWidth(3, 2000 / 15);  // Dev. Miktar widened: 133 px, 1995 twips
     const QJsonObject o = aktar(*f);
     ASSERT_FALSE(o.isEmpty());
-    QStringList kodlar;
-    for (int r = 3; r <= 5; ++r) kodlar << hücre(o, r, 1)["değer"].toString();
-    EXPECT_EQ(kodlar, QStringList({"40", "12", "3"}));
+    EXPECT_EQ(hücreler(o, 3, 1, 3), QStringList({"40", "12", "3"}));
     EXPECT_NEAR(o["genişlikler"].toArray()[1].toDouble(), 18.71, 0.05);
     EXPECT_NEAR(o["genişlikler"].toArray()[2].toDouble(), 19.95 + 0.71, 0.1);  // the file keeps whole pixels
     EXPECT_NE(o["yön"].toString(), "landscape") << QJsonDocument(o).toJson().toStdString();
@@ -224,16 +222,11 @@ TEST_F(AktarımTestleri, AyrıntılıCetvelSıraNoParçaMetinleriVeOnRakamlaYaz�
     EXPECT_EQ(hücre(o, 2, 2)["değer"].toString(), "No'su");
     EXPECT_EQ(hücre(o, 2, 14)["değer"].toString(), "Akt. Tutar");
     EXPECT_TRUE(hücre(o, 2, 14)["kalın"].toBool() && hücre(o, 2, 14)["kaydır"].toBool());
-    QStringList sıra, nolar;
-    for (int r = 3; r <= 5; ++r) {
-        sıra << hücre(o, r, 1)["değer"].toString();
-        nolar << hücre(o, r, 2)["değer"].toString();
-        EXPECT_EQ(hücre(o, r, 1)["yatay"].toString(), "center");
-        for (int s = 2; s <= 4; ++s) EXPECT_EQ(hücre(o, r, s)["biçim"].toString(), "@");
-        EXPECT_EQ(hücre(o, r, 5)["tür"].toString(), "n");
-    }
-    EXPECT_EQ(sıra, QStringList({"1", "2", "3"}));
-    EXPECT_EQ(nolar, QStringList({"0012-A", "0012-B", "0012-C"}));
+    EXPECT_EQ(hücreler(o, 3, 1, 3), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(hücreler(o, 3, 2, 3), QStringList({"0012-A", "0012-B", "0012-C"}));
+    EXPECT_EQ(hücreler(o, 3, 1, 3, "yatay"), QStringList(3, "center"));
+    for (int s = 2; s <= 4; ++s) EXPECT_EQ(hücreler(o, 3, s, 3, "biçim"), QStringList(3, "@")) << s;
+    EXPECT_EQ(hücreler(o, 3, 5, 3, "tür"), QStringList(3, "n"));
     EXPECT_EQ(hücre(o, 4, 3)["değer"].toString(), "CONTA");
     EXPECT_EQ(hücre(o, 5, 4)["değer"].toString(), "LT");
     EXPECT_DOUBLE_EQ(hücre(o, 3, 5)["değer"].toDouble(), 1234.5);   // Dev. Miktar

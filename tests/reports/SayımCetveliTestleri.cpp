@@ -60,10 +60,7 @@ TEST_F(SayımCetveliTesti, AçılınceKodlarSıralıListeBoşSütunlarYerinde) {
     EXPECT_EQ(kodlar(f->KodListesi), (QStringList{"7", "8", "70", "100"}));
     EXPECT_TRUE(f->KodListesi->selectedItems().isEmpty());
     EXPECT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 0);
-    QStringList başlıklar;
-    for (int i = 0; i < f->ParçaBilgileriListesi->sütunSayısı(); ++i)
-        başlıklar << f->ParçaBilgileriListesi->sütunBaşlığı(i);
-    EXPECT_EQ(başlıklar, (QStringList{"Sıra No", "Parça No'su", "Parça Adı", "Birimi", "Mevcudu", "Ambar Yeri"}));
+    EXPECT_EQ(başlıkları(f->ParçaBilgileriListesi), (QStringList{"Sıra No", "Parça No'su", "Parça Adı", "Birimi", "Mevcudu", "Ambar Yeri"}));
     EXPECT_EQ(f->ParçaBilgileriListesi->sütunGenişliğiTwips(5), 1500);
     EXPECT_FALSE(f->MevcuduKalmayanlarıListeleSeçeneği->isChecked());
     EXPECT_EQ(f->MevcuduKalmayanlarıListeleSeçeneği->text(), "&Sadece mevcudu kalmayanları listele ");
@@ -76,17 +73,13 @@ TEST_F(SayımCetveliTesti, StokluParçalarNoSırasıylaSadeSayıylaListelenir) {
     koduSeç(f->KodListesi, 7);
     EXPECT_EQ(f->Etiket[2]->text(), "FORD");
     // zero stock (exact, after the quantities are normalised) and no movements are left out
-    EXPECT_EQ(sütun(*f, SayımCetveliFormu::NosuSütunu), (QStringList{"A-10", "B-20", "C-30"}));
-    EXPECT_EQ(sütun(*f, SayımCetveliFormu::SıraNoSütunu), (QStringList{"1", "2", "3"}));
-    EXPECT_EQ(sütun(*f, SayımCetveliFormu::MevcuduSütunu), (QStringList{"2,5", "12", "-3"}));
-    EXPECT_EQ(sütun(*f, SayımCetveliFormu::AdıSütunu), (QStringList{"CONTA", "FİLTRE", "KAYIŞ"}));
-    EXPECT_EQ(sütun(*f, SayımCetveliFormu::BirimiSütunu), (QStringList{"LT", "ADET", "ADET"}));
-    EXPECT_EQ(sütun(*f, SayımCetveliFormu::AmbarYeriSütunu), (QStringList{"RAF 1", "RAF 2", "RAF 1"}));
+    const std::vector<QStringList> stoklu = {{"1", "A-10", "CONTA", "LT", "2,5", "RAF 1"},
+                                             {"2", "B-20", "FİLTRE", "ADET", "12", "RAF 2"},
+                                             {"3", "C-30", "KAYIŞ", "ADET", "-3", "RAF 1"}};
+    ASSERT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 3);
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(satırı(f->ParçaBilgileriListesi, r), stoklu[size_t(r)]);
     EXPECT_TRUE(f->KodListesi->isEnabled());
     EXPECT_TRUE(mesajlar.empty());
-    // the same stock as the shared rule gives
-    EXPECT_EQ(f->ParçaBilgileriListesi->hücre(1, SayımCetveliFormu::MevcuduSütunu),
-              GenelSayı(ParçaStokMiktarı(f->ParçaBilgileriListesi->anahtar(1).toLongLong())));
 
     f->MevcuduKalmayanlarıListeleSeçeneği->click();
     EXPECT_EQ(sütun(*f, SayımCetveliFormu::NosuSütunu), (QStringList{"D-40", "E-50", "F-60"}));
@@ -211,7 +204,7 @@ TEST_F(SayımCetveliYazdırmaTesti, TekSayfaBaşlıkBilgilerBaşlıklarVeSatırl
     koduSeç(f->KodListesi, 7);
     yazdır(f->YazdırDüğmesi);
     ASSERT_EQ(basılanlar->size(), 1u);
-    const YazılanBelge& b = basılanlar->back();
+    const YazılanBelge& b = belge();
     EXPECT_TRUE(b.bitti);
     EXPECT_EQ(b.kopya, 3);
     EXPECT_EQ(b.yön, SayfaYönü::Dikey);
@@ -219,62 +212,34 @@ TEST_F(SayımCetveliYazdırmaTesti, TekSayfaBaşlıkBilgilerBaşlıklarVeSatırl
     EXPECT_TRUE(mesajlar.empty());
     EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
 
-    const YazılanMetin* başlık = bul("SAYIM CETVELİ");
-    ASSERT_TRUE(başlık);
-    EXPECT_DOUBLE_EQ(başlık->y, 15);
-    EXPECT_EQ(başlık->punto, 12);
-    EXPECT_TRUE(başlık->kalın);
-    EXPECT_NEAR(başlık->x, (200 - genişlik("SAYIM CETVELİ", 12, true)) / 2, 1e-9);
+    konumda(b, "SAYIM CETVELİ", (200 - genişlik("SAYIM CETVELİ", 12, true)) / 2, 15, true);
+    EXPECT_EQ(bul(b, "SAYIM CETVELİ")->punto, 12);
 
     const double bilgiY = 15 + satırYüksekliği(12, true);
     const std::array<std::pair<QString, QString>, 3> bilgiler = {
         {{"KOD NO ", ": 7"}, {"MARKASI ", ": FORD"}, {"TARİHİ ", ": " + KısaTarih(QDate::currentDate())}}};
     for (size_t i = 0; i < bilgiler.size(); ++i) {
-        const YazılanMetin* e = bul(bilgiler[i].first);
-        const YazılanMetin* d = bul(bilgiler[i].second);
-        ASSERT_TRUE(e && d) << i;
-        EXPECT_DOUBLE_EQ(e->x, 145);
-        EXPECT_DOUBLE_EQ(d->x, 160);
-        EXPECT_TRUE(e->kalın);
-        EXPECT_FALSE(d->kalın);
-        EXPECT_EQ(d->punto, 8);
-        EXPECT_NEAR(e->y, bilgiY + i * satırYüksekliği(8, false), 1e-9);
+        konumda(b, bilgiler[i].first, 145, bilgiY + i * satırYüksekliği(8, false), true);
+        konumda(b, bilgiler[i].second, 160, bilgiY + i * satırYüksekliği(8, false), false);
+        EXPECT_EQ(bul(b, bilgiler[i].second)->punto, 8);
     }
-
     const std::array<std::pair<QString, double>, 6> başlıklar = {{{"No", 10},
                                                                   {"Orjinal Parça No", 20},
                                                                   {"Adı ve Niteliği", 65},
                                                                   {"Birimi", 125},
                                                                   {"Mevcudu", 145},
                                                                   {"Ambar Yeri", 165}}};
-    for (const auto& [metin, x] : başlıklar) {
-        const YazılanMetin* m = bul(metin);
-        ASSERT_TRUE(m) << metin.toStdString();
-        EXPECT_DOUBLE_EQ(m->x, x);
-        EXPECT_DOUBLE_EQ(m->y, 35);
-        EXPECT_TRUE(m->kalın);
-    }
-    // rows: 1 mm after the headings, 1,5 mm before each row
+    for (const auto& [metin, x] : başlıklar) konumda(b, metin, x, 35, true);
+    // rows: 1 mm after the headings, 1,5 mm before each row; the stock ends where its heading ends
     const double ilkSatır = 35 + satırYüksekliği(8, true) + 1 + 1.5;
-    const YazılanMetin* no = bul("A-10");
-    ASSERT_TRUE(no);
-    EXPECT_NEAR(no->y, ilkSatır, 1e-9);
-    EXPECT_DOUBLE_EQ(no->x, 20);
-    EXPECT_FALSE(no->kalın);
-    const YazılanMetin* ikinci = bul("B-20");
-    ASSERT_TRUE(ikinci);
-    EXPECT_NEAR(ikinci->y, ilkSatır + satırYüksekliği(8, false) + 1.5, 1e-9);
-    // the stock ends where its heading ends
-    for (const QString stok : {"2,5", "12", "-3"}) {
-        const YazılanMetin* m = bul(stok);
-        ASSERT_TRUE(m);
-        EXPECT_NEAR(m->x + genişlik(stok, 8, false), 145 + genişlik("Mevcudu", 8, false), 1e-9);
-    }
-    EXPECT_DOUBLE_EQ(bul("RAF 2")->x, 165);
-    EXPECT_DOUBLE_EQ(bul("FİLTRE")->x, 65);
-    EXPECT_DOUBLE_EQ(bul("LT")->x, 125);
-    EXPECT_DOUBLE_EQ(bul("3")->x, 10);
-    for (const auto& m : b.metinler) EXPECT_FALSE(m.metin.startsWith("Sayfa - "));
+    konumda(b, "A-10", 20, ilkSatır, false);
+    konumda(b, "B-20", 20, ilkSatır + satırYüksekliği(8, false) + 1.5, false);
+    for (const QString stok : {"2,5", "12", "-3"}) başlığaYaslı(b, stok, 145, "Mevcudu");
+    EXPECT_DOUBLE_EQ(bul(b, "RAF 2")->x, 165);
+    EXPECT_DOUBLE_EQ(bul(b, "FİLTRE")->x, 65);
+    EXPECT_DOUBLE_EQ(bul(b, "LT")->x, 125);
+    EXPECT_DOUBLE_EQ(bul(b, "3")->x, 10);
+    sayfaNumarasız(b);
 }
 
 TEST_F(SayımCetveliYazdırmaTesti, UzunListeSayfalaraBölünürHerSayfadaNumaraVar) {
@@ -289,33 +254,16 @@ TEST_F(SayımCetveliYazdırmaTesti, UzunListeSayfalaraBölünürHerSayfadaNumara
     koduSeç(f->KodListesi, 9);
     ASSERT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 60);
     yazdır(f->YazdırDüğmesi);
-    const YazılanBelge& b = basılanlar->back();
+    const YazılanBelge& b = belge();
     ASSERT_GE(b.sayfaSayısı, 2);
-    // the last row of page 1 started above 255 mm; the footer of page 1 stands at 260
-    double sonY = 0;
-    for (const auto& m : sayfadakiler(1))
-        if (m.x == 20 && m.metin.startsWith("P")) sonY = std::max(sonY, m.y);
-    EXPECT_LT(sonY - 1.5, 255);
-    EXPECT_GE(sonY - 1.5 + satırYüksekliği(8, false), 255);
-    const YazılanMetin* alt = bul("Sayfa - 1", 1);
-    ASSERT_TRUE(alt);
-    EXPECT_DOUBLE_EQ(alt->y, 260);
-    EXPECT_NEAR(alt->x + genişlik("Sayfa - 1", 8, false), 200 - 10, 1e-9);
-    EXPECT_FALSE(alt->kalın);
+    // page 1 is filled down to 255 mm; every page ends with its number at 260
+    sayfaSonunaKadarDolu(1, 255);
+    for (int sayfa : {1, b.sayfaSayısı}) sayfaNumarası(b, sayfa, 200, 260);
     // page 2: headings at 10, the first row at 16,5, no title
-    const YazılanMetin* başlık2 = bul("Orjinal Parça No", 2);
-    ASSERT_TRUE(başlık2);
-    EXPECT_DOUBLE_EQ(başlık2->y, 10);
-    EXPECT_FALSE(bul("SAYIM CETVELİ", 2));
-    EXPECT_FALSE(bul("KOD NO ", 2));
-    double ilkY = 1000;
-    for (const auto& m : sayfadakiler(2))
-        if (m.x == 20 && m.metin.startsWith("P")) ilkY = std::min(ilkY, m.y);
-    EXPECT_DOUBLE_EQ(ilkY, 16.5);
-    // the last page ends with its footer
-    const QString son = QString("Sayfa - %1").arg(b.sayfaSayısı);
-    ASSERT_TRUE(bul(son, b.sayfaSayısı));
-    EXPECT_DOUBLE_EQ(bul(son, b.sayfaSayısı)->y, 260);
+    konumda(b, "Orjinal Parça No", 20, 10, true, 2);
+    EXPECT_FALSE(bul(b, "SAYIM CETVELİ", 2));
+    EXPECT_FALSE(bul(b, "KOD NO ", 2));
+    EXPECT_DOUBLE_EQ(ilkParçaSatırı(2), 16.5);
 }
 
 TEST_F(SayımCetveliYazdırmaTesti, BoşListeYazıcısızVeİptalBirŞeyBasmaz) {
@@ -330,7 +278,7 @@ TEST_F(SayımCetveliYazdırmaTesti, BoşListeYazıcısızVeİptalBirŞeyBasmaz) 
     EXPECT_FALSE(YazıcıSeçimiİptal);
     YazıcıVar = false;
     f->YazdırDüğmesi->click();
-    EXPECT_EQ(sonMesaj(), "Bilgisayarınızda yüklü bir YAZICI yok!\n\nLütfen, bir yazıcı yükleyip tekrar deneyiniz.");
+    EXPECT_EQ(sonMesaj(), YazıcıYokMesajı);
     EXPECT_EQ(mesajlar.back().simge, MesajSimgesi::Ünlem);
     EXPECT_TRUE(basılanlar->empty());
 }

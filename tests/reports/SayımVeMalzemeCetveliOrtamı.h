@@ -2,15 +2,16 @@
 // A small known store for the count and material sheet tests: brand codes,
 // parts and movements on chosen dates, and the print through the recorder.
 #include "platform/SayıTarih.h"
-#include "platform/Yazıcı.h"
 #include "shell/GenelDeğişkenler.h"
-#include "shell/YazıcıSeçmeFormu.h"
+#include "shell/ListeDenetimi.h"
+#include "tests/reports/BaskıOkuma.h"
 #include "tests/ortak/TestOrtamı.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 inline Para TL(const char* metin) { return *Para::metinden(QString::fromUtf8(metin)); }
 
@@ -58,6 +59,18 @@ protected:
         return l;
     }
 
+    // A row of a list, and the captions of its columns, as the clerk reads them.
+    static QStringList satırı(const ListeDenetimi* liste, int r) {
+        QStringList l;
+        for (int s = 0; s < liste->sütunSayısı(); ++s) l << liste->hücre(r, s);
+        return l;
+    }
+    static QStringList başlıkları(const ListeDenetimi* liste) {
+        QStringList l;
+        for (int s = 0; s < liste->sütunSayısı(); ++s) l << liste->sütunBaşlığı(s);
+        return l;
+    }
+
     // The system's one printer has this portrait printable area; it may refuse landscape.
     void yazıcıKur(QSizeF dikeyAlan, bool yatayAlır = true) {
         YazıcıVar = true;
@@ -68,15 +81,7 @@ protected:
         });
         GeçerliYazıcıyıSıfırla();
     }
-    // Clicks the print button and takes the printer offered (or cancels).
-    static void yazdır(QPushButton* düğme, bool iptal = false) {
-        ModalGelinceÇalıştır([iptal](QWidget* w) {
-            auto* f = dynamic_cast<YazıcıSeçmeFormu*>(w);
-            ASSERT_TRUE(f);
-            (iptal ? f->İptalDüğmesi : f->TamamDüğmesi)->click();
-        });
-        düğme->click();
-    }
+    const YazılanBelge& belge() const { return basılanlar->back(); }
     // The texts of the last document on a page, in print order.
     std::vector<YazılanMetin> sayfadakiler(int sayfa) const {
         std::vector<YazılanMetin> l;
@@ -84,22 +89,18 @@ protected:
             if (m.sayfa == sayfa) l.push_back(m);
         return l;
     }
-    const YazılanMetin* bul(const QString& metin, int sayfa = 1) const {
-        for (const auto& m : basılanlar->back().metinler)
-            if (m.metin == metin && m.sayfa == sayfa) return &m;
-        return nullptr;
+    // The last row of a page of part numbers (at x 20) starts above the bottom line, the next would not.
+    void sayfaSonunaKadarDolu(int sayfa, double alt) const {
+        double sonY = 0;
+        for (const auto& m : sayfadakiler(sayfa))
+            if (m.x == 20 && m.metin.startsWith("P") && m.metin != "Parça No") sonY = std::max(sonY, m.y);
+        EXPECT_LT(sonY - 1.5, alt);
+        EXPECT_GE(sonY - 1.5 + satırYüksekliği(8, false), alt);
     }
-    // Width and line height in millimetres in a font of the printer.
-    static double genişlik(const QString& metin, double punto, bool kalın) {
-        Yazıcı y;
-        y.yazıBoyutuKoy(punto);
-        y.kalınKoy(kalın);
-        return y.metinGenişliği(metin);
-    }
-    static double satırYüksekliği(double punto, bool kalın) {
-        Yazıcı y;
-        y.yazıBoyutuKoy(punto);
-        y.kalınKoy(kalın);
-        return y.satırYüksekliği();
+    double ilkParçaSatırı(int sayfa) const {
+        double ilkY = 1000;
+        for (const auto& m : sayfadakiler(sayfa))
+            if (m.x == 20 && m.metin.startsWith("P") && m.metin != "Parça No") ilkY = std::min(ilkY, m.y);
+        return ilkY;
     }
 };

@@ -1,5 +1,4 @@
-#include "platform/Yazıcı.h"
-#include "shell/YazıcıSeçmeFormu.h"
+#include "tests/reports/BaskıOkuma.h"
 #include "tests/reports/ÖzetCetvelOrtamı.h"
 
 #include <QApplication>
@@ -29,34 +28,13 @@ protected:
             hareketEkle(false, k, QDate(2020, 6, 1), 1, 10000);
         }
     }
-    // Clicks Yazdır and answers the printer choice with Tamam (or İptal).
-    void yazdır(ÖzetMalzemeCetveliFormu& f, bool tamam = true) {
-        ModalGelinceÇalıştır([tamam](QWidget* w) {
-            auto* s = dynamic_cast<YazıcıSeçmeFormu*>(w);
-            ASSERT_TRUE(s);
-            (tamam ? s->TamamDüğmesi : s->İptalDüğmesi)->click();
-        });
-        f.YazdırDüğmesi->click();
-    }
-    // Widths in the printer's font.
-    static double genişlik(const QString& metin, double punto, bool kalın) {
-        Yazıcı& y = GeçerliYazıcı();
-        y.yazıBoyutuKoy(punto);
-        y.kalınKoy(kalın);
-        return y.metinGenişliği(metin);
-    }
-    static const YazılanMetin* bul(const YazılanBelge& b, const QString& metin, int sayfa = 1) {
-        for (const auto& m : b.metinler)
-            if (m.metin == metin && m.sayfa == sayfa) return &m;
-        return nullptr;
-    }
     bool yatayAlır = true;
 };
 
 TEST_F(ÖzetBaskıTestleri, TekSayfaBaşlıkGruplarSütunlarVeSağaYaslıRakamlar) {
     kodlarEkle(1);
     auto f = aç();
-    yazdır(*f);
+    yazdır(f->YazdırDüğmesi);
     ASSERT_EQ(basılanlar->size(), 1u);
     const YazılanBelge& b = basılanlar->front();
     EXPECT_TRUE(b.bitti);
@@ -67,37 +45,19 @@ TEST_F(ÖzetBaskıTestleri, TekSayfaBaşlıkGruplarSütunlarVeSağaYaslıRakamla
     EXPECT_DOUBLE_EQ(SayfaYüksekliği, 190);
 
     const QString başlık = "01.03.2020 - 31.12.2020 TARİHLİ İCMAL ÖZETİ";
-    const auto* t = bul(b, başlık);
-    ASSERT_TRUE(t);
-    EXPECT_DOUBLE_EQ(t->y, 10);
-    EXPECT_EQ(t->punto, 12);
-    EXPECT_TRUE(t->kalın);
-    EXPECT_NEAR(t->x, (277 - genişlik(başlık, 12, true)) / 2, 1e-9);
-
+    konumda(b, başlık, (277 - genişlik(başlık, 12, true)) / 2, 10, true);
+    EXPECT_EQ(bul(b, başlık)->punto, 12);
     const double grup = std::nearbyint(genişlik("MiktarTutar", 8, true) + 10);
-    const auto* toplam = bul(b, "TOPLAM");
-    ASSERT_TRUE(toplam);
-    EXPECT_DOUBLE_EQ(toplam->y, 18);
-    EXPECT_TRUE(toplam->kalın);
-    EXPECT_NEAR(toplam->x, 180 + (grup - genişlik("TOPLAM", 8, true)) / 2, 1e-9);
-    const auto* kodu = bul(b, "Kodu");
-    ASSERT_TRUE(kodu);
-    EXPECT_DOUBLE_EQ(kodu->x, 20);
-    EXPECT_DOUBLE_EQ(kodu->y, 22);
+    konumda(b, "TOPLAM", 180 + (grup - genişlik("TOPLAM", 8, true)) / 2, 18, true);
+    konumda(b, "Kodu", 20, 22, true);
     EXPECT_EQ(std::count_if(b.metinler.begin(), b.metinler.end(), [](const auto& m) { return m.metin == "Miktar"; }),
               5);
 
     // the row: no row number, code at 20, brand at 35, figures on their headings' right ends
-    const auto* satırKodu = bul(b, "1");
-    ASSERT_TRUE(satırKodu);
-    EXPECT_DOUBLE_EQ(satırKodu->x, 20);
-    EXPECT_DOUBLE_EQ(satırKodu->y, 26.5);
-    EXPECT_FALSE(satırKodu->kalın);
-    EXPECT_EQ(satırKodu->punto, 8);
+    konumda(b, "1", 20, 26.5, false);
+    EXPECT_EQ(bul(b, "1")->punto, 8);
     EXPECT_DOUBLE_EQ(bul(b, "MARKA 1")->x, 35);
-    const auto* dev = bul(b, "1.234,50");
-    ASSERT_TRUE(dev);
-    EXPECT_NEAR(dev->x + genişlik("1.234,50", 8, false), 110 + genişlik("Miktar", 8, false), 1e-9);
+    başlığaYaslı(b, "1.234,50", 110, "Miktar");
     // Aktarılan 1.234,50 + 2,00 - 1,00, the quantity at 250 and the amount at 270
     std::vector<double> aktarılan;
     for (const auto& m : b.metinler)
@@ -105,30 +65,19 @@ TEST_F(ÖzetBaskıTestleri, TekSayfaBaşlıkGruplarSütunlarVeSağaYaslıRakamla
     ASSERT_EQ(aktarılan.size(), 2u);
     EXPECT_NEAR(aktarılan[0], 250 + genişlik("Miktar", 8, false), 1e-9);
     EXPECT_NEAR(aktarılan[1], 270 + genişlik("Tutar", 8, false), 1e-9);
-    for (const auto& m : b.metinler) EXPECT_FALSE(m.metin.startsWith("Sayfa - ")) << m.metin.toStdString();
+    sayfaNumarasız(b);
     EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
 }
 
 TEST_F(ÖzetBaskıTestleri, SayfaSonuAltBilgiVeYeniSayfadaBaşlıklar) {
     kodlarEkle(60);
     auto f = aç();
-    yazdır(*f);
+    yazdır(f->YazdırDüğmesi);
     ASSERT_EQ(basılanlar->size(), 1u);
     const YazılanBelge& b = basılanlar->front();
     ASSERT_GE(b.sayfaSayısı, 2);
-    const double satır = [] {
-        Yazıcı& y = GeçerliYazıcı();
-        y.yazıBoyutuKoy(8);
-        y.kalınKoy(false);
-        return y.satırYüksekliği();
-    }();
     for (int sayfa = 1; sayfa <= b.sayfaSayısı; ++sayfa) {
-        const QString altBilgi = QString("Sayfa - %1").arg(sayfa);
-        const auto* a = bul(b, altBilgi, sayfa);
-        ASSERT_TRUE(a) << sayfa;
-        EXPECT_DOUBLE_EQ(a->y, 170);
-        EXPECT_NEAR(a->x + genişlik(altBilgi, 8, false), 267, 1e-9);
-        EXPECT_FALSE(a->kalın);
+        sayfaNumarası(b, sayfa, 277, 170);
         // every row starts above 165 mm; the headings stand on every page, the title on the first only
         for (const auto& m : b.metinler)
             if (m.sayfa == sayfa && m.x == 20 && m.y > 25) {
@@ -144,7 +93,7 @@ TEST_F(ÖzetBaskıTestleri, SayfaSonuAltBilgiVeYeniSayfadaBaşlıklar) {
     QString sonKod;
     for (const auto& m : b.metinler)
         if (m.sayfa == 1 && m.x == 20 && m.y > 25 && m.y > sonY) sonY = m.y, sonKod = m.metin;
-    EXPECT_GE(sonY - 1.5 + satır + AltBoşluk + 5, 190.0);  // the next row would not have fitted
+    EXPECT_GE(sonY - 1.5 + satırYüksekliği(8, false) + AltBoşluk + 5, 190.0);  // the next row would not have fitted
     const auto& satırlar = f->MalzemeHareketleriListesi->satırlar();
     int sonra = -1;
     for (size_t i = 0; i < satırlar.size(); ++i)
@@ -160,11 +109,10 @@ TEST_F(ÖzetBaskıTestleri, DikeyKalanYazıcıBasmazUyarır) {
     yatayAlır = false;
     GeçerliYazıcıyıSıfırla();
     auto f = aç();
-    yazdır(*f);
+    yazdır(f->YazdırDüğmesi);
     for (const auto& b : *basılanlar) EXPECT_TRUE(b.metinler.empty());
     ASSERT_FALSE(mesajlar.empty());
-    EXPECT_EQ(mesajlar.back().metin, "Yazdırma yönü YATAY olarak ayarlanamadığı için işlem iptal edildi!\n\n"
-                                     "Lütfen, yazıcınızın ayarlarlarını kontrol edip yeniden deneyiniz!");
+    EXPECT_EQ(mesajlar.back().metin, YatayOlmadıMesajı);
     EXPECT_EQ(mesajlar.back().simge, MesajSimgesi::Ünlem);
     EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -173,7 +121,7 @@ TEST_F(ÖzetBaskıTestleri, DikeyKalanYazıcıBasmazUyarır) {
 TEST_F(ÖzetBaskıTestleri, İptalBoşListeVeYazıcısızlıkHiçbirŞeyBasmaz) {
     kodlarEkle(1);
     auto f = aç();
-    yazdır(*f, false);
+    yazdır(f->YazdırDüğmesi, true);
     EXPECT_TRUE(basılanlar->empty());
     EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
     EXPECT_FALSE(YazıcıSeçimiİptal);
@@ -182,8 +130,7 @@ TEST_F(ÖzetBaskıTestleri, İptalBoşListeVeYazıcısızlıkHiçbirŞeyBasmaz) 
     YazıcıVar = false;
     f->YazdırDüğmesi->click();
     ASSERT_EQ(mesajlar.size(), 1u);
-    EXPECT_EQ(mesajlar[0].metin,
-              "Bilgisayarınızda yüklü bir YAZICI yok!\n\nLütfen, bir yazıcı yükleyip tekrar deneyiniz.");
+    EXPECT_EQ(mesajlar[0].metin, YazıcıYokMesajı);
 
     VeriTabanı.çalıştır("DELETE FROM GirisIslemleriTablosu");
     f->ListeyiYenileDüğmesi->click();

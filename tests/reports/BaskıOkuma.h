@@ -1,0 +1,65 @@
+#pragma once
+// Reading a recorded print: where a text stands, in which font, on which page.
+#include "platform/Yazıcı.h"
+#include "shell/YazıcıSeçmeFormu.h"
+#include "tests/ortak/TestOrtamı.h"
+
+#include <QPushButton>
+#include <QString>
+
+inline constexpr const char* YazıcıYokMesajı =
+    "Bilgisayarınızda yüklü bir YAZICI yok!\n\nLütfen, bir yazıcı yükleyip tekrar deneyiniz.";
+inline constexpr const char* YatayOlmadıMesajı =
+    "Yazdırma yönü YATAY olarak ayarlanamadığı için işlem iptal edildi!\n\n"
+    "Lütfen, yazıcınızın ayarlarlarını kontrol edip yeniden deneyiniz!";
+
+inline const YazılanMetin* bul(const YazılanBelge& b, const QString& metin, int sayfa = 1) {
+    for (const auto& m : b.metinler)
+        if (m.metin == metin && m.sayfa == sayfa) return &m;
+    return nullptr;
+}
+// Width and line height in millimetres in a font of the printer.
+inline double genişlik(const QString& metin, double punto, bool kalın) {
+    Yazıcı y;
+    y.yazıBoyutuKoy(punto);
+    y.kalınKoy(kalın);
+    return y.metinGenişliği(metin);
+}
+inline double satırYüksekliği(double punto, bool kalın) {
+    Yazıcı y;
+    y.yazıBoyutuKoy(punto);
+    y.kalınKoy(kalın);
+    return y.satırYüksekliği();
+}
+// The text stands at (x, y) on the page, bold or regular.
+inline void konumda(const YazılanBelge& b, const QString& metin, double x, double y, bool kalın, int sayfa = 1) {
+    const YazılanMetin* m = bul(b, metin, sayfa);
+    ASSERT_TRUE(m) << metin.toStdString() << " sayfa " << sayfa;
+    EXPECT_NEAR(m->x, x, 1e-9) << metin.toStdString();
+    EXPECT_NEAR(m->y, y, 1e-9) << metin.toStdString();
+    EXPECT_EQ(m->kalın, kalın) << metin.toStdString();
+}
+// The text (a figure) ends where the 8-point heading starting at x ends.
+inline void başlığaYaslı(const YazılanBelge& b, const QString& metin, double x, const QString& başlık,
+                         bool kalın = false) {
+    const YazılanMetin* m = bul(b, metin);
+    ASSERT_TRUE(m) << metin.toStdString();
+    EXPECT_NEAR(m->x + genişlik(metin, 8, kalın), x + genişlik(başlık, 8, kalın), 1e-9) << metin.toStdString();
+}
+// The page number in the bottom right corner, 10 mm from the edge of a page this wide.
+inline void sayfaNumarası(const YazılanBelge& b, int sayfa, double sayfaGenişliği, double y) {
+    const QString alt = QString("Sayfa - %1").arg(sayfa);
+    konumda(b, alt, sayfaGenişliği - 10 - genişlik(alt, 8, false), y, false, sayfa);
+}
+inline void sayfaNumarasız(const YazılanBelge& b) {
+    for (const auto& m : b.metinler) EXPECT_FALSE(m.metin.startsWith("Sayfa - ")) << m.metin.toStdString();
+}
+// Clicks the print button and takes the printer offered (or cancels).
+inline void yazdır(QPushButton* düğme, bool iptal = false) {
+    ModalGelinceÇalıştır([iptal](QWidget* w) {
+        auto* f = dynamic_cast<YazıcıSeçmeFormu*>(w);
+        ASSERT_TRUE(f);
+        (iptal ? f->İptalDüğmesi : f->TamamDüğmesi)->click();
+    });
+    düğme->click();
+}

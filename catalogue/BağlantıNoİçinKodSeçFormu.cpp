@@ -27,10 +27,8 @@ BağlantıNoİçinKodSeçFormu::BağlantıNoİçinKodSeçFormu(QWidget* sahip) :
     al->addWidget(Etiket);
     al->addWidget(KodListesi, 1);
 
-    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
-    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
-    VazgeçDüğmesi = new QPushButton(QStringLiteral("Vazgeç"), this);
-    VazgeçDüğmesi->setObjectName(QStringLiteral("VazgeçDüğmesi"));
+    TamamDüğmesi = AdlıDüğme(this, QStringLiteral("TamamDüğmesi"), QStringLiteral("Tamam"));
+    VazgeçDüğmesi = AdlıDüğme(this, QStringLiteral("VazgeçDüğmesi"), QStringLiteral("Vazgeç"));
     auto* l = new QHBoxLayout(this);
     l->addWidget(Altlık, 1);
     auto* dl = new QVBoxLayout;

@@ -37,10 +37,8 @@ NoEkleFormu::NoEkleFormu(Tür tür, std::int64_t parçaNo, const QString& parça
     al->addWidget(Etiket);
     al->addWidget(NoEkleKutusu, 1);
 
-    EkleKaydetDüğmesi = new QPushButton(QStringLiteral("&Yeni No Ekle"), this);
-    EkleKaydetDüğmesi->setObjectName(QStringLiteral("EkleKaydetDüğmesi"));
-    KapatVazgeçDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-    KapatVazgeçDüğmesi->setObjectName(QStringLiteral("KapatVazgeçDüğmesi"));
+    EkleKaydetDüğmesi = AdlıDüğme(this, QStringLiteral("EkleKaydetDüğmesi"), QStringLiteral("&Yeni No Ekle"));
+    KapatVazgeçDüğmesi = AdlıDüğme(this, QStringLiteral("KapatVazgeçDüğmesi"), QStringLiteral("Kapat (Esc)"));
 
     auto* l = new QVBoxLayout(this);
     l->addWidget(Altlık);

@@ -80,11 +80,9 @@ std::optional<HareketKaydı> HareketiOku(bool giriş, std::int64_t hareketNo) {
 DeğiştirmeDüğmeleri DeğiştirmePenceresiniKur(QDialog* pencere, QGroupBox* çerçeve, QWidget* altlık,
                                              std::initializer_list<std::pair<QWidget*, QWidget*>> satırlar,
                                              std::function<void()> kaydet) {
-    auto* kaydetDüğmesi = new QPushButton(QStringLiteral("Kaydet"), pencere);
-    kaydetDüğmesi->setObjectName(QStringLiteral("KaydetDüğmesi"));
+    auto* kaydetDüğmesi = AdlıDüğme(pencere, QStringLiteral("KaydetDüğmesi"), QStringLiteral("Kaydet"));
     kaydetDüğmesi->setEnabled(false);
-    auto* kapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), pencere);
-    kapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
+    auto* kapatDüğmesi = AdlıDüğme(pencere, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
     Giriş::DenetimAtlatır(kapatDüğmesi);
     QObject::connect(kaydetDüğmesi, &QPushButton::clicked, pencere, std::move(kaydet));
     QObject::connect(kapatDüğmesi, &QPushButton::clicked, pencere, &QDialog::reject);
@@ -121,10 +119,8 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
     QWidget* bul = altlıkKur(bulÇerçevesi, 0);
     BulKutusu = new QLineEdit(bul);
     BulKutusu->setObjectName(QStringLiteral("BulKutusu"));
-    BulDüğmesi = new QPushButton(QStringLiteral("B&ul"), bul);
-    BulDüğmesi->setObjectName(QStringLiteral("BulDüğmesi"));
-    TemizleDüğmesi = new QPushButton(QStringLiteral("Temi&zle"), bul);
-    TemizleDüğmesi->setObjectName(QStringLiteral("TemizleDüğmesi"));
+    BulDüğmesi = AdlıDüğme(bul, QStringLiteral("BulDüğmesi"), QStringLiteral("B&ul"));
+    TemizleDüğmesi = AdlıDüğme(bul, QStringLiteral("TemizleDüğmesi"), QStringLiteral("Temi&zle"));
     auto* yerÇerçevesi = new QGroupBox(QStringLiteral("Bulunacak Yer "), bul);
     QWidget* yer = altlıkKur(yerÇerçevesi, 1);
     auto* yerDüzeni = new QHBoxLayout(yer);
@@ -250,12 +246,9 @@ ParçaHareketleriFormu::ParçaHareketleriFormu(QWidget* sahip) : QDialog(sahip) 
     HareketListesi->çiftTıklandı = [this](int) { DeğişiklikYapDüğmesi_Click(); };
     Etiket[4]->setBuddy(HareketListesi);
 
-    DeğişiklikYapDüğmesi = new QPushButton(QStringLiteral("Seçili Hareketi &Değiştir"), this);
-    DeğişiklikYapDüğmesi->setObjectName(QStringLiteral("DeğişiklikYapDüğmesi"));
-    SilDüğmesi = new QPushButton(QStringLiteral("Seçili Hareketi &Sil"), this);
-    SilDüğmesi->setObjectName(QStringLiteral("SilDüğmesi"));
-    KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-    KapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
+    DeğişiklikYapDüğmesi = AdlıDüğme(this, QStringLiteral("DeğişiklikYapDüğmesi"), QStringLiteral("Seçili Hareketi &Değiştir"));
+    SilDüğmesi = AdlıDüğme(this, QStringLiteral("SilDüğmesi"), QStringLiteral("Seçili Hareketi &Sil"));
+    KapatDüğmesi = AdlıDüğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
     Giriş::DenetimAtlatır(KapatDüğmesi);
 
     auto* düğmeler = new QHBoxLayout;

@@ -84,12 +84,9 @@ YerlereGöreParçaHareketleriFormu::YerlereGöreParçaHareketleriFormu(Tanım ta
     BulKutusu->setObjectName(QStringLiteral("BulKutusu"));
     HareketListesi = new ListeDenetimi(this);
     HareketListesi->setObjectName(QStringLiteral("HareketListesi"));
-    YazdırDüğmesi = new QPushButton(QStringLiteral("&Yazdır..."), this);
-    YazdırDüğmesi->setObjectName(QStringLiteral("YazdırDüğmesi"));
-    ListeyiMSExceleAktarDüğmesi = new QPushButton(QStringLiteral("&Listeyi MS Excel'e Aktar"), this);
-    ListeyiMSExceleAktarDüğmesi->setObjectName(QStringLiteral("ListeyiMSExceleAktarDüğmesi"));
-    KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-    KapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
+    YazdırDüğmesi = AdlıDüğme(this, QStringLiteral("YazdırDüğmesi"), QStringLiteral("&Yazdır..."));
+    ListeyiMSExceleAktarDüğmesi = AdlıDüğme(this, QStringLiteral("ListeyiMSExceleAktarDüğmesi"), QStringLiteral("&Listeyi MS Excel'e Aktar"));
+    KapatDüğmesi = AdlıDüğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
     Etiket[0]->setBuddy(yerlerListesi_);
     Etiket[1]->setBuddy(BulKutusu);
     Etiket[2]->setBuddy(HareketListesi);
@@ -238,13 +235,7 @@ void YerlereGöreParçaHareketleriFormu::başlıklarıYaz(Yazıcı& y) const {
 void YerlereGöreParçaHareketleriFormu::Yazdır() {
     Yazıcı& y = GeçerliYazıcı();
     const auto& sütunlar = tanım_.sütunlar;
-    y.yazıBoyutuKoy(12);
-    y.kalınKoy(true);
-    y.Y = 15;
-    const QString başlık = seçiliYer() + tanım_.başlıkEki;
-    y.X = (SayfaGenişliği - y.metinGenişliği(başlık)) / 2;
-    y.yaz(başlık);
-    y.yazıBoyutuKoy(8);
+    OrtalıBaşlıkYaz(y, 15, seçiliYer() + tanım_.başlıkEki);
     y.Y = 25;
     başlıklarıYaz(y);
     AltBoşluk = 20;

@@ -64,12 +64,6 @@ QLineEdit* saltOkunur(QWidget* üst, const QString& ad) {
     return k;
 }
 
-QPushButton* düğme(QWidget* üst, const QString& ad, const QString& yazı) {
-    auto* d = new QPushButton(yazı, üst);
-    d->setObjectName(ad);
-    return d;
-}
-
 }  // namespace
 
 ParçaÇıkışıFormu::ParçaÇıkışıFormu(QWidget* sahip) : QDialog(sahip) {
@@ -109,9 +103,9 @@ void ParçaÇıkışıFormu::pencereyiKur() {
     BulKutusu = new QLineEdit(bul);
     BulKutusu->setObjectName(QStringLiteral("BulKutusu"));
     bulDüzen->addWidget(BulKutusu, 0, 1);
-    BulDüğmesi = düğme(bul, QStringLiteral("BulDüğmesi"), QStringLiteral("B&ul"));
+    BulDüğmesi = AdlıDüğme(bul, QStringLiteral("BulDüğmesi"), QStringLiteral("B&ul"));
     bulDüzen->addWidget(BulDüğmesi, 0, 2);
-    TemizleDüğmesi = düğme(bul, QStringLiteral("TemizleDüğmesi"), QStringLiteral("Temi&zle"));
+    TemizleDüğmesi = AdlıDüğme(bul, QStringLiteral("TemizleDüğmesi"), QStringLiteral("Temi&zle"));
     bulDüzen->addWidget(TemizleDüğmesi, 0, 3);
     bulDüzen->addWidget(etiket(1, QStringLiteral("&Parça Listesi"), bul), 1, 0, 1, 4);
     ParçaListesi = new QListWidget(bul);
@@ -183,7 +177,7 @@ void ParçaÇıkışıFormu::pencereyiKur() {
     VerilecekYerKutusu->setCompleter(nullptr);
     VerilecekYerKutusu->setMinimumWidth(180);
     çıkışDüzen->addWidget(VerilecekYerKutusu, 3, 3);
-    ListeyeEkleDüğmesi = düğme(çıkış, QStringLiteral("ListeyeEkleDüğmesi"), QStringLiteral("Listeye &Ekle"));
+    ListeyeEkleDüğmesi = AdlıDüğme(çıkış, QStringLiteral("ListeyeEkleDüğmesi"), QStringLiteral("Listeye &Ekle"));
     çıkışDüzen->addWidget(ListeyeEkleDüğmesi, 4, 3);
 
     Çerçeve[4] = new QGroupBox(QStringLiteral("Çıkışı Yapılacak Parçalar "), this);
@@ -201,17 +195,17 @@ void ParçaÇıkışıFormu::pencereyiKur() {
     ListeToplamıKutusu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     listeDüzen->addWidget(ListeToplamıKutusu, 1, 4);
     ListeyiAmbardanÇıkarDüğmesi =
-        düğme(Çerçeve[4], QStringLiteral("ListeyiAmbardanÇıkarDüğmesi"), QStringLiteral("Listeyi &Ambardan Çıkar"));
+        AdlıDüğme(Çerçeve[4], QStringLiteral("ListeyiAmbardanÇıkarDüğmesi"), QStringLiteral("Listeyi &Ambardan Çıkar"));
     ListedenÇıkarDüğmesi =
-        düğme(Çerçeve[4], QStringLiteral("ListedenÇıkarDüğmesi"), QStringLiteral("Seçili Parçayı Liste&den Çıkar"));
+        AdlıDüğme(Çerçeve[4], QStringLiteral("ListedenÇıkarDüğmesi"), QStringLiteral("Seçili Parçayı Liste&den Çıkar"));
     ListeyiTemizleDüğmesi =
-        düğme(Çerçeve[4], QStringLiteral("ListeyiTemizleDüğmesi"), QStringLiteral("&Listeyi Temizle"));
+        AdlıDüğme(Çerçeve[4], QStringLiteral("ListeyiTemizleDüğmesi"), QStringLiteral("&Listeyi Temizle"));
     listeDüzen->addWidget(ListeyiAmbardanÇıkarDüğmesi, 2, 0);
     listeDüzen->addWidget(ListedenÇıkarDüğmesi, 2, 1);
     listeDüzen->addWidget(ListeyiTemizleDüğmesi, 2, 2);
     for (auto* d : {ListeyiAmbardanÇıkarDüğmesi, ListedenÇıkarDüğmesi, ListeyiTemizleDüğmesi}) d->setEnabled(false);
 
-    KapatDüğmesi = düğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
+    KapatDüğmesi = AdlıDüğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
 
     auto* üstSıra = new QHBoxLayout;
     üstSıra->addWidget(Çerçeve[0]);

@@ -107,11 +107,6 @@ bool CetvelBaskısınıBaşlat(Yazıcı& y, const QString& başlık, int kopya) 
     }
     if (kopya > 0) y.kopyaSayısıKoy(kopya);
     SayfaÖlçüleriniAl();
-    y.yazıBoyutuKoy(12);
-    y.kalınKoy(true);
-    y.Y = 10;
-    y.X = (SayfaGenişliği - y.metinGenişliği(başlık)) / 2;
-    y.yaz(başlık);
-    y.yazıBoyutuKoy(8);
+    OrtalıBaşlıkYaz(y, 10, başlık);
     return true;
 }

@@ -85,11 +85,9 @@ SayımCetveliFormu::SayımCetveliFormu(QWidget* sahip) : QDialog(sahip) {
     connect(MevcuduKalmayanlarıListeleSeçeneği, &QCheckBox::clicked, this,
             [this] { MevcuduKalmayanlarıListeleSeçeneği_Click(); });
 
-    YazdırDüğmesi = new QPushButton(QStringLiteral("&Yazdır..."), this);
-    YazdırDüğmesi->setObjectName(QStringLiteral("YazdırDüğmesi"));
+    YazdırDüğmesi = AdlıDüğme(this, QStringLiteral("YazdırDüğmesi"), QStringLiteral("&Yazdır..."));
     connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
-    KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-    KapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
+    KapatDüğmesi = AdlıDüğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
     Giriş::DenetimAtlatır(KapatDüğmesi);
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -187,14 +185,8 @@ void SayımCetveliFormu::Yazdır() {
     Yazıcı& y = GeçerliYazıcı();
     y.kopyaSayısıKoy(SayımCetveliKopyaSayısı);
 
-    y.yazıBoyutuKoy(12);
-    y.kalınKoy(true);
-    y.Y = 15;
-    const QString başlık = QStringLiteral("SAYIM CETVELİ");
-    y.X = (SayfaGenişliği - y.metinGenişliği(başlık)) / 2;
-    y.yaz(başlık);
+    OrtalıBaşlıkYaz(y, 15, QStringLiteral("SAYIM CETVELİ"));
 
-    y.yazıBoyutuKoy(8);
     const auto kod = SeçiliKod(KodListesi);
     const std::array<std::pair<QString, QString>, 3> bilgiler = {{
         {QStringLiteral("KOD NO "), kod ? QString::number(*kod) : QString()},

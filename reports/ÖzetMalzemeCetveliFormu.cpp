@@ -84,14 +84,10 @@ std::vector<ÖzetCetvelSatırı> ÖzetCetvelSatırlarınıOku(const QDate& başl
     l->metinSıralamasıKalıcıYap(true);
     l->setMinimumSize(1000, 420);
 
-    ListeyiYenileDüğmesi = new QPushButton(QStringLiteral("Listeyi Yenile (F5)"), this);
-    ListeyiYenileDüğmesi->setObjectName(QStringLiteral("ListeyiYenileDüğmesi"));
-    YazdırDüğmesi = new QPushButton(QStringLiteral("&Yazdır..."), this);
-    YazdırDüğmesi->setObjectName(QStringLiteral("YazdırDüğmesi"));
-    ListeyiMSExceleAktarDüğmesi = new QPushButton(QStringLiteral("&Listeyi MS Excel'e Aktar"), this);
-    ListeyiMSExceleAktarDüğmesi->setObjectName(QStringLiteral("ListeyiMSExceleAktarDüğmesi"));
-    KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-    KapatDüğmesi->setObjectName(QStringLiteral("KapatDüğmesi"));
+    ListeyiYenileDüğmesi = AdlıDüğme(this, QStringLiteral("ListeyiYenileDüğmesi"), QStringLiteral("Listeyi Yenile (F5)"));
+    YazdırDüğmesi = AdlıDüğme(this, QStringLiteral("YazdırDüğmesi"), QStringLiteral("&Yazdır..."));
+    ListeyiMSExceleAktarDüğmesi = AdlıDüğme(this, QStringLiteral("ListeyiMSExceleAktarDüğmesi"), QStringLiteral("&Listeyi MS Excel'e Aktar"));
+    KapatDüğmesi = AdlıDüğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
     Giriş::DenetimAtlatır(KapatDüğmesi);
 
     auto* düğmeler = new QHBoxLayout;

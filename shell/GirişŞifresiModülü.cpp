@@ -49,10 +49,8 @@ QLineEdit* ŞifreKutusuYap(QWidget* pencere, const QString& ad, QLabel* etiket) 
 
 std::pair<QPushButton*, QPushButton*> ŞifreDüğmeleriYap(QDialog* pencere, std::function<void()> tamam,
                                                         std::function<void()> iptal) {
-    auto* t = new QPushButton(QStringLiteral("Tamam"), pencere);
-    t->setObjectName(QStringLiteral("TamamDüğmesi"));
-    auto* i = new QPushButton(QStringLiteral("İptal"), pencere);
-    i->setObjectName(QStringLiteral("İptalDüğmesi"));
+    auto* t = AdlıDüğme(pencere, QStringLiteral("TamamDüğmesi"), QStringLiteral("Tamam"));
+    auto* i = AdlıDüğme(pencere, QStringLiteral("İptalDüğmesi"), QStringLiteral("İptal"));
     QObject::connect(t, &QPushButton::clicked, pencere, [tamam] { tamam(); });
     QObject::connect(i, &QPushButton::clicked, pencere, [iptal] { iptal(); });
     return {t, i};

@@ -47,8 +47,7 @@ HataBildirmeFormu::HataBildirmeFormu(QWidget* sahip) : QDialog(sahip) {
     EPostaEtiketi->Url(YapımcıPostaBağlantısı());
     EPostaEtiketi->setToolTip(QString::fromUtf8(Yapımcı.ePosta));
     for (auto* e : {WebEtiketi, EPostaEtiketi}) e->AktifRenk();
-    TamamButonu = new QPushButton(QStringLiteral("Tamam"), Altlık);
-    TamamButonu->setObjectName(QStringLiteral("TamamButonu"));
+    TamamButonu = AdlıDüğme(Altlık, QStringLiteral("TamamButonu"), QStringLiteral("Tamam"));
 
     auto* çerçeveDüzeni = new QGridLayout(Çerçeve);
     çerçeveDüzeni->addWidget(Etiket, 0, 0, 1, 2);

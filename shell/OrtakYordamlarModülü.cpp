@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <cstdlib>
 #include <vector>
 
@@ -155,6 +156,12 @@ void SabitBoyutlu(QDialog* pencere, int genişlik, int yükseklik) {
 
 void TwipİleYerleştir(QWidget* denetim, int sol, int üst, int genişlik, int yükseklik) {
     denetim->setGeometry(sol / 15, üst / 15, genişlik / 15, yükseklik / 15);
+}
+
+QPushButton* AdlıDüğme(QWidget* üst, const QString& ad, const QString& yazı) {
+    auto* d = new QPushButton(yazı, üst);
+    d->setObjectName(ad);
+    return d;
 }
 
 std::pair<QGroupBox*, QWidget*> ÇerçeveVeAltlıkYap(QDialog* pencere, const QString& başlık) {

@@ -18,6 +18,7 @@ class QGroupBox;
 class QDialog;
 class QEvent;
 class QObject;
+class QPushButton;
 class QWidget;
 
 // The common error routine. Shows the box the error's number calls for:
@@ -52,6 +53,9 @@ void TwipİleYerleştir(QWidget* denetim, int sol, int üst, int genişlik, int 
 // Calls işle on every event of hedef (for as long as hedef lives); true from işle
 // swallows the event.
 void OlayDinle(QObject* hedef, std::function<bool(QEvent*)> işle);
+
+// A button with its caption whose object name is the name the code knows it by.
+QPushButton* AdlıDüğme(QWidget* üst, const QString& ad, const QString& yazı);
 
 // The frame "Çerçeve" with its caption and its backing panel "Altlık" in the
 // window's background colour.

@@ -34,10 +34,8 @@ TarihSeçFormu::TarihSeçFormu(QWidget* sahip) : QDialog(sahip) {
         Giriş::EnterİleSonraki(kutular[i]);
         Giriş::TarihKutusu(kutular[i], {}, hatalar[i]);
     }
-    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
-    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
-    İptalDüğmesi = new QPushButton(QStringLiteral("İptal"), this);
-    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
+    TamamDüğmesi = AdlıDüğme(this, QStringLiteral("TamamDüğmesi"), QStringLiteral("Tamam"));
+    İptalDüğmesi = AdlıDüğme(this, QStringLiteral("İptalDüğmesi"), QStringLiteral("İptal"));
     Giriş::DenetimAtlatır(İptalDüğmesi);
 
     ÇerçeveliDüzenKur(this, Çerçeve, Altlık, {{Etiket[0], BaşlamaTarihiKutusu}, {Etiket[1], BitişTarihiKutusu}},

@@ -85,14 +85,11 @@ TercihlerFormu::TercihlerFormu(QWidget* sahip) : QDialog(sahip) {
         çerçeveDüzeni->addWidget(kutular_[i], i, 1);
     }
 
-    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
-    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
+    TamamDüğmesi = AdlıDüğme(this, QStringLiteral("TamamDüğmesi"), QStringLiteral("Tamam"));
     TamamDüğmesi->setEnabled(false);
-    İptalDüğmesi = new QPushButton(QStringLiteral("İptal"), this);
-    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
+    İptalDüğmesi = AdlıDüğme(this, QStringLiteral("İptalDüğmesi"), QStringLiteral("İptal"));
     Giriş::DenetimAtlatır(İptalDüğmesi);
-    İlkAyarlarDüğmesi = new QPushButton(QStringLiteral("İlk Ayarlar"), this);
-    İlkAyarlarDüğmesi->setObjectName(QStringLiteral("İlkAyarlarDüğmesi"));
+    İlkAyarlarDüğmesi = AdlıDüğme(this, QStringLiteral("İlkAyarlarDüğmesi"), QStringLiteral("İlk Ayarlar"));
     Giriş::VarsayılanDüğmeleriKapat(this);
 
     auto* düğmeler = new QHBoxLayout;

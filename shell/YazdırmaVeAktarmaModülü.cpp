@@ -69,6 +69,15 @@ bool YazdırmaDüğmesi(QWidget* pencere, QWidget* düğme, int rapor) {
     return YazıcıVarMı() && YazıcıSeçipYazdır(pencere, düğme, rapor);
 }
 
+void OrtalıBaşlıkYaz(Yazıcı& y, double üst, const QString& başlık) {
+    y.yazıBoyutuKoy(12);
+    y.kalınKoy(true);
+    y.Y = üst;
+    y.X = (SayfaGenişliği - y.metinGenişliği(başlık)) / 2;
+    y.yaz(başlık);
+    y.yazıBoyutuKoy(8);
+}
+
 void SayfaNumarasıYaz(Yazıcı& y) {
     const QString metin = QStringLiteral("Sayfa - ") + QString::number(y.sayfaNo());
     y.X = SayfaGenişliği - (y.metinGenişliği(metin) + 10);

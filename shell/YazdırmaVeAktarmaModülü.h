@@ -36,6 +36,9 @@ void SayfaÖlçüleriniAl();
 
 // ---- print layouts ----
 
+// A sheet's title in 12-point bold, centred on the printable width (SayfaGenişliği)
+// at üst mm; leaves the font at 8 points, still bold.
+void OrtalıBaşlıkYaz(Yazıcı& y, double üst, const QString& başlık);
 // "Sayfa - " and the page number at the current Y, ending 10 mm before the
 // printable width (SayfaGenişliği), in the font in force; ends the line.
 void SayfaNumarasıYaz(Yazıcı& y);

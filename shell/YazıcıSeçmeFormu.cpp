@@ -25,10 +25,8 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* sahip) : QDialog(sahip) {
     adEtiketi->setBuddy(YazıcıAdlarıKutusu);
     auto* yerEtiketi = new QLabel(QStringLiteral("&Bağlantı Yeri :"), Altlık);
     yerEtiketi->setBuddy(BağlantıNoktasıKutusu);
-    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
-    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
-    İptalDüğmesi = new QPushButton(QStringLiteral("İptal (Esc)"), this);
-    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
+    TamamDüğmesi = AdlıDüğme(this, QStringLiteral("TamamDüğmesi"), QStringLiteral("Tamam"));
+    İptalDüğmesi = AdlıDüğme(this, QStringLiteral("İptalDüğmesi"), QStringLiteral("İptal (Esc)"));
 
     ÇerçeveliDüzenKur(this, Çerçeve, Altlık, {{adEtiketi, YazıcıAdlarıKutusu}, {yerEtiketi, BağlantıNoktasıKutusu}},
                       TamamDüğmesi, İptalDüğmesi);

@@ -47,15 +47,6 @@ void başlıklarıYaz(Yazıcı& y, const Sütunlar& sütunlar) {
     y.kalınKoy(false);
 }
 
-void başlığıOrtala(Yazıcı& y, const QString& başlık) {
-    y.yazıBoyutuKoy(12);
-    y.kalınKoy(true);
-    y.Y = 15;
-    y.X = (SayfaGenişliği - y.metinGenişliği(başlık)) / 2;
-    y.yaz(başlık);
-    y.yazıBoyutuKoy(8);
-}
-
 // The line table from the headings on the current line (already drawn) down to
 // the total, then room for the signatures (imzaPayı mm, else a new page).
 // Returns the total of the amounts as listed.
@@ -119,7 +110,7 @@ void belgeyiKapat(Yazıcı& y) {
 
 Para GirişFişiniBas(Yazıcı& y, const GirişFişiBaskısı& f) {
     y.kopyaSayısıKoy(f.kopya);
-    başlığıOrtala(y, QStringLiteral("GİRİŞ FİŞİ"));
+    OrtalıBaşlıkYaz(y, 15, QStringLiteral("GİRİŞ FİŞİ"));
 
     const struct {
         double y;
@@ -193,7 +184,7 @@ Para GirişFişiniBas(Yazıcı& y, const GirişFişiBaskısı& f) {
 
 Para ÇıkışFişiniBas(Yazıcı& y, const ÇıkışFişiBaskısı& f) {
     y.kopyaSayısıKoy(f.kopya);
-    başlığıOrtala(y, QStringLiteral("İSTEK ÇIKIŞ FİŞİ"));
+    OrtalıBaşlıkYaz(y, 15, QStringLiteral("İSTEK ÇIKIŞ FİŞİ"));
 
     const std::pair<const char16_t*, QString> başlık[] = {
         {u"KOD NO ", f.kodNo}, {u"TARİHİ ", f.tarihi}, {u"FİŞ NO ", f.fişNo}};

@@ -51,11 +51,9 @@ FişNoveTarihDeğiştirFormu::FişNoveTarihDeğiştirFormu(QWidget* sahip) : QDi
     TwipİleYerleştir(Etiket[1], 0, 630, 690, 195);
     TwipİleYerleştir(TarihiKutusu, 870, 570, 1395, 315);
 
-    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
-    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
+    TamamDüğmesi = AdlıDüğme(this, QStringLiteral("TamamDüğmesi"), QStringLiteral("Tamam"));
     TamamDüğmesi->setEnabled(false);
-    VazgeçDüğmesi = new QPushButton(QStringLiteral("Vazgeç"), this);
-    VazgeçDüğmesi->setObjectName(QStringLiteral("VazgeçDüğmesi"));
+    VazgeçDüğmesi = AdlıDüğme(this, QStringLiteral("VazgeçDüğmesi"), QStringLiteral("Vazgeç"));
     TwipİleYerleştir(TamamDüğmesi, 3150, 810, 1215, 345);
     TwipİleYerleştir(VazgeçDüğmesi, 3150, 1230, 1215, 345);
     SabitBoyutlu(this, 4680, 2010);

@@ -29,10 +29,8 @@ FişSeçFormu::FişSeçFormu(QWidget* sahip) : QDialog(sahip) {
     FişSeçSeçeneği[0]->setChecked(true);
     (new QVBoxLayout(çerçeve))->addWidget(Altlık);
 
-    Tamam = new QPushButton(QStringLiteral("Tamam"), this);
-    Tamam->setObjectName(QStringLiteral("Tamam"));
-    İptalDüğmesi = new QPushButton(QStringLiteral("İptal"), this);
-    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
+    Tamam = AdlıDüğme(this, QStringLiteral("Tamam"), QStringLiteral("Tamam"));
+    İptalDüğmesi = AdlıDüğme(this, QStringLiteral("İptalDüğmesi"), QStringLiteral("İptal"));
     Giriş::DenetimAtlatır(İptalDüğmesi);
     auto* düğmeler = new QVBoxLayout;
     düğmeler->addWidget(Tamam);

@@ -107,11 +107,9 @@ void İmzaFormu::bitir(std::vector<int> kayıtSırası) {
     if (kayıtSırası_.empty())
         for (int i = 0; i < static_cast<int>(kutular_.size()); ++i) kayıtSırası_.push_back(i);
 
-    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), this);
-    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
+    TamamDüğmesi = AdlıDüğme(this, QStringLiteral("TamamDüğmesi"), QStringLiteral("Tamam"));
     TamamDüğmesi->setEnabled(false);
-    İptalDüğmesi = new QPushButton(QStringLiteral("İptal (Esc)"), this);
-    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
+    İptalDüğmesi = AdlıDüğme(this, QStringLiteral("İptalDüğmesi"), QStringLiteral("İptal (Esc)"));
     TwipİleYerleştir(TamamDüğmesi, yerleşim_.düğmeSol, yerleşim_.tamamÜst, 1245, 345);
     TwipİleYerleştir(İptalDüğmesi, yerleşim_.düğmeSol, yerleşim_.iptalÜst, 1245, 345);
     SabitBoyutlu(this, yerleşim_.genişlik, yerleşim_.yükseklik);

@@ -45,18 +45,16 @@ TEST_F(KabukPencereleriTesti, PencerelerSabitVeBaşlıklarıSığar) {
         sabitVeBaşlığaYeterli(&belirle);
     }
     GirişŞifresiSor = false;
-    GirişŞifresiSorFormu sor;
-    sabitVeBaşlığaYeterli(&sor);
-    TercihlerFormu tercihler;
-    sabitVeBaşlığaYeterli(&tercihler);
-    YazıcıSeçmeFormu yazıcı;
-    sabitVeBaşlığaYeterli(&yazıcı);
-    TarihSeçFormu tarih;
-    sabitVeBaşlığaYeterli(&tarih);
-    HakkındaFormu hakkında;
-    sabitVeBaşlığaYeterli(&hakkında);
-    HataBildirmeFormu hata;
-    sabitVeBaşlığaYeterli(&hata);
+    auto sına = []<class P>(P*) {
+        P p;
+        sabitVeBaşlığaYeterli(&p);
+    };
+    sına((GirişŞifresiSorFormu*)nullptr);
+    sına((TercihlerFormu*)nullptr);
+    sına((YazıcıSeçmeFormu*)nullptr);
+    sına((TarihSeçFormu*)nullptr);
+    sına((HakkındaFormu*)nullptr);
+    sına((HataBildirmeFormu*)nullptr);
     YazdırılıyorFormu yazdırılıyor;
     EXPECT_GE(yazdırılıyor.sizeHint().width(), QFontMetrics(QApplication::font()).horizontalAdvance("Yazdırılıyor...") + 100);
     ListeOluşturuluyorFormu liste;

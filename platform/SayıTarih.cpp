@@ -89,6 +89,29 @@ QString ölçekliMetin(std::int64_t değer, int ölçek, bool grupluVeSabit) {
     return s;
 }
 
+// The common figure as the lists and sheets write it ("-1.234,57": a sign,
+// digits grouped by dots, two decimals) in hundredths, read digit by digit;
+// nothing for any other text or one too long to be exact, which the general
+// reader takes. Sheets read back every figure they show: this keeps that cheap.
+std::optional<std::int64_t> yüzdeBirleri(const QString& metin) {
+    const qsizetype n = metin.size();
+    const qsizetype i = n > 0 && metin[0] == QLatin1Char('-') ? 1 : 0;
+    if (n - i < 4 || n - i > 22 || metin[n - 3] != QLatin1Char(',')) return std::nullopt;
+    std::int64_t y = 0;
+    int basamak = 0;
+    for (qsizetype k = i; k < n; ++k) {
+        const QChar c = metin[k];
+        const qsizetype sondan = n - 3 - k;  // places before the comma (negative after it)
+        if (c == QLatin1Char('.') && sondan > 0 && sondan % 4 == 0 && k > i) continue;
+        if (c == QLatin1Char(',') && sondan == 0) continue;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9') || (sondan > 0 && sondan % 4 == 0)) return std::nullopt;
+        y = y * 10 + (c.unicode() - u'0');
+        ++basamak;
+    }
+    if (basamak > 15) return std::nullopt;
+    return i == 1 ? -y : y;
+}
+
 }  // namespace
 
 Para Para::sayıdan(double sayı) {
@@ -99,6 +122,7 @@ Para Para::sayıdan(double sayı) {
 }
 
 std::optional<Para> Para::metinden(const QString& metin) {
+    if (const auto y = yüzdeBirleri(metin)) return onBindeden(*y * 100);
     const auto s = SayıOku(metin);
     if (!s) return std::nullopt;
     const auto v = ölçekle(ayrıştır(*s), 4, true);
@@ -166,6 +190,11 @@ QString GenelSayı(double sayı) {
 QString GenelSayı(Para tutar) { return ölçekliMetin(tutar.onBinde(), 4, false); }
 
 std::optional<double> SayıOku(const QString& metin) {
+    // hundredths over 100 is the double nearest the decimal, as the parse below gives
+    if (const auto y = yüzdeBirleri(metin)) {
+        const double d = static_cast<double>(std::llabs(*y)) / 100;
+        return metin.startsWith(QLatin1Char('-')) ? -d : d;
+    }
     QString s = metin.trimmed();
     s.remove(QLatin1Char(' '));
     if (s.isEmpty()) return std::nullopt;

@@ -6,9 +6,6 @@
 #include "shell/YazdırmaVeAktarmaModülü.h"
 
 #include <array>
-#include <cstdint>
-#include <cstdlib>
-#include <optional>
 #include <cmath>
 
 namespace {
@@ -21,45 +18,8 @@ const QString MiktarBaşlığı = QStringLiteral("Miktar");
 const QString TutarBaşlığı = QStringLiteral("Tutar");
 }  // namespace
 
-namespace {
-// A figure as the sheets write it ("-1.234,57": a sign, digits grouped by dots,
-// two decimals) in hundredths, read digit by digit; nothing for any other text
-// or one too long to be exact, which goes through the general reader. A sheet
-// reads back every figure it shows: this keeps a large sheet from parsing them.
-std::optional<std::int64_t> rakamYüzdeBirleri(const QString& metin) {
-    const qsizetype n = metin.size();
-    qsizetype i = n > 0 && metin[0] == QLatin1Char('-') ? 1 : 0;
-    const bool eksi = i == 1;
-    if (n - i < 4 || n - i > 22 || metin[n - 3] != QLatin1Char(',')) return std::nullopt;
-    std::int64_t y = 0;
-    int basamak = 0;
-    for (qsizetype k = i; k < n; ++k) {
-        const QChar c = metin[k];
-        const qsizetype sondan = n - 3 - k;  // places before the comma (negative after it)
-        if (c == QLatin1Char('.') && sondan > 0 && sondan % 4 == 0 && k > i) continue;
-        if (c == QLatin1Char(',') && sondan == 0) continue;
-        if (c < QLatin1Char('0') || c > QLatin1Char('9') || (sondan > 0 && sondan % 4 == 0)) return std::nullopt;
-        y = y * 10 + (c.unicode() - u'0');
-        ++basamak;
-    }
-    if (basamak > 15) return std::nullopt;
-    return eksi ? -y : y;
-}
-}  // namespace
-
-double CetvelMiktarı(const QString& metin) {
-    // hundredths over 100 is the double nearest the decimal, as the general reader gives
-    if (const auto y = rakamYüzdeBirleri(metin)) {
-        const double d = static_cast<double>(std::llabs(*y)) / 100;
-        return metin.startsWith(QLatin1Char('-')) ? -d : d;
-    }
-    return SayıOku(metin).value_or(0);
-}
-
-Para CetvelTutarı(const QString& metin) {
-    if (const auto y = rakamYüzdeBirleri(metin)) return Para::onBindeden(*y * 100);
-    return Para::metinden(metin).value_or(Para());
-}
+double CetvelMiktarı(const QString& metin) { return SayıOku(metin).value_or(0); }
+Para CetvelTutarı(const QString& metin) { return Para::metinden(metin).value_or(Para()); }
 
 QStringList CetvelRakamMetinleri(const CetvelRakamları& r) {
     const QString devM = BiçimliSayı(r.devredenMiktar), devT = BiçimliSayı(r.devredenTutar);

@@ -24,6 +24,21 @@ protected:
         giriş({.parça = p9, .fişNo = 21, .kodu = 40, .yazdırıldı = true});
     }
     qlonglong p9 = 0, p10 = 0;
+
+    // Nothing listed, counted or totalled.
+    static void listeBoş(GirişFişiYazdırFormu& f) {
+        EXPECT_EQ(f.GirişBilgileriListesi->satırSayısı(), 0);
+        EXPECT_EQ(f.SıraNo, 0);
+        EXPECT_TRUE(f.ListeToplamı.sıfırMı());
+        EXPECT_TRUE(f.ListeToplamıKutusu->text().isEmpty());
+    }
+    // The voucher clicked, its method of acquisition chosen and printed on the chosen printer.
+    static void fişiYazdır(GirişFişiYazdırFormu& f, const QString& fiş, int alınmaŞekli) {
+        tıkla(f, fiş);
+        f.AlınmaŞekliKutusu->setCurrentIndex(alınmaŞekli);
+        seçicideTamam();
+        f.FişiYazdırDüğmesi->click();
+    }
 };
 
 TEST_F(FişTarayıcısıTestleri, AğaçYılınYazdırılmamışFişleriniMarkaKodlarıAltındaListeler) {
@@ -84,10 +99,8 @@ TEST_F(FişTarayıcısıTestleri, FişeTıklamakSatırlarıToplamıVeBaşlığı
     EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 1);
 
     tıkla(*f, "12");
-    EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 0);
-    EXPECT_EQ(f->SıraNo, 0);
-    EXPECT_TRUE(f->ListeToplamı.sıfırMı());
-    for (QLineEdit* k : {f->ListeToplamıKutusu, f->FişNoKutusu, f->MalıAlanKutusu, f->GirişTarihiKutusu,
+    listeBoş(*f);
+    for (QLineEdit* k : {f->FişNoKutusu, f->MalıAlanKutusu, f->GirişTarihiKutusu,
                          f->FaturaTarihiKutusu, f->FaturaNoKutusu, f->FaturaVerenKutusu})
         EXPECT_TRUE(k->text().isEmpty()) << k->objectName().toStdString();
     EXPECT_EQ(SeçiliFişNo, 8);
@@ -100,9 +113,7 @@ TEST_F(FişTarayıcısıTestleri, SeçiliDüğümKapanınca_SatırlarVeToplamBo�
     EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 3);
     f->FişListesi->setCurrentItem(düğüm(*f, "12"));
     f->FişListesi->collapseItem(düğüm(*f, "12"));
-    EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 0);
-    EXPECT_TRUE(f->ListeToplamıKutusu->text().isEmpty());
-    EXPECT_EQ(f->SıraNo, 0);
+    listeBoş(*f);
 }
 
 TEST_F(FişTarayıcısıTestleri, ArşivKipiSeçilenYılıArşivNumarasıylaListelerVeDeğiştirmeyeİzinVermez) {
@@ -186,10 +197,7 @@ TEST_F(FişTarayıcısıTestleri, YazdırılanFişİşaretlenirAğaçtanÇıkarS
     f->Form_Activate();
 
     // one of three vouchers of brand code 5: the brand code stays selected, no voucher shown
-    tıkla(*f, "8 No 'lu Fiş");
-    f->AlınmaŞekliKutusu->setCurrentIndex(0);
-    seçicideTamam();
-    f->FişiYazdırDüğmesi->click();
+    fişiYazdır(*f, "8 No 'lu Fiş", 0);
     ASSERT_EQ(basılanlar->size(), 1u);
     EXPECT_TRUE(belge().bitti);
     EXPECT_EQ(yazdırılanSayısı("GirisIslemleriTablosu", 8), 1);
@@ -199,10 +207,7 @@ TEST_F(FişTarayıcısıTestleri, YazdırılanFişİşaretlenirAğaçtanÇıkarS
     EXPECT_TRUE(f->FişiYazdırDüğmesi->isEnabled());
 
     // the only voucher of the last brand code: its brand code goes, the first voucher is shown and selected
-    tıkla(*f, "7 No 'lu Fiş");
-    f->AlınmaŞekliKutusu->setCurrentIndex(1);
-    seçicideTamam();
-    f->FişiYazdırDüğmesi->click();
+    fişiYazdır(*f, "7 No 'lu Fiş", 1);
     EXPECT_EQ(yazdırılanSayısı("GirisIslemleriTablosu", 7), 3);  // this year's rows only
     EXPECT_EQ(VeriTabanı.tekDeğer("SELECT Yazdirildi FROM GirisIslemleriTablosu WHERE FisNo=7 AND Tarihi<?",
                                   {QDate(buYıl(), 1, 1)}).toInt(), 0);
@@ -214,10 +219,7 @@ TEST_F(FişTarayıcısıTestleri, YazdırılanFişİşaretlenirAğaçtanÇıkarS
     // the printed list: printing again leaves the tree as it is
     f->YazdırılanlarıGösterOnayı->click();
     EXPECT_EQ(ağaç(*f), QStringList({"5", "12", "40", "8 No 'lu Fiş", "7 No 'lu Fiş", "21 No 'lu Fiş"}));
-    tıkla(*f, "21 No 'lu Fiş");
-    f->AlınmaŞekliKutusu->setCurrentIndex(1);
-    seçicideTamam();
-    f->FişiYazdırDüğmesi->click();
+    fişiYazdır(*f, "21 No 'lu Fiş", 1);
     EXPECT_EQ(basılanlar->size(), 3u);
     EXPECT_EQ(f->DüğümSayısı(), 6);
     EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 1);
@@ -227,10 +229,7 @@ TEST_F(FişTarayıcısıTestleri, SonFişYazdırılıncaAğaçVeListeBoşalır) 
     VeriTabanı.çalıştır("DELETE FROM GirisIslemleriTablosu WHERE FisNo<>7");
     girişİmzalarıYaz();
     auto f = aç<GirişFişiYazdırFormu>();
-    tıkla(*f, "7 No 'lu Fiş");
-    f->AlınmaŞekliKutusu->setCurrentIndex(0);
-    seçicideTamam();
-    f->FişiYazdırDüğmesi->click();
+    fişiYazdır(*f, "7 No 'lu Fiş", 0);
     EXPECT_EQ(f->DüğümSayısı(), 0);
     EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 0);
     EXPECT_TRUE(f->FişNoKutusu->text().isEmpty());
@@ -282,11 +281,7 @@ TEST_F(FişTarayıcısıTestleri, ÇıkışPenceresiYerSütunuVeTarihleGösterir
     f->FişiYazdırDüğmesi->click();
     ASSERT_EQ(basılanlar->size(), 1u);
     EXPECT_EQ(YazdırılacakRapor, 1);
-    EXPECT_TRUE(bul("İSTEK ÇIKIŞ FİŞİ").has_value());
-    EXPECT_TRUE(bul(": 12").has_value());
-    EXPECT_TRUE(bul(": 4/1").has_value());
-    EXPECT_TRUE(bul(": <Isteyen>").has_value());
-    EXPECT_TRUE(bul("Toplam : 1.012,50").has_value());
+    basıldı({"İSTEK ÇIKIŞ FİŞİ", ": 12", ": 4/1", ": <Isteyen>", "Toplam : 1.012,50"});
     EXPECT_EQ(yazdırılanSayısı("CikisIslemleriTablosu", 4), 2);
     EXPECT_EQ(f->DüğümSayısı(), 0);
     EXPECT_EQ(f->ListeToplamı, TL("1.012,50"));
@@ -330,10 +325,6 @@ TEST_F(FişTarayıcısıTestleri, FişSeçmePenceresiSeçileniÇalışmaYılıİ
     }
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(FişTarayıcısıTestleri, AnaPencereninAçıcılarıArşivKipindeYıllarıDoldurur) {
     VeriTabanı.çalıştır("CREATE TABLE ArsivlenenYillarTablosu (YilBilgisi TEXT(4))");
     VeriTabanı.çalıştır("INSERT INTO ArsivlenenYillarTablosu VALUES ('2019'), ('2018')");
@@ -357,10 +348,6 @@ TEST_F(FişTarayıcısıTestleri, AnaPencereninAçıcılarıArşivKipindeYıllar
     EXPECT_EQ(yıllar, QStringList({"2018", "2019"}));
     EXPECT_EQ(seçili, -1);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(FişTarayıcısıTestleri, NumaraDeğişikliğiAğacıYenilerMarkaKodunuSeçipAçar) {
     auto f = aç<GirişFişiYazdırFormu>();
@@ -418,23 +405,11 @@ TEST_F(FişTarayıcısıTestleri, DiğerBilgilerPenceresiKapanıncaİmzalarYenid
     EXPECT_EQ(f->AyniyatSaymanı, "Cem SAYMAN");
 
     // the next print carries the new names
-    tıkla(*f, "7 No 'lu Fiş");
-    f->AlınmaŞekliKutusu->setCurrentIndex(0);
-    seçicideTamam();
-    f->FişiYazdırDüğmesi->click();
+    fişiYazdır(*f, "7 No 'lu Fiş", 0);
     ASSERT_EQ(basılanlar->size(), 1u);
-    EXPECT_TRUE(bul("Cem SAYMAN").has_value());
-    EXPECT_TRUE(bul(": Eda ALAN").has_value());
-    EXPECT_TRUE(bul(": 12").has_value());
-    EXPECT_TRUE(bul(": " + KısaTarih(gün()) + " - 7/1").has_value());
-    EXPECT_TRUE(bul(": İhale").has_value());
-    EXPECT_TRUE(bul("Toplam : 30,75").has_value());
-    EXPECT_TRUE(bul("3 kalemde yazılı malzeme tamam olarak ambara alındı.").has_value());
+    basıldı({"Cem SAYMAN", ": Eda ALAN", ": 12", ": " + KısaTarih(gün()) + " - 7/1", ": İhale", "Toplam : 30,75",
+             "3 kalemde yazılı malzeme tamam olarak ambara alındı."});
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(FişTarayıcısıTestleri, SatırListesiSayıSütunlarınıSayıOlarakSıralarDüzeniSaklar) {
     {
@@ -460,10 +435,6 @@ TEST_F(FişTarayıcısıTestleri, SatırListesiSayıSütunlarınıSayıOlarakSı
     EXPECT_EQ(g->GirişBilgileriListesi->columnWidth(2), 200);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(FişTarayıcısıTestleri, OkunamayanSatırlarHataGösterirListeBoşKalır) {
     auto f = aç<GirişFişiYazdırFormu>();
     VeriTabanı.çalıştır("ALTER TABLE ParcaBilgileriTablosu RENAME TO Baska");
@@ -471,16 +442,9 @@ TEST_F(FişTarayıcısıTestleri, OkunamayanSatırlarHataGösterirListeBoşKalı
     tıkla(*f, "7 No 'lu Fiş");
     ASSERT_EQ(mesajlar.size(), 1u);
     EXPECT_EQ(mesajlar[0].başlık, "Hata oluştu!");
-    EXPECT_EQ(f->GirişBilgileriListesi->satırSayısı(), 0);
-    EXPECT_EQ(f->SıraNo, 0);
-    EXPECT_TRUE(f->ListeToplamı.sıfırMı());
-    EXPECT_TRUE(f->ListeToplamıKutusu->text().isEmpty());
+    listeBoş(*f);
     EXPECT_EQ(sonlandırmaSayısı, 0);
 }
-
-}  // namespace
-
-namespace {
 
 // Both browsers list, and the print shows, the lines in the Turkish order of the part numbers.
 TEST_F(FişTarayıcısıTestleri, SatırlarVeBaskısıTürkçeNoSırasında) {

@@ -143,6 +143,10 @@ protected:
             if (m.metin == metin && (sayfa == 0 || m.sayfa == sayfa)) return m;
         return std::nullopt;
     }
+    // Every text is on the last document.
+    void basıldı(const QStringList& metinler) const {
+        for (const QString& m : metinler) EXPECT_TRUE(bul(m).has_value()) << m.toStdString();
+    }
     int say(const QString& metin) const {
         int n = 0;
         for (const auto& m : belge().metinler) n += m.metin == metin;

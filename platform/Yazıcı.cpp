@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
-#include <QLibrary>
+#include <cups/cups.h>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -29,35 +29,19 @@ const QImage& ölçüSayfası() {
 
 double mm(double nokta) { return nokta * MmİnçBaşına / ÖlçüDpi; }
 
-// The device addresses of the print system's (CUPS) queues by printer name, read
-// through the CUPS library where there is one (Qt does not give them); empty
-// without it. The two records are those of the library's interface.
-struct CupsSeçeneği {
-    char* ad;
-    char* değer;
-};
-struct CupsHedefi {
-    char* ad;
-    char* kopya;  // an instance of a queue, with the queue's own address
-    int varsayılan;
-    int seçenekSayısı;
-    CupsSeçeneği* seçenekler;
-};
+// The device addresses of the print system's (CUPS) queues by printer name
+// (Qt does not give them); an instance of a queue has the queue's own address.
 QHash<QString, QString> cupsAygıtAdresleri() {
     QHash<QString, QString> adresler;
-    QLibrary cups(QStringLiteral("cups"), 2);
-    const auto oku = reinterpret_cast<int (*)(CupsHedefi**)>(cups.resolve("cupsGetDests"));
-    const auto bırak = reinterpret_cast<void (*)(int, CupsHedefi*)>(cups.resolve("cupsFreeDests"));
-    if (!oku || !bırak) return adresler;
-    CupsHedefi* hedefler = nullptr;
-    const int sayı = oku(&hedefler);
+    cups_dest_t* hedefler = nullptr;
+    const int sayı = cupsGetDests(&hedefler);
     for (int i = 0; i < sayı; ++i) {
-        const CupsHedefi& h = hedefler[i];
-        for (int j = 0; j < h.seçenekSayısı && !h.kopya; ++j)
-            if (qstrcmp(h.seçenekler[j].ad, "device-uri") == 0)
-                adresler.insert(QString::fromUtf8(h.ad), QString::fromUtf8(h.seçenekler[j].değer));
+        const cups_dest_t& h = hedefler[i];
+        if (h.instance) continue;
+        if (const char* adres = cupsGetOption("device-uri", h.num_options, h.options))
+            adresler.insert(QString::fromUtf8(h.name), QString::fromUtf8(adres));
     }
-    bırak(sayı, hedefler);
+    cupsFreeDests(sayı, hedefler);
     return adresler;
 }
 

@@ -4,7 +4,7 @@
 #include "platform/SayıTarih.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/ListeDenetimi.h"
-#include "tests/reports/BaskıOkuma.h"
+#include "tests/reports/RaporYardımcıları.h"
 #include "tests/ortak/TestOrtamı.h"
 
 #include <QApplication>
@@ -22,10 +22,6 @@ protected:
         TestOrtamı::TearDown();
     }
 
-    static void markaEkle(int kodu, const QString& markası) {
-        VeriTabanı.çalıştır(QStringLiteral("INSERT INTO MarkaBilgileriTablosu (Kodu, Markasi) VALUES (?, ?)"),
-                            {kodu, markası});
-    }
     static qlonglong parçaEkle(int kodu, const QString& nosu, const QString& adı, const QString& birimi = "ADET",
                                const QString& yeri = "RAF 1") {
         VeriTabanı.çalıştır(QStringLiteral("INSERT INTO ParcaBilgileriTablosu (Kodu, Nosu, Adi, KdvOrani, Birimi, "

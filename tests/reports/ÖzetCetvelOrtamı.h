@@ -5,6 +5,7 @@
 #include "reports/ÖzetMalzemeCetveliFormu.h"
 #include "shell/GenelDeğişkenler.h"
 #include "tests/ortak/TestOrtamı.h"
+#include "tests/reports/RaporYardımcıları.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -18,10 +19,6 @@ protected:
         Masaüstü::işleyiciSorgusuKur(nullptr);
         Masaüstü::adresAçıcıKur(nullptr);
         TestOrtamı::TearDown();
-    }
-    void markaEkle(int kodu, const QString& markası) {
-        VeriTabanı.çalıştır(QStringLiteral("INSERT INTO MarkaBilgileriTablosu (Kodu, Markasi) VALUES (?, ?)"),
-                            {kodu, markası});
     }
     // A receipt (giriş) or an issue of a brand code; amounts in ten-thousandths.
     void hareketEkle(bool giriş, int kodu, const QDate& tarih, double miktar, qlonglong tutarOnBinde,

@@ -1,4 +1,4 @@
-#include "tests/reports/BaskıOkuma.h"
+#include "tests/reports/RaporYardımcıları.h"
 #include "tests/reports/ÖzetCetvelOrtamı.h"
 
 #include <QApplication>

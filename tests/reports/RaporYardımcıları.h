@@ -1,5 +1,7 @@
 #pragma once
-// Reading a recorded print: where a text stands, in which font, on which page.
+// Shared by the report tests: brands of the store, and reading a recorded print
+// (where a text stands, in which font, on which page).
+#include "shell/GenelDeğişkenler.h"
 #include "platform/Yazıcı.h"
 #include "shell/YazıcıSeçmeFormu.h"
 #include "tests/ortak/TestOrtamı.h"
@@ -12,6 +14,11 @@ inline constexpr const char* YazıcıYokMesajı =
 inline constexpr const char* YatayOlmadıMesajı =
     "Yazdırma yönü YATAY olarak ayarlanamadığı için işlem iptal edildi!\n\n"
     "Lütfen, yazıcınızın ayarlarlarını kontrol edip yeniden deneyiniz!";
+
+inline void markaEkle(int kodu, const QString& markası) {
+    VeriTabanı.çalıştır(QStringLiteral("INSERT INTO MarkaBilgileriTablosu (Kodu, Markasi) VALUES (?, ?)"),
+                        {kodu, markası});
+}
 
 inline const YazılanMetin* bul(const YazılanBelge& b, const QString& metin, int sayfa = 1) {
     for (const auto& m : b.metinler)

@@ -235,7 +235,7 @@ constexpr std::array<double, 5> TutarX = {130, 165, 200, 235, 270};
 
 TEST_F(MalzemeCetveliTesti, YatayBaskıBaşlıkKodBaşlıklarSatırVeGenelToplam) {
     AyarYaz("Ayarlar\\Malzeme Cetveli", "Kopya Sayisi", "2");
-    yazıcıKur({200, 287});
+    yazıcıKur(basılanlar, {200, 287});
     auto f = aç();
     koduSeç(f->KodListesi, 5);
     yazdır(f->YazdırDüğmesi);
@@ -304,7 +304,7 @@ TEST_F(MalzemeCetveliTesti, UzunListeSayfalanırKodSatırıVeBaşlıklarTekrarla
         for (int i = 0; i < 40; ++i) parçaEkle(9, QString("P%1").arg(i, 2, 10, QChar('0')), "PARÇA");
         tx.onayla();
     }
-    yazıcıKur({190, 277});  // landscape: 277 wide, 190 high
+    yazıcıKur(basılanlar, {190, 277});  // landscape: 277 wide, 190 high
     auto f = aç();
     koduSeç(f->KodListesi, 9);
     yazdır(f->YazdırDüğmesi);
@@ -322,7 +322,7 @@ TEST_F(MalzemeCetveliTesti, UzunListeSayfalanırKodSatırıVeBaşlıklarTekrarla
 }
 
 TEST_F(MalzemeCetveliTesti, YatayAlmayanYazıcıdaBasılmazUyarılır) {
-    yazıcıKur({200, 287}, false);
+    yazıcıKur(basılanlar, {200, 287}, false);
     auto f = aç();
     koduSeç(f->KodListesi, 5);
     yazdır(f->YazdırDüğmesi);
@@ -335,7 +335,7 @@ TEST_F(MalzemeCetveliTesti, YatayAlmayanYazıcıdaBasılmazUyarılır) {
 }
 
 TEST_F(MalzemeCetveliTesti, BoşListeVeYazıcısızlıkBasmaz) {
-    yazıcıKur({200, 287});
+    yazıcıKur(basılanlar, {200, 287});
     auto f = aç();
     f->YazdırDüğmesi->click();
     EXPECT_TRUE(mesajlar.empty());

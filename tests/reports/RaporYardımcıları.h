@@ -20,6 +20,17 @@ inline void markaEkle(int kodu, const QString& markası) {
                         {kodu, markası});
 }
 
+// The system's one printer, recording what it prints, has this portrait printable area; it may refuse landscape.
+inline void yazıcıKur(const YazılanBelgeler& basılanlar, QSizeF dikeyAlan, bool yatayAlır = true) {
+    YazıcıVar = true;
+    YazıcıArkaUcuYapıcısıKur([basılanlar, dikeyAlan, yatayAlır](const QString& ad) {
+        auto a = std::make_unique<KayıtArkaUcu>(basılanlar, ad, dikeyAlan);
+        a->yatayAlır = yatayAlır;
+        return a;
+    });
+    GeçerliYazıcıyıSıfırla();
+}
+
 inline const YazılanMetin* bul(const YazılanBelge& b, const QString& metin, int sayfa = 1) {
     for (const auto& m : b.metinler)
         if (m.metin == metin && m.sayfa == sayfa) return &m;

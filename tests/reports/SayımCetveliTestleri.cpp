@@ -199,7 +199,7 @@ class SayımCetveliYazdırmaTesti : public SayımCetveliTesti {};
 
 TEST_F(SayımCetveliYazdırmaTesti, TekSayfaBaşlıkBilgilerBaşlıklarVeSatırlarSayfaNumarasız) {
     AyarYaz("Ayarlar\\Sayim Cetveli", "Kopya Sayisi", "3");
-    yazıcıKur({200, 287});
+    yazıcıKur(basılanlar, {200, 287});
     auto f = aç();
     koduSeç(f->KodListesi, 7);
     yazdır(f->YazdırDüğmesi);
@@ -249,7 +249,7 @@ TEST_F(SayımCetveliYazdırmaTesti, UzunListeSayfalaraBölünürHerSayfadaNumara
             girişEkle(parçaEkle(9, QString("P%1").arg(i, 3, 10, QChar('0')), "PARÇA"), QDate::currentDate(), 1, TL("1"));
         tx.onayla();
     }
-    yazıcıKur({200, 280});
+    yazıcıKur(basılanlar, {200, 280});
     auto f = aç();
     koduSeç(f->KodListesi, 9);
     ASSERT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 60);
@@ -267,7 +267,7 @@ TEST_F(SayımCetveliYazdırmaTesti, UzunListeSayfalaraBölünürHerSayfadaNumara
 }
 
 TEST_F(SayımCetveliYazdırmaTesti, BoşListeYazıcısızVeİptalBirŞeyBasmaz) {
-    yazıcıKur({200, 287});
+    yazıcıKur(basılanlar, {200, 287});
     auto f = aç();
     f->YazdırDüğmesi->click();  // empty list: nothing, no message
     EXPECT_TRUE(mesajlar.empty());

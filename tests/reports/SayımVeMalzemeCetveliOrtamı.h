@@ -67,16 +67,6 @@ protected:
         return l;
     }
 
-    // The system's one printer has this portrait printable area; it may refuse landscape.
-    void yazıcıKur(QSizeF dikeyAlan, bool yatayAlır = true) {
-        YazıcıVar = true;
-        YazıcıArkaUcuYapıcısıKur([k = basılanlar, dikeyAlan, yatayAlır](const QString& ad) {
-            auto a = std::make_unique<KayıtArkaUcu>(k, ad, dikeyAlan);
-            a->yatayAlır = yatayAlır;
-            return a;
-        });
-        GeçerliYazıcıyıSıfırla();
-    }
     const YazılanBelge& belge() const { return basılanlar->back(); }
     // The texts of the last document on a page, in print order.
     std::vector<YazılanMetin> sayfadakiler(int sayfa) const {

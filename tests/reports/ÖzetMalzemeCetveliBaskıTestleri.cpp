@@ -12,13 +12,7 @@ class ÖzetBaskıTestleri : public ÖzetCetvelOrtamı {
 protected:
     void SetUp() override {
         ÖzetCetvelOrtamı::SetUp();
-        YazıcıVar = true;
-        YazıcıArkaUcuYapıcısıKur([this](const QString& ad) {
-            auto a = std::make_unique<KayıtArkaUcu>(basılanlar, ad, QSizeF(190, 277));
-            a->yatayAlır = yatayAlır;
-            return a;
-        });
-        GeçerliYazıcıyıSıfırla();
+        yazıcıKur(basılanlar, {190, 277});
     }
     void kodlarEkle(int kaç) {
         for (int k = 1; k <= kaç; ++k) {
@@ -28,7 +22,6 @@ protected:
             hareketEkle(false, k, QDate(2020, 6, 1), 1, 10000);
         }
     }
-    bool yatayAlır = true;
 };
 
 TEST_F(ÖzetBaskıTestleri, TekSayfaBaşlıkGruplarSütunlarVeSağaYaslıRakamlar) {
@@ -106,8 +99,7 @@ TEST_F(ÖzetBaskıTestleri, SayfaSonuAltBilgiVeYeniSayfadaBaşlıklar) {
 
 TEST_F(ÖzetBaskıTestleri, DikeyKalanYazıcıBasmazUyarır) {
     kodlarEkle(1);
-    yatayAlır = false;
-    GeçerliYazıcıyıSıfırla();
+    yazıcıKur(basılanlar, {190, 277}, false);
     auto f = aç();
     yazdır(f->YazdırDüğmesi);
     for (const auto& b : *basılanlar) EXPECT_TRUE(b.metinler.empty());

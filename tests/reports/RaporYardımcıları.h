@@ -31,6 +31,16 @@ inline void yazıcıKur(const YazılanBelgeler& basılanlar, QSizeF dikeyAlan, b
     GeçerliYazıcıyıSıfırla();
 }
 
+// One finished document of one page went out, in this direction and this many copies.
+inline void tekSayfaBasıldı(const YazılanBelgeler& basılanlar, SayfaYönü yön, int kopya) {
+    ASSERT_EQ(basılanlar->size(), 1u);
+    const YazılanBelge& b = basılanlar->back();
+    EXPECT_TRUE(b.bitti);
+    EXPECT_EQ(b.yön, yön);
+    EXPECT_EQ(b.kopya, kopya);
+    EXPECT_EQ(b.sayfaSayısı, 1);
+}
+
 inline const YazılanMetin* bul(const YazılanBelge& b, const QString& metin, int sayfa = 1) {
     for (const auto& m : b.metinler)
         if (m.metin == metin && m.sayfa == sayfa) return &m;

@@ -1,6 +1,7 @@
 #include "platform/VeritabanıBağlantısı.h"
 
 #include "platform/Türkçe.h"
+#include "platform/ÇözenDosyaKatmanı.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -12,8 +13,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -46,83 +45,6 @@ DeporaHatası çalışmaHatası(int kod, const QString& ileti) {
     return DeporaHatası(numarası(kod), ileti);
 }
 
-// A file checked while no one writes it (a backup) is read from a memory map:
-// the check reads every page, and one system call a page costs as much as the
-// decryption. Reads alone; no locks are needed for a file no one writes.
-struct EşlenmişDosya {
-    sqlite3_file taban;
-    const char* harita;
-    sqlite3_int64 boyut;
-};
-
-int eşlenmişKapat(sqlite3_file* f) {
-    auto* d = reinterpret_cast<EşlenmişDosya*>(f);
-    if (d->boyut > 0) ::munmap(const_cast<char*>(d->harita), static_cast<size_t>(d->boyut));
-    return SQLITE_OK;
-}
-int eşlenmişOku(sqlite3_file* f, void* tampon, int uzunluk, sqlite3_int64 konum) {
-    auto* d = reinterpret_cast<EşlenmişDosya*>(f);
-    const sqlite3_int64 var = std::clamp<sqlite3_int64>(d->boyut - konum, 0, uzunluk);
-    if (var > 0) std::memcpy(tampon, d->harita + konum, static_cast<size_t>(var));
-    if (var == uzunluk) return SQLITE_OK;
-    std::memset(static_cast<char*>(tampon) + var, 0, static_cast<size_t>(uzunluk - var));
-    return SQLITE_IOERR_SHORT_READ;
-}
-int eşlenmişYazma(sqlite3_file*, const void*, int, sqlite3_int64) { return SQLITE_READONLY; }
-int eşlenmişKesme(sqlite3_file*, sqlite3_int64) { return SQLITE_READONLY; }
-int eşlenmişEşitle(sqlite3_file*, int) { return SQLITE_OK; }
-int eşlenmişBoyut(sqlite3_file* f, sqlite3_int64* boyut) {
-    *boyut = reinterpret_cast<EşlenmişDosya*>(f)->boyut;
-    return SQLITE_OK;
-}
-int eşlenmişKilit(sqlite3_file*, int) { return SQLITE_OK; }
-int eşlenmişKilitVarMı(sqlite3_file*, int* var) {
-    *var = 0;
-    return SQLITE_OK;
-}
-int eşlenmişDenetim(sqlite3_file*, int, void*) { return SQLITE_NOTFOUND; }
-int eşlenmişKesim(sqlite3_file*) { return 4096; }
-int eşlenmişÖzellik(sqlite3_file*) { return 0; }
-
-const sqlite3_io_methods EşlenmişYöntemler = {
-    1, eşlenmişKapat, eşlenmişOku, eşlenmişYazma, eşlenmişKesme, eşlenmişEşitle, eşlenmişBoyut,
-    eşlenmişKilit, eşlenmişKilit, eşlenmişKilitVarMı, eşlenmişDenetim, eşlenmişKesim, eşlenmişÖzellik,
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-};
-
-int eşlenmişAç(sqlite3_vfs*, const char* ad, sqlite3_file* f, int bayrak, int* çıkanBayrak) {
-    auto* d = reinterpret_cast<EşlenmişDosya*>(f);
-    d->taban.pMethods = nullptr;
-    if (!ad || !(bayrak & SQLITE_OPEN_MAIN_DB) || !(bayrak & SQLITE_OPEN_READONLY)) return SQLITE_CANTOPEN;
-    const int tanıtıcı = ::open(ad, O_RDONLY | O_CLOEXEC);
-    if (tanıtıcı < 0) return SQLITE_CANTOPEN;
-    struct stat durum {};
-    void* harita = nullptr;
-    if (::fstat(tanıtıcı, &durum) == 0 && durum.st_size > 0)
-        harita = ::mmap(nullptr, static_cast<size_t>(durum.st_size), PROT_READ, MAP_SHARED, tanıtıcı, 0);
-    ::close(tanıtıcı);
-    if (harita == MAP_FAILED) return SQLITE_CANTOPEN;
-    d->harita = static_cast<const char*>(harita);
-    d->boyut = harita ? durum.st_size : 0;
-    if (harita) ::madvise(harita, static_cast<size_t>(d->boyut), MADV_SEQUENTIAL);
-    d->taban.pMethods = &EşlenmişYöntemler;
-    if (çıkanBayrak) *çıkanBayrak = bayrak;
-    return SQLITE_OK;
-}
-
-// The system's file layer with the mapped opening of a main database file.
-const char* eşlenmişDosyaSistemi() {
-    static const char* const ad = [] {
-        static sqlite3_vfs vfs = *sqlite3_vfs_find(nullptr);
-        vfs.zName = "depora-eslenmis";
-        vfs.szOsFile = sizeof(EşlenmişDosya);
-        vfs.xOpen = eşlenmişAç;
-        sqlite3_vfs_register(&vfs, 0);
-        return vfs.zName;
-    }();
-    return ad;
-}
-
 }  // namespace
 
 QString VeritabanıBağlantısı::VarsayılanAnahtar() { return QStringLiteral("zegöpnr1987"); }
@@ -144,7 +66,12 @@ void VeritabanıBağlantısı::saltOkunurAç(const QString& yol, const QString& 
     bağlan(yol, anahtar, false, true);
 }
 void VeritabanıBağlantısı::denetimİçinAç(const QString& yol, const QString& anahtar) {
-    bağlan(yol, anahtar, false, true, eşlenmişDosyaSistemi());
+    try {
+        bağlan(yol, anahtar, false, true, true);
+    } catch (const DeporaHatası&) {
+        // a file the program's decryption refuses is judged by the engine's own
+        saltOkunurAç(yol, anahtar);
+    }
 }
 
 void VeritabanıBağlantısı::yeniOluştur(const QString& yol, const QString& anahtar) {
@@ -154,7 +81,7 @@ void VeritabanıBağlantısı::yeniOluştur(const QString& yol, const QString& a
 }
 
 void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur,
-                                  const char* dosyaSistemi) {
+                                  bool çözerek) {
     kapat();
     const QFileInfo bilgi(yol);
     if (!bilgi.dir().exists())
@@ -165,15 +92,19 @@ void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahta
     sqlite3* db = nullptr;
     const int bayrak =
         saltOkunur ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | (oluştur ? SQLITE_OPEN_CREATE : 0);
-    int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &db, bayrak, dosyaSistemi);
+    const QByteArray ad = çözerek ? ÇözülecekDosyaAdresi(yol, anahtar) : QFile::encodeName(yol);
+    int kod = sqlite3_open_v2(ad.constData(), &db, bayrak | (çözerek ? SQLITE_OPEN_URI : 0),
+                              çözerek ? ÇözenDosyaKatmanı() : nullptr);
     auto vazgeç = [&](int k, const QString& ileti) {
         sqlite3_close_v2(db);
         throw DeporaHatası(numarası(k), ileti);
     };
     if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
-    const QByteArray a = anahtar.toUtf8();
-    kod = sqlite3_key(db, a.constData(), a.size());
-    if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
+    if (!çözerek) {
+        const QByteArray a = anahtar.toUtf8();
+        kod = sqlite3_key(db, a.constData(), a.size());
+        if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
+    }
     // another workstation's write in progress is waited for, the first read included
     sqlite3_busy_timeout(db, 5000);
     // The first read tells a wrong key from a good one.
@@ -187,6 +118,7 @@ void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahta
     sqlite3_create_collation_v2(db, "TURKCE", SQLITE_UTF16_ALIGNED, nullptr, türkçeHarmanla, nullptr);
     db_ = db;
     yol_ = yol;
+    çözülmüşAnahtar_ = çözerek ? anahtar : QString();
     if (!oluştur && !saltOkunur) okumaDizinleriniTamamla();
 }
 
@@ -217,6 +149,7 @@ void VeritabanıBağlantısı::kapat() {
     sqlite3_close_v2(db_);
     db_ = nullptr;
     yol_.clear();
+    çözülmüşAnahtar_ = QString();
 }
 
 sqlite3_stmt* VeritabanıBağlantısı::hazırla(const QString& sql, bool& önbellekten) {
@@ -301,9 +234,18 @@ void VeritabanıBağlantısı::sağlamlığıDenetle(const QStringList& olmasıG
     for (const QString& t : olmasıGerekenTablolar)
         if (!tabloVarMı(t)) throw DeporaHatası(HataNo::VeritabanıBozuk, QStringLiteral("%1 tablosu yok.").arg(t));
     if (!sayfalarıyla) return;
+    const QString denetim = QStringLiteral("PRAGMA quick_check(1)");
+    if (!çözülmüşAnahtar_.isNull()) {
+        try {
+            if (tekDeğer(denetim).toString() == QLatin1String("ok")) return;
+        } catch (const DeporaHatası&) {
+        }
+        // the engine's own decryption confirms the damage, and gives its account of it
+        saltOkunurAç(QString(yol_), QString(çözülmüşAnahtar_));
+    }
     QString sonuç;
     try {
-        sonuç = tekDeğer(QStringLiteral("PRAGMA quick_check(1)")).toString();
+        sonuç = tekDeğer(denetim).toString();
     } catch (const DeporaHatası& h) {
         // the key opened the first page: a page that does not decrypt is a damaged one
         if (h.numara() != HataNo::ŞifreYanlış) throw;

@@ -35,7 +35,8 @@ public:
     // The same for reading alone: nothing is written to the file.
     void saltOkunurAç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     // For reading alone a file that no one writes meanwhile (a backup being
-    // checked): read from a memory map, without locks.
+    // checked): decrypted by the program itself, from a memory map, without locks.
+    // A file it refuses is opened by the engine, which gives the refusal.
     void denetimİçinAç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     // Makes a new, empty store file (the delivery tool and the tests).
     void yeniOluştur(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
@@ -88,11 +89,12 @@ public:
 
 private:
     void bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur = false,
-                const char* dosyaSistemi = nullptr);
+                bool çözerek = false);
     void önbelleğiBoşalt();
 
     sqlite3* db_ = nullptr;
     QString yol_;
+    QString çözülmüşAnahtar_;  // set while the program decrypts the file itself
     struct Hazır {
         sqlite3_stmt* st = nullptr;
         bool kullanımda = false;

@@ -1,9 +1,12 @@
 #include "platform/VeritabanıBağlantısı.h"
+#include "platform/ÇözenDosyaKatmanı.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/VeritabanıTabloları.h"
 #include "tests/ortak/TestOrtamı.h"
 
+#include <QDir>
 #include <QFile>
+#include <sqlcipher/sqlite3.h>
 #include <functional>
 #include <vector>
 
@@ -148,6 +151,80 @@ TEST_F(VeritabanıTesti, DosyaKopyasıAnahtarıylaAçılırBozukSayfaDenetimdeBu
         ADD_FAILURE();
     } catch (const DeporaHatası& h) {
         EXPECT_EQ(h.numara(), HataNo::VeritabanıBozuk);
+    }
+}
+
+// The program's own decryption of a file being checked reads what the engine
+// reads, and finds what the engine's check finds; a file it cannot read is left
+// to the engine.
+TEST_F(VeritabanıTesti, DenetlenenDosyayıProgramKendisiÇözer) {
+    {
+        İşlem i(VeriTabanı);
+        for (int n = 0; n < 2000; ++n)
+            VeriTabanı.çalıştır("INSERT INTO ParcaBilgileriTablosu (Kodu, Adi, AmbarYeri) VALUES (1, 'X', ?)",
+                                {QString(400, QChar('A' + n % 26))});
+        i.onayla();
+    }
+    const QString klasörü = klasör() + "/yedek ?#%ığ";
+    ASSERT_TRUE(QDir().mkpath(klasörü));
+    const QString sağlam = klasörü + "/Ambar.ydk";
+    VeriTabanı.dosyaKopyasıYaz(sağlam);
+    // what a connection without a key reads through the layer: the check's verdict, or the failure
+    auto katmanla = [](const QString& dosya, const QString& anahtar) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(ÇözülecekDosyaAdresi(dosya, anahtar).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+                        ÇözenDosyaKatmanı());
+        sqlite3_stmt* st = nullptr;
+        QString sonuç;
+        if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            sonuç = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        else
+            sonuç = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(st);
+        sqlite3_close_v2(db);
+        return sonuç;
+    };
+    const auto bozuğu = [&](const QString& ad, const std::function<void(QFile&)>& boz) {
+        const QString dosya = klasörü + "/" + ad;
+        QFile::copy(sağlam, dosya);
+        QFile f(dosya);
+        f.open(QIODevice::ReadWrite);
+        boz(f);
+        return dosya;
+    };
+    struct Durum {
+        QString dosya, anahtar, sonuç;
+    };
+    for (const Durum& d : std::vector<Durum>{
+             {sağlam, VeritabanıBağlantısı::VarsayılanAnahtar(), "ok"},
+             {sağlam, "yanlış", "file is encrypted or is not a database"},
+             {bozuğu("bayt.ydk", [](QFile& f) { f.seek(f.size() / 2 + 100); f.write("\x01"); }),
+              VeritabanıBağlantısı::VarsayılanAnahtar(), "bozuk"},
+             {bozuğu("kesik.ydk", [](QFile& f) { f.resize(f.size() - 300); }),
+              VeritabanıBağlantısı::VarsayılanAnahtar(), "bozuk"},
+         }) {
+        const QString sonuç = katmanla(d.dosya, d.anahtar);
+        if (d.sonuç == "bozuk")
+            EXPECT_NE(sonuç, "ok") << d.dosya.toStdString();
+        else
+            EXPECT_EQ(sonuç, d.sonuç) << d.dosya.toStdString();
+    }
+    // the connection of a check reads the sound copy through the layer, with the engine's results
+    VeritabanıBağlantısı vt;
+    vt.denetimİçinAç(sağlam);
+    sqlite3_vfs* katman = nullptr;
+    sqlite3_file_control(vt.tutamaç(), "main", SQLITE_FCNTL_VFS_POINTER, &katman);
+    ASSERT_TRUE(katman);
+    EXPECT_STREQ(katman->zName, ÇözenDosyaKatmanı());
+    EXPECT_NO_THROW(vt.sağlamlığıDenetle(TemelTablolar(), true));
+    EXPECT_EQ(vt.tekDeğer("SELECT SUM(length(AmbarYeri)) FROM ParcaBilgileriTablosu").toInt(), 2000 * 400);
+    EXPECT_EQ(vt.anahtarSayaçları(), VeriTabanı.anahtarSayaçları());
+    try {
+        vt.denetimİçinAç(sağlam, "yanlış");
+        ADD_FAILURE() << "yanlış anahtarla açıldı";
+    } catch (const DeporaHatası& h) {
+        EXPECT_EQ(h.numara(), HataNo::ŞifreYanlış);
     }
 }
 

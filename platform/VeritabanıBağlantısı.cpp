@@ -433,7 +433,14 @@ QString Sorgu::metin(const QString& sütun) const {
     const int i = sütunNo(sütun);
     const auto* p = static_cast<const char16_t*>(sqlite3_column_text16(st_, i));
     if (!p) return {};
-    return QString::fromUtf16(p, sqlite3_column_bytes16(st_, i) / 2);
+    const qsizetype uzunluk = sqlite3_column_bytes16(st_, i) / 2;
+    // a text like the one this column gave last is shared, not made again: long
+    // lists repeat a column's date, name or invoice over many rows
+    if (sonMetinler_.size() <= static_cast<size_t>(i)) sonMetinler_.resize(static_cast<size_t>(i) + 1);
+    QString& son = sonMetinler_[static_cast<size_t>(i)];
+    if (son.isNull() || son.size() != uzunluk || std::memcmp(son.utf16(), p, static_cast<size_t>(uzunluk) * 2) != 0)
+        son = QString::fromUtf16(p, uzunluk);
+    return son;
 }
 
 std::int64_t Sorgu::tamsayı(const QString& sütun) const { return sqlite3_column_int64(st_, sütunNo(sütun)); }

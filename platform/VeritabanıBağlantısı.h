@@ -152,6 +152,7 @@ private:
     mutable QHash<QString, int> sütunlar_;
     mutable std::vector<std::pair<QString, int>> sorulanlar_;  // names as asked, and their columns
     mutable size_t sonSorulan_ = 0;
+    mutable std::vector<QString> sonMetinler_;  // by column
 };
 
 // Writes a new file (never over an existing one) of boyut bytes that oku(buffer,

@@ -226,6 +226,18 @@ TEST_F(VeritabanıTesti, DenetlenenDosyayıProgramKendisiÇözer) {
     } catch (const DeporaHatası& h) {
         EXPECT_EQ(h.numara(), HataNo::ŞifreYanlış);
     }
+    // a file written otherwise (here with a raw key the engine takes as it is) is read by the engine
+    const QString hamAnahtar = "x'" + QString(64, '7') + "'";
+    const QString başka = klasörü + "/Başka.vtb";
+    {
+        VeritabanıBağlantısı yeni;
+        yeni.yeniOluştur(başka, hamAnahtar);
+        TemelTablolarıOluştur(yeni);
+    }
+    vt.denetimİçinAç(başka, hamAnahtar);
+    sqlite3_file_control(vt.tutamaç(), "main", SQLITE_FCNTL_VFS_POINTER, &katman);
+    EXPECT_STRNE(katman->zName, ÇözenDosyaKatmanı());
+    EXPECT_NO_THROW(vt.sağlamlığıDenetle(TemelTablolar(), true));
 }
 
 namespace {

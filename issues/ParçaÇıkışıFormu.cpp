@@ -481,7 +481,7 @@ void ParçaÇıkışıFormu::satırıEkle(std::int64_t parçaNo, double miktar) 
         MiktarıKutusu->setFocus();
         return;
     }
-    const Para toplam = (ÇıkışYapılacakParçaListesi->satırSayısı() == 0 ? Para() : listeToplamı_) + Para::sayıdan(tutar);
+    const Para toplam = öncekiToplam + Para::sayıdan(tutar);
     const QString yer = VerilecekYerKutusu->currentText();
 
     VeriTabanı.çalıştır(

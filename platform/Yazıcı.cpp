@@ -3,12 +3,12 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
-#include <cups/cups.h>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
+#include <cups/cups.h>
 
 namespace {
 

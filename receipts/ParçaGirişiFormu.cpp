@@ -526,11 +526,12 @@ void ParçaGirişiFormu::satırıEkle() {
     // Priced before anything changes, so a failure adds nothing.
     const GirişFiyatı f = GirişFiyatıHesapla(FiyatıKutusu->text(), KdvOranıKutusu->text(), MiktarıKutusu->text(),
                                              KdvEklemeOnayı->isChecked(), BirimFiyatıOnayı->isChecked());
-    if (const QString h = Giriş::TutarHatası(f.tutar, l->satırSayısı() == 0 ? Para() : ListeToplamı); !h.isEmpty()) {
+    const Para öncekiToplam = l->satırSayısı() == 0 ? Para() : ListeToplamı;
+    if (const QString h = Giriş::TutarHatası(f.tutar, öncekiToplam); !h.isEmpty()) {
         reddet(h, FiyatıKutusu);
         return;
     }
-    const Para toplam = (l->satırSayısı() == 0 ? Para() : ListeToplamı) + Para::sayıdan(f.tutar);
+    const Para toplam = öncekiToplam + Para::sayıdan(f.tutar);
 
     QStringList h;
     h.reserve(HücreSayısı);

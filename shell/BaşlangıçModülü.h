@@ -1,6 +1,6 @@
 #pragma once
 // The start of the program: one running copy, the splash window, the database
-// restored from its backup when missing, the daily compacted backup, the one
+// restored from its backup when missing or damaged, the daily checked backup, the one
 // connection, the printer, the preferences, the main window and the password.
 #include <QDate>
 #include <QString>

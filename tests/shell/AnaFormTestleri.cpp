@@ -230,24 +230,18 @@ TEST_F(AnaFormTesti, BüyütülmüşKapananBüyütülmüşAçılırNormalYerleş
 TEST_F(AnaFormTesti, SaklıYerleşimEkranİçindeKalır) {
     const QRect ekran = QGuiApplication::primaryScreen()->geometry();
     const QString enBüyük = QString::number(std::numeric_limits<int>::max());
-    const struct {
-        QString yükseklik, genişlik, üst, sol;
-        QSize boyut;
-        QPoint konum;
-    } durumlar[] = {
-        {"-1500", "-465", "-300", "-900", {320, 240}, {0, 0}},
-        {"0", "0", "0", "0", {320, 240}, {0, 0}},
-        {enBüyük, enBüyük, "-" + enBüyük, enBüyük, ekran.size(), {0, 0}},
-        {"3000", "4500", "-2000000", "2000000", {320, 240}, {ekran.width() - 320, 0}},
-        {"3000", "6000", QString::number(ekran.height() * 15), "1500", {400, 240}, {100, ekran.height() - 240}},
-        {"6000", "7500", "300", "1500", {500, 400}, {100, 20}},  // a sound one stays as it was
+    const struct { QStringList ayarlar; QSize boyut; QPoint konum; } durumlar[] = {
+        {{"-1500", "-465", "-300", "-900"}, {320, 240}, {0, 0}},
+        {{"0", "0", "0", "0"}, {320, 240}, {0, 0}},
+        {{enBüyük, enBüyük, "-" + enBüyük, enBüyük}, ekran.size(), {0, 0}},
+        {{"3000", "4500", "-2000000", "2000000"}, {320, 240}, {ekran.width() - 320, 0}},
+        {{"3000", "6000", QString::number(ekran.height() * 15), "1500"}, {400, 240}, {100, ekran.height() - 240}},
+        {{"6000", "7500", "300", "1500"}, {500, 400}, {100, 20}},  // a sound one stays as it was
     };
     for (const auto& d : durumlar) {
-        SCOPED_TRACE((d.yükseklik + " " + d.genişlik + " " + d.üst + " " + d.sol).toStdString());
-        AyarYaz("Ayarlar", "Yukseklik", d.yükseklik);
-        AyarYaz("Ayarlar", "Genislik", d.genişlik);
-        AyarYaz("Ayarlar", "Ust Bosluk", d.üst);
-        AyarYaz("Ayarlar", "Sol Bosluk", d.sol);
+        SCOPED_TRACE(d.ayarlar.join(' ').toStdString());
+        for (int i = 0; i < 4; ++i)
+            AyarYaz("Ayarlar", QStringList{"Yukseklik", "Genislik", "Ust Bosluk", "Sol Bosluk"}[i], d.ayarlar[i]);
         auto ana = anaForm();
         ana->Form_Load(nullptr);
         EXPECT_TRUE(mesajlar.empty());

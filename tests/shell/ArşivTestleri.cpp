@@ -163,10 +163,18 @@ TEST_F(ArşivTesti, BaşarısızArşivlemeGeriAlınırTamamlandıDenmez) {
 
 TEST_F(ArşivTesti, ArşivlenmişYılİkinciKezArşivlenmez) {
     const int geçen = BuYıl() - 1;
+    const QString g = QStringLiteral("GirisIslemleriTablosu"), ç = QStringLiteral("CikisIslemleriTablosu");
     GirişEkle(QDate(geçen, 3, 1), 5);
+    ÇıkışEkle(QDate(geçen, 6, 1), 4);
+    ÇıkışEkle(QDate(BuYıl(), 1, 2), 1);
     const auto ilk = YılıArşivle(geçen);
     EXPECT_EQ(ilk.giriş, 1);
-    GirişEkle(QDate(geçen, 4, 1), 9);  // dated into the archived year later
+    EXPECT_EQ(ArşivlenecekYılıBul(g, BuYıl()), std::nullopt);  // archived rows and this year's never count
+    EXPECT_EQ(ArşivlenecekYılıBul(ç, BuYıl()), std::nullopt);
+    GirişEkle(QDate(geçen, 4, 1), 9);  // dated into the archived year later: found there
+    ÇıkışEkle(QDate(geçen, 12, 31), 9);
+    EXPECT_EQ(ArşivlenecekYılıBul(g, BuYıl()), geçen);
+    EXPECT_EQ(ArşivlenecekYılıBul(ç, BuYıl()), geçen);
     const auto ikinci = YılıArşivle(geçen);
     EXPECT_EQ(ikinci.giriş, 1);
     const auto üçüncü = YılıArşivle(geçen);
@@ -211,21 +219,4 @@ TEST_F(ArşivTesti, ArşivlenenFişlerYılSırasıylaArşivKipindeAçılır) {
     EXPECT_EQ(arşivModları, (std::vector<bool>{true, true, false}));
     EXPECT_EQ(arşivİstendi, (std::vector<bool>{true, true, false}));
     EXPECT_TRUE(ArşivModu == false);
-}
-
-// The earliest voucher not archived yet is found wherever it lies, one dated into
-// a year archived before included; archived rows never count.
-TEST_F(ArşivTesti, ArşivlenecekYılArşivlenmişYıllarınArasındanBulunur) {
-    const int y = BuYıl();
-    GirişEkle(QDate(y - 3, 5, 1), 4);
-    ÇıkışEkle(QDate(y - 3, 6, 1), 4);
-    YılıArşivle(y - 3);
-    GirişEkle(QDate(y, 1, 2), 1);
-    const QString giriş = "GirisIslemleriTablosu", çıkış = "CikisIslemleriTablosu";
-    EXPECT_EQ(ArşivlenecekYılıBul(giriş, y), std::nullopt);
-    EXPECT_EQ(ArşivlenecekYılıBul(çıkış, y), std::nullopt);
-    GirişEkle(QDate(y - 1, 2, 1), 7);
-    ÇıkışEkle(QDate(y - 3, 12, 31), 9);  // dated into the archived year afterwards
-    EXPECT_EQ(ArşivlenecekYılıBul(giriş, y), y - 1);
-    EXPECT_EQ(ArşivlenecekYılıBul(çıkış, y), y - 3);
 }

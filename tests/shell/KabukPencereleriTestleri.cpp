@@ -17,8 +17,8 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <functional>
 #include <memory>
+#include <tuple>
 
 class KabukPencereleriTesti : public TestOrtamı {
 protected:
@@ -36,6 +36,27 @@ protected:
             << p->windowTitle().toStdString() << " " << p->width();
         p->hide();
     }
+    template <class... P>
+    static void hepsiSabitVeBaşlığaYeterli() {
+        (sabitVeBaşlığaYeterli(std::make_unique<P>().get()), ...);
+    }
+    // A window laid out by positions: its client area and controls (name, left,
+    // top) where the layout puts them, in twips (15 to a pixel), within 2 pixels.
+    template <class P>
+    static void düzendeki(int genişlik, int yükseklik, std::initializer_list<std::tuple<const char*, int, int>> denetimler) {
+        P f;
+        f.show();
+        QApplication::processEvents();
+        SCOPED_TRACE(f.objectName().toStdString());
+        EXPECT_NEAR(f.width(), genişlik / 15.0, 2);
+        EXPECT_NEAR(f.height(), yükseklik / 15.0, 2);
+        for (const auto& [ad, sol, üst] : denetimler) {
+            const QWidget* d = f.template findChild<QWidget*>(QString::fromUtf8(ad));
+            ASSERT_NE(d, nullptr) << ad;
+            EXPECT_NEAR(d->mapTo(&f, QPoint()).x(), sol / 15.0, 2) << ad;
+            EXPECT_NEAR(d->mapTo(&f, QPoint()).y(), üst / 15.0, 2) << ad;
+        }
+    }
 };
 
 TEST_F(KabukPencereleriTesti, PencerelerSabitVeBaşlıklarıSığar) {
@@ -45,16 +66,8 @@ TEST_F(KabukPencereleriTesti, PencerelerSabitVeBaşlıklarıSığar) {
         sabitVeBaşlığaYeterli(&belirle);
     }
     GirişŞifresiSor = false;
-    auto sına = []<class P>(P*) {
-        P p;
-        sabitVeBaşlığaYeterli(&p);
-    };
-    sına((GirişŞifresiSorFormu*)nullptr);
-    sına((TercihlerFormu*)nullptr);
-    sına((YazıcıSeçmeFormu*)nullptr);
-    sına((TarihSeçFormu*)nullptr);
-    sına((HakkındaFormu*)nullptr);
-    sına((HataBildirmeFormu*)nullptr);
+    hepsiSabitVeBaşlığaYeterli<GirişŞifresiSorFormu, TercihlerFormu, YazıcıSeçmeFormu, TarihSeçFormu, HakkındaFormu,
+                               HataBildirmeFormu>();
     YazdırılıyorFormu yazdırılıyor;
     EXPECT_GE(yazdırılıyor.sizeHint().width(), QFontMetrics(QApplication::font()).horizontalAdvance("Yazdırılıyor...") + 100);
     ListeOluşturuluyorFormu liste;
@@ -63,37 +76,10 @@ TEST_F(KabukPencereleriTesti, PencerelerSabitVeBaşlıklarıSığar) {
               QFontMetrics(QApplication::font()).horizontalAdvance("MS Excel'e Aktarılıyor...") + 100);
 }
 
-// The windows laid out by positions: their client area and a control where the
-// layout puts them (twips, 15 to a pixel), within 2 pixels.
 TEST_F(KabukPencereleriTesti, KonumluPencerelerDüzendekiBoyutlarda) {
-    struct Pencere {
-        std::function<std::unique_ptr<QDialog>()> yap;
-        int genişlik, yükseklik;
-        const char* denetim;
-        int sol, üst;
-    };
-    auto yap = []<class P>(P*) { return [] { return std::unique_ptr<QDialog>(new P); }; };
-    const Pencere pencereler[] = {
-        {yap((ParçaTanımlaFormu*)nullptr), 9525, 6390, "Çerçeve2", 3660, 270},
-        {yap((ParçaGirişiFormu*)nullptr), 10455, 8115, "KapatDüğmesi", 8385, 7470},
-        {yap((FişNoveTarihDeğiştirFormu*)nullptr), 4680, 2010, "TamamDüğmesi", 3150, 810},
-        {yap((FişNoveTarihDeğiştirFormu*)nullptr), 4680, 2010, "TarihiKutusu", 240 + 120 + 870, 240 + 210 + 570},
-        {yap((DiğerGirişFişiBilgileriFormu*)nullptr), 6585, 4170, "İptalDüğmesi", 5040, 3420},
-        {yap((DiğerGirişFişiBilgileriFormu*)nullptr), 6585, 4170, "AyniyatSaymanıKutusu", 240 + 120 + 1620, 2400 + 240 + 600},
-        {yap((DiğerÇıkışFişiBilgileriFormu*)nullptr), 6315, 6675, "TamamDüğmesi", 4740, 5370},
-        {yap((DiğerÇıkışFişiBilgileriFormu*)nullptr), 6315, 6675, "TeslimAlanKutusu", 270 + 120 + 1110, 4470 + 210 + 810},
-    };
-    for (const Pencere& p : pencereler) {
-        const auto f = p.yap();
-        f->show();
-        QApplication::processEvents();
-        SCOPED_TRACE(f->objectName().toStdString() + " " + p.denetim);
-        EXPECT_NEAR(f->width(), p.genişlik / 15.0, 2);
-        EXPECT_NEAR(f->height(), p.yükseklik / 15.0, 2);
-        const QWidget* d = f->findChild<QWidget*>(QString::fromUtf8(p.denetim));
-        ASSERT_NE(d, nullptr);
-        const QPoint yer = d->mapTo(f.get(), QPoint());
-        EXPECT_NEAR(yer.x(), p.sol / 15.0, 2);
-        EXPECT_NEAR(yer.y(), p.üst / 15.0, 2);
-    }
+    düzendeki<ParçaTanımlaFormu>(9525, 6390, {{"Çerçeve2", 3660, 270}});
+    düzendeki<ParçaGirişiFormu>(10455, 8115, {{"KapatDüğmesi", 8385, 7470}});
+    düzendeki<FişNoveTarihDeğiştirFormu>(4680, 2010, {{"TamamDüğmesi", 3150, 810}, {"TarihiKutusu", 1230, 1020}});
+    düzendeki<DiğerGirişFişiBilgileriFormu>(6585, 4170, {{"İptalDüğmesi", 5040, 3420}, {"AyniyatSaymanıKutusu", 1980, 3240}});
+    düzendeki<DiğerÇıkışFişiBilgileriFormu>(6315, 6675, {{"TamamDüğmesi", 4740, 5370}, {"TeslimAlanKutusu", 1500, 5490}});
 }

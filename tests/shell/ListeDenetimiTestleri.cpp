@@ -282,17 +282,14 @@ TEST_F(ListeDenetimiTestleri, DeğerleKonanSatırlarYalnızİstenenHücreyiMetne
     int çevrilen = 0;
     auto biçim = [&çevrilen](int sütun, const QVariant& d) {
         ++çevrilen;
-        if (!d.isValid()) return QString();
-        if (sütun == 1) return BiçimliSayı(d.toDouble());
-        if (sütun == 2) return KısaTarih(d.toDate());
-        return d.toString();
+        return !d.isValid() ? QString() : sütun == 1 ? BiçimliSayı(d.toDouble()) : sütun == 2 ? KısaTarih(d.toDate()) : d.toString();
     };
     std::vector<QVariantList> satırlar;
-    for (int i = 0; i < 10000; ++i)
-        satırlar.push_back({QStringLiteral("Parça %1").arg(i), 1000.0 * (i % 7), QDate(2026, 1, 1).addDays(i % 300)});
+    for (int i = 0; i < 10; ++i)
+        satırlar.push_back({QStringLiteral("Parça %1").arg(i), 1000.0 * (i % 7), QDate(2026, 1, 1).addDays(i)});
     satırlar[2] = {QStringLiteral("Çivi"), QVariant(), QDate(2025, 12, 31)};
     l.satırlarıDeğerlerleKoy(std::move(satırlar), biçim);
-    EXPECT_EQ(l.satırSayısı(), 10000);
+    EXPECT_EQ(l.satırSayısı(), 10);
     EXPECT_EQ(çevrilen, 0);
 
     // what a clerk sees of a row is its values as texts
@@ -307,7 +304,7 @@ TEST_F(ListeDenetimiTestleri, DeğerleKonanSatırlarYalnızİstenenHücreyiMetne
     // sorts as the texts do: by number, by date, by text
     l.başlığaTıkla(1);
     EXPECT_EQ(sütun(l, 0).mid(0, 3), (QStringList{"Parça 0", "Çivi", "Parça 7"}));  // an empty cell counts as 0
-    EXPECT_EQ(l.hücre(9999, 1), "6.000,00");
+    EXPECT_EQ(l.hücre(9, 1), "6.000,00");
     l.başlığaTıkla(2);
     EXPECT_EQ(l.hücre(0, 2), "31.12.2025");
     SıralananSütun = -1;
@@ -317,13 +314,12 @@ TEST_F(ListeDenetimiTestleri, DeğerleKonanSatırlarYalnızİstenenHücreyiMetne
     // a changed or removed row and the rows handed to printing hold the same texts
     l.hücreYaz(1, 1, "5,00");
     l.satırSil(0);
-    ASSERT_EQ(l.satırlar().size(), 9999u);
+    ASSERT_EQ(l.satırlar().size(), 9u);
     EXPECT_EQ(l.satırlar()[0].hücreler, (QStringList{"Parça 0", "5,00", "01.01.2026"}));
     EXPECT_EQ(l.satırlar()[1].hücreler, (QStringList{"Parça 1", "1.000,00", "02.01.2026"}));
     l.satırEkle({"Son", "1,00", "01.02.2026"});
-    EXPECT_EQ(l.hücre(9999, 0), "Son");
+    EXPECT_EQ(l.hücre(9, 0), "Son");
     // a list filled again with texts shows only those
     l.satırlarıKoy({{{"Tek", "2,00", ""}, {}}});
-    EXPECT_EQ(l.satırSayısı(), 1);
-    EXPECT_EQ(l.hücre(0, 0), "Tek");
+    EXPECT_EQ(sütun(l, 0), QStringList{"Tek"});
 }

@@ -83,29 +83,19 @@ TEST_F(OrtakYordamlarTesti, BaşarısızİşlemGeriAlınırVeBildirilir) {
     EXPECT_EQ(mesajlar.size(), 1u);
 }
 
-// A store that takes no writes, whether the file or its folder is read-only: the
-// write is refused through the error box (the file's error 8), nothing is stored
-// and the program goes on. Root writes anywhere: run as root, the folder's case
-// is made by a journal path that leads nowhere (the same "cannot open" a
-// read-only folder gives) and the file's case by a read-only connection.
+// A store that takes no writes, the file or its folder read-only: the write is
+// refused through the error box (the file's error 8), nothing is stored and the
+// program goes on. Root writes anywhere: as root the folder's case is a journal
+// path that leads nowhere (the same "cannot open"), the file's a read-only connection.
 TEST_F(OrtakYordamlarTesti, YazılamayanVeritabanıYazmayıReddederProgramSürer) {
     const QString günlük = ProgramKlasörü + "Ambar.vtb-journal";
     const auto klasörİzni = QFile::permissions(ProgramKlasörü);
     const bool kök = ::geteuid() == 0;
-    const struct {
-        const char* durum;
-        std::function<void()> boz, onar;
-    } durumlar[] = {
-        {"salt okunur dosya", [] { VeriTabanı.çalıştır("PRAGMA query_only=1"); },
-         [] { VeriTabanı.çalıştır("PRAGMA query_only=0"); }},
-        {"salt okunur klasör",
-         [&] {
-             if (kök) QFile::link(klasör() + "/yok/günlük", günlük);
-             else QFile::setPermissions(ProgramKlasörü, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-         },
-         [&] {
-             if (kök) QFile::remove(günlük);
-             else QFile::setPermissions(ProgramKlasörü, klasörİzni);
+    const struct { const char* durum; std::function<void(bool)> boz; } durumlar[] = {
+        {"salt okunur dosya", [](bool b) { VeriTabanı.çalıştır(b ? "PRAGMA query_only=1" : "PRAGMA query_only=0"); }},
+        {"salt okunur klasör", [&](bool b) {
+             if (kök) b ? QFile::link(klasör() + "/yok/günlük", günlük) : QFile::remove(günlük);
+             else QFile::setPermissions(ProgramKlasörü, b ? QFileDevice::ReadOwner | QFileDevice::ExeOwner : klasörİzni);
          }},
     };
     auto yaz = [] {
@@ -117,17 +107,18 @@ TEST_F(OrtakYordamlarTesti, YazılamayanVeritabanıYazmayıReddederProgramSürer
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.durum);
-        mesajlar.clear();
-        d.boz();
-        cevapla(MesajCevabı::Evet);
-        EXPECT_FALSE(yaz());
-        ASSERT_EQ(mesajlar.size(), 1u);
-        EXPECT_EQ(mesajlar[0].başlık, "Hata oluştu!");
-        EXPECT_TRUE(mesajlar[0].metin.contains("Hata Kodu: 8\r\n")) << mesajlar[0].metin.toStdString();
-        EXPECT_EQ(sonlandırmaSayısı, 0);
-        EXPECT_FALSE(VeriTabanı.işlemde());
-        d.onar();
-        EXPECT_TRUE(yaz());  // the same connection writes once the folder takes files again
+        for (const bool bozuk : {true, false}) {  // the same connection writes once the store takes writes again
+            mesajlar.clear();
+            d.boz(bozuk);
+            if (bozuk) cevapla(MesajCevabı::Evet);
+            EXPECT_EQ(yaz(), !bozuk);
+            EXPECT_EQ(VeriTabanı.tekDeğer("SELECT COUNT(*) FROM MarkaBilgileriTablosu").toInt(), bozuk ? 0 : 1);
+            ASSERT_EQ(mesajlar.size(), bozuk ? 1u : 0u);
+            for (const auto& m : mesajlar)
+                EXPECT_TRUE(m.başlık == "Hata oluştu!" && m.metin.contains("Hata Kodu: 8\r\n")) << m.metin.toStdString();
+            EXPECT_EQ(sonlandırmaSayısı, 0);
+            EXPECT_FALSE(VeriTabanı.işlemde());
+        }
         VeriTabanı.çalıştır("DELETE FROM MarkaBilgileriTablosu");
     }
 }

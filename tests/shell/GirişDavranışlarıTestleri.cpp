@@ -131,10 +131,8 @@ TEST_F(GirişDavranışlarıTesti, YapıştırılanMetinYazılanınSüzgecindenG
     p.not_->setMaxLength(5);
     const QString gülen = QString::fromUtf16(u"\U0001F600");
     const struct { QLineEdit* kutu; QString önce, yapıştırılan, sonra; } durumlar[] = {
-        {p.kod, "", "-5", "5"},
-        {p.kod, "12", " 3x4\n", "1234"},
-        {p.miktar, "", "1.000.000,5", "1000000,5"},
-        {p.miktar, "", "-0", "0"},
+        {p.kod, "12", "- 3x4\n", "1234"},
+        {p.miktar, "", "-1.000.000,5", "1000000,5"},
         {p.miktar, "1,5", "2,5", "1,5"},  // a second comma: nothing is taken
         {p.tarih, "", "1 Mart 2026", "12026"},
         {p.yer->lineEdit(), "", QString("a\tb") + QChar(0) + "c", "ABC"},  // control characters go

@@ -130,60 +130,49 @@ TEST_F(FişNoTarihTesti, BoşNumaraYalnızYıldakiSatırlarıDeğiştirir) {
     EXPECT_EQ(fişYenilendi, 0);
 }
 
-TEST_F(FişNoTarihTesti, AynıKodunNumarasıEvetleBirleşirHayırlaKalır) {
+// The merge question: after a No, or a Yes while another workstation holds the
+// write lock or gives the number to another code, nothing changes and the dialog
+// stays open; a Yes on a number still this code's merges.
+TEST_F(FişNoTarihTesti, AynıKodunNumarasıEvetleBirleşirHayırlaVeÖtekiKoltuğaKarşıKalır) {
     satır(1, 7, 5, buYıl(3, 5));
     satır(1, 7, 5, buYıl(3, 6));
     satır(1, 7, 6, buYıl(4, 1), true);
     aç(1, 5, buYıl(3, 5), true);
     yaz(f->FişNoKutusu, "6");
-    cevapla(MesajCevabı::Hayır);
-    tamam();
-    EXPECT_EQ(sonMesaj(), "Bu FİŞ NO ile daha önce çıkış yapılmış!\r\n\r\nBu çıkışa ekleme yapmak istiyor musunuz?");
-    EXPECT_EQ(mesajlar.back().simge, MesajSimgesi::Soru);
-    EXPECT_EQ(say(1, "FisNo=5"), 2);
-    EXPECT_TRUE(f->isVisible());
-
-    cevapla(MesajCevabı::Evet);
-    tamam();
-    EXPECT_EQ(say(1, "FisNo=6"), 3);
-    EXPECT_EQ(say(1, "FisNo=6 AND Yazdirildi=1"), 1);
-    EXPECT_EQ(ağaçYenilendi, 1);
-    EXPECT_EQ(f->result(), QDialog::Accepted);
-}
-
-// While the merge question is open another workstation holds the write lock, or
-// gives the number to another code: the Yes changes nothing, the dialog stays open.
-TEST_F(FişNoTarihTesti, SoruAçıkkenÖtekiKoltukNumarayıAlırsaDeğişmez) {
-    satır(0, 7, 5, buYıl(3, 5));
-    satır(0, 7, 6, buYıl(4, 1));
     const ÖtekiKoltuk durumlar[] = {
+        {"no", nullptr, {}},
         YazmaKilidiTutar(),
         {"number moved and taken for code 8",
          [](VeritabanıBağlantısı& b, int) {
-             b.çalıştır("UPDATE GirisIslemleriTablosu SET FisNo=9 WHERE FisNo=6");
-             b.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo) VALUES (2, 8, ?, 6)", {buYıl(4, 2)});
+             b.çalıştır("UPDATE CikisIslemleriTablosu SET FisNo=9 WHERE FisNo=6");
+             b.çalıştır("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo) VALUES (2, 8, ?, 6)", {buYıl(4, 2)});
          },
-         "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!"},
+         "Bu FİŞ NO ile (8) KOD için çıkış yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!"},
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);
         const auto öteki = ÖtekiKoltuğuAç();
-        aç(0, 5, buYıl(3, 5), true);
-        yaz(f->FişNoKutusu, "6");
         mesajlar.clear();
-        soruSırasında = [&] { d.arada(*öteki, 0); };
-        cevapla(MesajCevabı::Evet);
+        soruSırasında = [&] { if (d.arada) d.arada(*öteki, 0); };
+        cevapla(d.arada ? MesajCevabı::Evet : MesajCevabı::Hayır);
         tamam();
         soruSırasında = nullptr;
-        EXPECT_EQ(mesajMetinleri(),
-                  (QStringList{"Bu FİŞ NO ile daha önce giriş yapılmış!\r\n\r\nBu girişe ekleme yapmak istiyor musunuz?",
-                               d.mesaj}));
-        EXPECT_EQ(say(0, "FisNo=5"), 1);
+        const QString soru = "Bu FİŞ NO ile daha önce çıkış yapılmış!\r\n\r\nBu çıkışa ekleme yapmak istiyor musunuz?";
+        ASSERT_EQ(mesajMetinleri(), d.arada ? (QStringList{soru, d.mesaj}) : QStringList(soru));
+        EXPECT_EQ(mesajlar[0].simge, MesajSimgesi::Soru);
+        EXPECT_EQ(say(1, "FisNo=5"), 2);
         EXPECT_EQ(ağaçYenilendi, 0);
         EXPECT_TRUE(f->isVisible());
         EXPECT_EQ(f->FişNoKutusu->text(), "6");
         EXPECT_EQ(sonlandırmaSayısı, 0);
     }
+    yaz(f->FişNoKutusu, "9");  // where the other workstation moved code 7's voucher
+    cevapla(MesajCevabı::Evet);
+    tamam();
+    EXPECT_EQ(say(1, "FisNo=9"), 3);
+    EXPECT_EQ(say(1, "FisNo=9 AND Yazdirildi=1"), 1);
+    EXPECT_EQ(ağaçYenilendi, 1);
+    EXPECT_EQ(f->result(), QDialog::Accepted);
 }
 
 TEST_F(FişNoTarihTesti, TarihDeğişikliğiYılDışınıReddederYıliçiniYazar) {

@@ -1,12 +1,10 @@
 #include "platform/AyarDeposu.h"
 #include "platform/Türkçe.h"
-#include "tests/ortak/TestOrtamı.h"
-
 #include "platform/ÇalışmaKitabı.h"
+#include "tests/ortak/TestOrtamı.h"
 
 #include <QFile>
 #include <algorithm>
-#include <functional>
 #include <sys/stat.h>
 
 class AyarDeposuTesti : public TestOrtamı {};
@@ -42,35 +40,20 @@ TEST_F(AyarDeposuTesti, VarsayılanSilmeVeÖzelKarakterler) {
 // tightened on its next write.
 TEST_F(AyarDeposuTesti, AyarVeKitapDosyalarıYalnızKullanıcınındır) {
     const mode_t eskiMaske = ::umask(022);
-    const QString ayarlar = klasör() + "/ayarlar/Orvelta/Depora.ini";
-    const struct {
-        const char* dosya;
-        std::function<QString()> yaz;
-    } durumlar[] = {
-        {"yeni ayar dosyası", [&] { AyarDeposu::yaz("Orvelta\\Depora", "Ayarlar", "A", "1"); return ayarlar; }},
-        {"herkesin okuyabildiği eski ayar dosyası",
-         [&] {
-             QFile::setPermissions(ayarlar, QFile::permissions(ayarlar) | QFileDevice::ReadOther | QFileDevice::ReadGroup);
-             AyarDeposu::yaz("Orvelta\\Depora", "Ayarlar", "A", "2");
-             return ayarlar;
-         }},
-        {"çalışma kitabı",
-         [] {
-             ÇalışmaKitabı k;
-             k.metinYaz(1, 1, "PARÇA");
-             return k.kaydet("Liste");
-         }},
-    };
-    for (const auto& d : durumlar) {
-        SCOPED_TRACE(d.dosya);
-        const QString yol = d.yaz();
-        struct stat durum {};
-        ASSERT_EQ(::stat(QFile::encodeName(yol).constData(), &durum), 0);
-        EXPECT_EQ(durum.st_mode & 0777, 0600u);
-    }
+    const auto izinleri = [](const QString& yol) { return QFile::permissions(yol) & 0x0777; };
+    const auto yalnızKullanıcı = QFileDevice::ReadUser | QFileDevice::WriteUser;
+    const QString uyg = "Orvelta\\Depora", ayarlar = AyarDeposu::dosyaYolu(uyg);
+    AyarDeposu::yaz(uyg, "Ayarlar", "A", "1");
+    EXPECT_EQ(izinleri(ayarlar), yalnızKullanıcı) << "yeni ayar dosyası";
+    QFile::setPermissions(ayarlar, QFile::permissions(ayarlar) | QFileDevice::ReadOther | QFileDevice::ReadGroup);
+    AyarDeposu::yaz(uyg, "Ayarlar", "A", "2");
+    EXPECT_EQ(izinleri(ayarlar), yalnızKullanıcı) << "herkesin okuyabildiği eski ayar dosyası";
+    ÇalışmaKitabı k;
+    k.metinYaz(1, 1, "PARÇA");
+    EXPECT_EQ(izinleri(k.kaydet("Liste")), yalnızKullanıcı) << "çalışma kitabı";
     ::umask(eskiMaske);
     AyarDeposu::yenidenYükle();
-    EXPECT_EQ(AyarDeposu::oku("Orvelta\\Depora", "Ayarlar", "A"), "2");
+    EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "A"), "2");
 }
 
 // A line longer than any the program writes (an editor's accident, a hostile

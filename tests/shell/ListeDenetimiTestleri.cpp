@@ -289,7 +289,6 @@ TEST_F(ListeDenetimiTestleri, DeğerleKonanSatırlarYalnızİstenenHücreyiMetne
         satırlar.push_back({QStringLiteral("Parça %1").arg(i), 1000.0 * (i % 7), QDate(2026, 1, 1).addDays(i)});
     satırlar[2] = {QStringLiteral("Çivi"), QVariant(), QDate(2025, 12, 31)};
     l.satırlarıDeğerlerleKoy(std::move(satırlar), biçim);
-    EXPECT_EQ(l.satırSayısı(), 10);
     EXPECT_EQ(çevrilen, 0);
 
     // what a clerk sees of a row is its values as texts

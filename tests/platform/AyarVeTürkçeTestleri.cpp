@@ -61,26 +61,23 @@ TEST_F(AyarDeposuTesti, AyarVeKitapDosyalarıYalnızKullanıcınındır) {
 TEST_F(AyarDeposuTesti, AşırıUzunSatırYokSayılır) {
     const QString uyg = "Orvelta\\Depora";
     AyarDeposu::yaz(uyg, "Ayarlar", "Yukseklik", "6000");
-    const QString yol = AyarDeposu::dosyaYolu(uyg);
     const struct {
-        const char* satır;
-        QByteArray değer;
+        qsizetype uzunluk;
         bool okunur;
-    } durumlar[] = {
-        {"sınırda", QByteArray(AyarDeposu::EnUzunSatır - 6, '7'), true},  // with "Uzun=" and the carriage return
-        {"sınırın bir baytı üstünde", QByteArray(AyarDeposu::EnUzunSatır - 5, '7'), false},
-        {"10 MB", QByteArray(10 * 1024 * 1024, 'x'), false},
-    };
+    } durumlar[] = {{AyarDeposu::EnUzunSatır - 6, true},  // with "Uzun=" and the carriage return: at the limit
+                    {AyarDeposu::EnUzunSatır - 5, false},
+                    {10 * 1024 * 1024, false}};
     for (const auto& d : durumlar) {
-        SCOPED_TRACE(d.satır);
-        QFile f(yol);
+        SCOPED_TRACE(d.uzunluk);
+        const QByteArray değer(d.uzunluk, '7');
+        QFile f(AyarDeposu::dosyaYolu(uyg));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("\xEF\xBB\xBF[Ayarlar]\r\nYukseklik=6000\r\nUzun=" + d.değer + "\r\nGenislik=7500\r\n");
+        f.write("\xEF\xBB\xBF[Ayarlar]\r\nYukseklik=6000\r\nUzun=" + değer + "\r\nGenislik=7500\r\n");
         f.close();
         AyarDeposu::yenidenYükle();
         EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Yukseklik"), "6000");
         EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Genislik"), "7500");
-        EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Uzun", "yok"), d.okunur ? QString::fromLatin1(d.değer) : "yok");
+        EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Uzun", "yok"), d.okunur ? QString::fromLatin1(değer) : "yok");
     }
 }
 

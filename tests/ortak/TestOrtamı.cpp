@@ -2,6 +2,7 @@
 
 #include "platform/AyarDeposu.h"
 #include "shell/GenelDeğişkenler.h"
+#include "shell/ListeDenetimi.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "shell/VeritabanıTabloları.h"
 
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <sqlcipher/sqlite3.h>
@@ -79,6 +81,57 @@ std::unique_ptr<VeritabanıBağlantısı> ÖtekiKoltuğuAç() {
     return öteki;
 }
 
+void TestOrtamı::düşmancaMetinleriDene(int kutular, const std::function<QLineEdit*(int)>& hazırla,
+                                       const char* ayrıl, const std::function<void()>& kaydet,
+                                       const std::function<void(int, const QString&, bool)>& denetle) {
+    for (const QString& metin : DüşmancaMetinler())
+        for (int kutu = 0; kutu < kutular; ++kutu) {
+            SCOPED_TRACE(std::to_string(kutu) + " " + metin.left(40).toStdString());
+            QLineEdit* k = hazırla(kutu);
+            if (!k) return;
+            Yapıştır(k, metin);
+            if (ayrıl) k->window()->findChild<QWidget*>(QString::fromUtf8(ayrıl))->setFocus();
+            const QString gösterilen = k->text();
+            const auto önce = mesajlar.size();
+            kaydet();
+            const bool reddedildi = mesajlar.size() > önce;
+            EXPECT_FALSE(reddedildi && sonMesaj().contains("Hata Kodu")) << sonMesaj().toStdString();
+            denetle(kutu, gösterilen, reddedildi);
+        }
+}
+
+void TestOrtamı::ötekiKoltuklarıDene(const std::vector<ÖtekiKoltuk>& durumlar, const char* tablo, const char* yaz,
+                                     const QString& toplam, const std::function<ListeDenetimi*(int)>& hazırla,
+                                     const std::function<void()>& kaldı) {
+    const auto kayıtlar = [&] { return VeriTabanı.tekDeğer(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tablo)).toInt(); };
+    int fişNo = 6000;
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        ListeDenetimi* liste = hazırla(++fişNo);
+        const int satırlar = liste->satırSayısı();
+        const auto öteki = ÖtekiKoltuğuAç();
+        d.arada(*öteki, fişNo);
+        const int önce = kayıtlar();
+        mesajlar.clear();
+        auto* düğme = liste->window()->findChild<QPushButton*>(QString::fromUtf8(yaz));
+        düğme->click();
+        EXPECT_EQ(mesajMetinleri(), QStringList{d.mesaj});
+        EXPECT_EQ(kayıtlar(), önce);
+        EXPECT_EQ(sonlandırmaSayısı, 0);
+        EXPECT_EQ(liste->satırSayısı(), satırlar);
+        auto* fiş = liste->window()->findChild<QLineEdit*>(QStringLiteral("FişNoKutusu"));
+        EXPECT_EQ(fiş->text(), QString::number(fişNo));
+        EXPECT_FALSE(fiş->isEnabled());
+        EXPECT_EQ(liste->window()->findChild<QLineEdit*>(QStringLiteral("ListeToplamıKutusu"))->text(), toplam);
+        if (d.seçiliSatır >= 0) { EXPECT_EQ(liste->seçiliSatır(), d.seçiliSatır); }
+        if (kaldı) kaldı();
+        if (!öteki->işlemde()) continue;
+        öteki->işlemGeriAl();  // the lock let go, the list is written whole
+        düğme->click();
+        EXPECT_EQ(kayıtlar(), önce + satırlar);
+    }
+}
+
 bool EtkinGöster(QWidget* pencere) {
     pencere->show();
     pencere->activateWindow();
@@ -135,22 +188,11 @@ QJsonObject ÇalışmaKitabınıOku(const char* betik, const QString& yol) {
 }
 
 QStringList DüşmancaMetinler() {
-    return {QString(5000, QLatin1Char('9')),
-            QStringLiteral("UZUN ") + QString(3000, QLatin1Char('X')),
-            QStringLiteral("A\tB\r\nC") + QChar(1) + QStringLiteral("D"),
-            QStringLiteral("NUL") + QChar(0) + QStringLiteral("SONRA"),
-            QString::fromUtf16(u"G\U0001F600L\U0001F9F0"),
-            QString::fromUtf16(u"e\u0301\u0308 \u0130"),
-            QString::fromUtf16(u"\u202E\u05E9\u05DC\u05D5\u05DD 12"),
-            QStringLiteral("' % _ \\"),
-            QStringLiteral("'; DROP TABLE GirisIslemleriTablosu; --"),
-            QStringLiteral("1e308"),
-            QStringLiteral("-0"),
-            QStringLiteral("-5"),
-            QStringLiteral("1.000.000,5"),
-            QStringLiteral("NaN"),
-            QString(20, QLatin1Char('9')),
-            QString(QChar(0xD800)) + QStringLiteral("X")};
+    return {QString(5000, u'9'), "UZUN " + QString(3000, u'X'), "A\tB\r\nC" + QString(QChar(1)) + "D",
+            "NUL" + QString(QChar(0)) + "SONRA", QString::fromUtf16(u"G\U0001F600L\U0001F9F0"),
+            QString::fromUtf16(u"e\u0301\u0308 \u0130"), QString::fromUtf16(u"\u202E\u05E9\u05DC\u05D5\u05DD 12"),
+            "' % _ \\", "'; DROP TABLE GirisIslemleriTablosu; --", "1e308", "-0", "-5", "1.000.000,5", "NaN",
+            QString(20, u'9'), QString(QChar(0xD800)) + "X"};
 }
 
 void Yapıştır(QLineEdit* kutu, const QString& metin) {

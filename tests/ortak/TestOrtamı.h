@@ -16,7 +16,9 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+class ListeDenetimi;
 class QLineEdit;
+struct ÖtekiKoltuk;
 
 class TestOrtamı : public ::testing::Test {
 protected:
@@ -31,6 +33,22 @@ protected:
     QString sonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
 
     QString klasör() const { return geçici.path(); }
+
+    // Pastes every hostile text into each of `kutular` boxes: `hazırla(kutu)` readies the
+    // window and gives the box; the focus then goes to the control named `ayrıl` (when
+    // given) and `kaydet()` saves. A refusal names the fault, never an error code;
+    // `denetle(kutu, gösterilen, reddedildi)` checks the store against what the box showed.
+    void düşmancaMetinleriDene(int kutular, const std::function<QLineEdit*(int)>& hazırla, const char* ayrıl,
+                               const std::function<void()>& kaydet,
+                               const std::function<void(int, const QString&, bool)>& denetle);
+    // Each other workstation acts once `hazırla(fişNo)` has listed lines under a voucher
+    // number of their own and given the list; the window's button `yaz` then writes it: the
+    // clerk gets the case's one message, the program goes on, no row is added to `tablo`, and
+    // the list, its locked voucher number and its total `toplam` stay (`kaldı`: what else
+    // stays). A lock let go, the list is written whole.
+    void ötekiKoltuklarıDene(const std::vector<ÖtekiKoltuk>& durumlar, const char* tablo, const char* yaz,
+                             const QString& toplam, const std::function<ListeDenetimi*(int)>& hazırla,
+                             const std::function<void()>& kaldı = {});
 
     QTemporaryDir geçici;
     std::vector<MesajKaydı> mesajlar;

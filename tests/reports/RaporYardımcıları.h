@@ -47,18 +47,16 @@ inline const YazılanMetin* bul(const YazılanBelge& b, const QString& metin, in
     return nullptr;
 }
 // Width and line height in millimetres in a font of the printer.
+inline Yazıcı yazıTipinde(double punto, bool kalın) {
+    Yazıcı y;
+    y.yazıBoyutuKoy(punto);
+    y.kalınKoy(kalın);
+    return y;
+}
 inline double genişlik(const QString& metin, double punto, bool kalın) {
-    Yazıcı y;
-    y.yazıBoyutuKoy(punto);
-    y.kalınKoy(kalın);
-    return y.metinGenişliği(metin);
+    return yazıTipinde(punto, kalın).metinGenişliği(metin);
 }
-inline double satırYüksekliği(double punto, bool kalın) {
-    Yazıcı y;
-    y.yazıBoyutuKoy(punto);
-    y.kalınKoy(kalın);
-    return y.satırYüksekliği();
-}
+inline double satırYüksekliği(double punto, bool kalın) { return yazıTipinde(punto, kalın).satırYüksekliği(); }
 // The text stands at (x, y) on the page, bold or regular.
 inline void konumda(const YazılanBelge& b, const QString& metin, double x, double y, bool kalın, int sayfa = 1) {
     const YazılanMetin* m = bul(b, metin, sayfa);

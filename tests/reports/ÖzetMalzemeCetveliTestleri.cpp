@@ -55,23 +55,15 @@ TEST_F(ÖzetCetvelTestleri, HerAlınmışKodDönemİçinBeşÇiftRakamlaListelen
 }
 
 TEST_F(ÖzetCetvelTestleri, ToplamVeAktarılanGösterilenİkiOndalıklıRakamlardanHesaplanır) {
-    CetvelRakamları r;
-    r.devredenMiktar = 1234.504;
-    r.devredenTutar = Para::onBindeden(12345040);  // 1.234,504
-    r.girenMiktar = 0.254;
-    r.girenTutar = Para::onBindeden(2540);
-    r.çıkanMiktar = 0.004;
-    r.çıkanTutar = Para::onBindeden(40);
-    const QStringList m = CetvelRakamMetinleri(r);
+    // 1.234,504 carried, 0,254 in, 0,004 out: quantity and amount alike
+    const QStringList m = CetvelRakamMetinleri({1234.504, Para::onBindeden(12345040), 0.254, Para::onBindeden(2540),
+                                                0.004, Para::onBindeden(40)});
     EXPECT_EQ(m, QStringList({"1.234,50", "1.234,50", "0,25", "0,25", "1.234,75", "1.234,75", "0,00", "0,00",
                               "1.234,75", "1.234,75"}));
     // quantities that do not add up exactly in binary still show their sum
-    r = {};
-    r.devredenMiktar = 0.1;
-    r.girenMiktar = 0.2;
-    r.çıkanMiktar = 0.3;
-    EXPECT_EQ(CetvelRakamMetinleri(r)[4], "0,30");
-    EXPECT_EQ(CetvelRakamMetinleri(r)[8], "0,00");
+    const QStringList ikili = CetvelRakamMetinleri({0.1, {}, 0.2, {}, 0.3, {}});
+    EXPECT_EQ(ikili[4], "0,30");
+    EXPECT_EQ(ikili[8], "0,00");
 }
 
 TEST_F(ÖzetCetvelTestleri, GösterilenRakamGenelOkuyucununDeğeriyleGeriOkunur) {

@@ -1,8 +1,10 @@
 # Installs the build into a scratch prefix twice: the first install lays out the program,
-# its empty store, the launcher, the desktop entry and the icon; the second, over a store
-# that holds the clerk's work, must leave that store as it was.
+# its store (not empty), the launcher leading to it, the desktop entry starting it and the
+# icon; the second, over a store that holds the clerk's work, must leave that store as it was.
 #   cmake -DYAPI=<build folder> -DHEDEF=<scratch prefix> -P kurulum.cmake
 file(REMOVE_RECURSE "${HEDEF}")
+set(depo "${HEDEF}/lib/depora/Ambar.vtb")
+set(emek "the clerk's parts, receipts and issues")
 
 function(kur)
   execute_process(COMMAND "${CMAKE_COMMAND}" --install "${YAPI}" --prefix "${HEDEF}"
@@ -12,37 +14,24 @@ function(kur)
   endif()
 endfunction()
 
-function(olmali yol)
-  if(NOT EXISTS "${HEDEF}/${yol}")
-    message(FATAL_ERROR "missing after install: ${yol}")
-  endif()
-endfunction()
-
 kur()
 foreach(yol lib/depora/depora lib/depora/Ambar.vtb bin/depora
             share/applications/depora.desktop share/icons/hicolor/scalable/apps/depora.svg)
-  olmali(${yol})
+  if(NOT EXISTS "${HEDEF}/${yol}")
+    message(FATAL_ERROR "missing after install: ${yol}")
+  endif()
 endforeach()
-
 file(REAL_PATH "${HEDEF}/bin/depora" baslatici)
 file(REAL_PATH "${HEDEF}/lib/depora/depora" program)
-if(NOT baslatici STREQUAL program)
-  message(FATAL_ERROR "bin/depora leads to ${baslatici}, not to ${program}")
-endif()
-
-file(READ "${HEDEF}/lib/depora/Ambar.vtb" bos HEX LIMIT 16)
-if(bos STREQUAL "")
-  message(FATAL_ERROR "the installed store is empty")
-endif()
-
+file(SIZE "${depo}" boyut)
 file(STRINGS "${HEDEF}/share/applications/depora.desktop" exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=\"${HEDEF}/lib/depora/depora\"")
-  message(FATAL_ERROR "desktop entry starts ${exec}")
+if(NOT baslatici STREQUAL program OR boyut EQUAL 0 OR NOT exec STREQUAL "Exec=\"${HEDEF}/lib/depora/depora\"")
+  message(FATAL_ERROR "bin/depora leads to ${baslatici}, the store has ${boyut} bytes, the desktop entry: ${exec}")
 endif()
 
-file(WRITE "${HEDEF}/lib/depora/Ambar.vtb" "the clerk's parts, receipts and issues")
+file(WRITE "${depo}" "${emek}")
 kur()
-file(READ "${HEDEF}/lib/depora/Ambar.vtb" sonra)
-if(NOT sonra STREQUAL "the clerk's parts, receipts and issues")
+file(READ "${depo}" sonra)
+if(NOT sonra STREQUAL emek)
   message(FATAL_ERROR "a second install replaced the store")
 endif()

@@ -1,6 +1,7 @@
 #include "tests/ortak/TestOrtamı.h"
 
 #include "platform/AyarDeposu.h"
+#include "platform/Masaüstü.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/ListeDenetimi.h"
 #include "shell/OrtakYordamlarModülü.h"
@@ -60,6 +61,9 @@ void TestOrtamı::TearDown() {
     YazıcıListesiKaynağıKur(nullptr);
     YazıcıArkaUcuYapıcısıKur(nullptr);
     GeçerliYazıcıyıSıfırla();
+    YazıcıVar = false;
+    Masaüstü::işleyiciSorgusuKur(nullptr);
+    Masaüstü::adresAçıcıKur(nullptr);
 }
 
 QStringList TestOrtamı::mesajMetinleri() const {

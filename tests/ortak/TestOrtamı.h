@@ -56,7 +56,7 @@ protected:
     // Runs while a question box waits for its answer: another workstation acting meanwhile.
     std::function<void()> soruSırasında;
     // The system has one printer, "Kayıt Yazıcısı" on "LPT1:", a recorder: every
-    // document printed on it lands here. YazıcıVar is left false.
+    // document printed on it lands here. YazıcıVar is false, and so again after each test.
     YazılanBelgeler basılanlar = std::make_shared<std::vector<YazılanBelge>>();
 };
 

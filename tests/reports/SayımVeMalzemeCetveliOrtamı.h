@@ -17,11 +17,6 @@ inline Para TL(const char* metin) { return *Para::metinden(QString::fromUtf8(met
 
 class CetvelTestOrtamı : public TestOrtamı {
 protected:
-    void TearDown() override {
-        YazıcıVar = false;
-        TestOrtamı::TearDown();
-    }
-
     static qlonglong parçaEkle(int kodu, const QString& nosu, const QString& adı, const QString& birimi = "ADET",
                                const QString& yeri = "RAF 1") {
         VeriTabanı.çalıştır(QStringLiteral("INSERT INTO ParcaBilgileriTablosu (Kodu, Nosu, Adi, KdvOrani, Birimi, "

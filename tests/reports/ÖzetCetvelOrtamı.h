@@ -1,7 +1,6 @@
 #pragma once
 // A small known store for the summary material sheet's tests, and the sheet
 // opened on a period as the user opens it.
-#include "platform/Masaüstü.h"
 #include "reports/ÖzetMalzemeCetveliFormu.h"
 #include "shell/GenelDeğişkenler.h"
 #include "tests/ortak/TestOrtamı.h"
@@ -14,12 +13,6 @@
 
 class ÖzetCetvelOrtamı : public TestOrtamı {
 protected:
-    void TearDown() override {
-        YazıcıVar = false;
-        Masaüstü::işleyiciSorgusuKur(nullptr);
-        Masaüstü::adresAçıcıKur(nullptr);
-        TestOrtamı::TearDown();
-    }
     // A receipt (giriş) or an issue of a brand code; amounts in ten-thousandths.
     void hareketEkle(bool giriş, int kodu, const QDate& tarih, double miktar, qlonglong tutarOnBinde,
                      qlonglong fişNo = 1, QVariant arşivFişNo = {}) {

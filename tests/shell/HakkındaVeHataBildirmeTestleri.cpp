@@ -29,10 +29,6 @@ protected:
             return false;  // no handler: nothing must be reported
         });
     }
-    void TearDown() override {
-        Masaüstü::adresAçıcıKur(nullptr);
-        TestOrtamı::TearDown();
-    }
     QStringList açılanlar;
 };
 

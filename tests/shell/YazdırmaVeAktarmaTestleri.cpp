@@ -76,12 +76,6 @@ protected:
         });
         pencere.show();
     }
-    void TearDown() override {
-        YazıcıVar = false;
-        Masaüstü::işleyiciSorgusuKur(nullptr);
-        Masaüstü::adresAçıcıKur(nullptr);
-        TestOrtamı::TearDown();
-    }
     // The chooser comes up: press one of its buttons (or close it some other way).
     void seçicideYap(std::function<void(YazıcıSeçmeFormu*)> iş) {
         ModalGelinceÇalıştır([iş](QWidget* w) {

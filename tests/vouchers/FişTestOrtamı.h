@@ -28,10 +28,6 @@ protected:
         TestOrtamı::SetUp();
         YazıcıVar = true;
     }
-    void TearDown() override {
-        YazıcıVar = false;
-        TestOrtamı::TearDown();
-    }
 
     static int buYıl() { return QDate::currentDate().year(); }
     static QDate gün(int ay = 3, int yıl = 0) { return QDate(yıl ? yıl : buYıl(), ay, 15); }

@@ -85,15 +85,13 @@ TEST_F(MalzemeCetveliTesti, DönemÖncesiİçiVeSonrasıDoğruRakamlaraGider) {
     auto f = aç();
     koduSeç(f->KodListesi, 5);
     ASSERT_EQ(f->ParçaBilgileriListesi->satırSayısı(), 4);
-    EXPECT_EQ(satırı(f->ParçaBilgileriListesi, 0), (QStringList{"1", "A1", "FİLTRE", "ADET", "6,00", "60,00", "7,00", "90,00", "13,00",
-                                         "150,00", "3,00", "36,00", "10,00", "114,00"}));
-    EXPECT_EQ(satırı(f->ParçaBilgileriListesi, 1), (QStringList{"2", "B1", "CONTA", "ADET", "0,00", "0,00", "0,00", "0,00", "0,00", "0,00",
-                                         "0,00", "0,00", "0,00", "0,00"}));
-    EXPECT_EQ(satırı(f->ParçaBilgileriListesi, 2), (QStringList{"3", "C1", "KAYIŞ", "ADET", "-2,00", "-20,00", "0,00", "0,00", "-2,00",
-                                         "-20,00", "0,00", "0,00", "-2,00", "-20,00"}));
-    // amounts with four decimals: each figure as shown, Toplam from the shown figures
-    EXPECT_EQ(satırı(f->ParçaBilgileriListesi, 3), (QStringList{"4", "D1", "YAĞ", "LT", "1,00", "10,00", "1,00", "5,00", "2,00", "15,00",
-                                         "0,00", "0,00", "2,00", "15,00"}));
+    const std::vector<QStringList> satırlar = {
+        {"1", "A1", "FİLTRE", "ADET", "6,00", "60,00", "7,00", "90,00", "13,00", "150,00", "3,00", "36,00", "10,00", "114,00"},
+        {"2", "B1", "CONTA", "ADET", "0,00", "0,00", "0,00", "0,00", "0,00", "0,00", "0,00", "0,00", "0,00", "0,00"},
+        {"3", "C1", "KAYIŞ", "ADET", "-2,00", "-20,00", "0,00", "0,00", "-2,00", "-20,00", "0,00", "0,00", "-2,00", "-20,00"},
+        // amounts with four decimals: each figure as shown, Toplam from the shown figures
+        {"4", "D1", "YAĞ", "LT", "1,00", "10,00", "1,00", "5,00", "2,00", "15,00", "0,00", "0,00", "2,00", "15,00"}};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(satırı(f->ParçaBilgileriListesi, i), satırlar[size_t(i)]) << i;
     EXPECT_EQ(kutular(*f), (QStringList{"50,00", "95,00", "145,00", "36,00", "109,00"}));
     EXPECT_EQ(f->TutarToplamları[2], TL("145"));
     EXPECT_EQ(f->TutarToplamları[4], TL("109"));
@@ -321,28 +319,13 @@ TEST_F(MalzemeCetveliTesti, YatayAlmayanYazıcıdaBasılmazUyarılır) {
     yazıcıKur(basılanlar, {200, 287}, false);
     auto f = aç();
     koduSeç(f->KodListesi, 5);
-    yazdır(f->YazdırDüğmesi);
-    EXPECT_TRUE(basılanlar->empty() || !basılanlar->back().bitti);
-    ASSERT_EQ(mesajlar.size(), 1u);
-    EXPECT_EQ(mesajlar[0].metin, YatayOlmadıMesajı);
-    EXPECT_EQ(mesajlar[0].simge, MesajSimgesi::Ünlem);
-    EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    yatayOlmadı(f->YazdırDüğmesi, basılanlar, mesajlar);
 }
 
-TEST_F(MalzemeCetveliTesti, BoşListeVeYazıcısızlıkBasmaz) {
+TEST_F(MalzemeCetveliTesti, BoşListeYazıcısızlıkVeİptalBasmaz) {
     yazıcıKur(basılanlar, {200, 287});
     auto f = aç();
-    f->YazdırDüğmesi->click();
-    EXPECT_TRUE(mesajlar.empty());
-    koduSeç(f->KodListesi, 5);
-    YazıcıVar = false;
-    f->YazdırDüğmesi->click();
-    EXPECT_EQ(sonMesaj(), YazıcıYokMesajı);
-    YazıcıVar = true;
-    yazdır(f->YazdırDüğmesi, true);
-    EXPECT_TRUE(basılanlar->empty());
-    EXPECT_TRUE(f->YazdırDüğmesi->isEnabled());
+    basılmaz(f->YazdırDüğmesi, basılanlar, mesajlar, [&] { koduSeç(f->KodListesi, 5); });
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include "shell/YazıcıSeçmeFormu.h"
 #include "tests/ortak/TestOrtamı.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <functional>
 #include <QString>
 
 inline constexpr const char* YazıcıYokMesajı =
@@ -88,4 +90,36 @@ inline void yazdır(QPushButton* düğme, bool iptal = false) {
         (iptal ? f->İptalDüğmesi : f->TamamDüğmesi)->click();
     });
     düğme->click();
+}
+// "Yazdır" prints nothing: on an empty list, with a printer or without, quietly; once
+// doldur has filled the list, with the printer choice cancelled (quietly, the button
+// stays usable) and with no printer (the clerk is told).
+inline void basılmaz(QPushButton* düğme, const YazılanBelgeler& basılanlar, const std::vector<MesajKaydı>& mesajlar,
+                     const std::function<void()>& doldur) {
+    for (const bool var : {false, true}) {
+        YazıcıVar = var;
+        düğme->click();
+    }
+    EXPECT_TRUE(mesajlar.empty());
+    doldur();
+    yazdır(düğme, true);
+    EXPECT_TRUE(düğme->isEnabled());
+    EXPECT_FALSE(YazıcıSeçimiİptal);
+    EXPECT_TRUE(mesajlar.empty());
+    YazıcıVar = false;
+    düğme->click();
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].metin, YazıcıYokMesajı);
+    EXPECT_EQ(mesajlar[0].simge, MesajSimgesi::Ünlem);
+    EXPECT_TRUE(basılanlar->empty());
+}
+// A printer that keeps portrait: the landscape sheet is not printed, the clerk is warned.
+inline void yatayOlmadı(QPushButton* düğme, const YazılanBelgeler& basılanlar, const std::vector<MesajKaydı>& mesajlar) {
+    yazdır(düğme);
+    for (const auto& b : *basılanlar) EXPECT_TRUE(b.metinler.empty() && !b.bitti);
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].metin, YatayOlmadıMesajı);
+    EXPECT_EQ(mesajlar[0].simge, MesajSimgesi::Ünlem);
+    EXPECT_TRUE(düğme->isEnabled());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

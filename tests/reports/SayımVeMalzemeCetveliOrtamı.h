@@ -63,25 +63,23 @@ protected:
     }
 
     const YazılanBelge& belge() const { return basılanlar->back(); }
-    // The texts of the last document on a page, in print order.
-    std::vector<YazılanMetin> sayfadakiler(int sayfa) const {
-        std::vector<YazılanMetin> l;
-        for (const auto& m : basılanlar->back().metinler)
-            if (m.sayfa == sayfa) l.push_back(m);
+    // The heights of the part-number rows (at x 20) on a page of the last document.
+    std::vector<double> parçaSatırları(int sayfa) const {
+        std::vector<double> l;
+        for (const auto& m : belge().metinler)
+            if (m.sayfa == sayfa && m.x == 20 && m.metin.startsWith("P") && m.metin != "Parça No") l.push_back(m.y);
         return l;
     }
-    // The last row of a page of part numbers (at x 20) starts above the bottom line, the next would not.
+    // The last row of a page starts above the bottom line, the next would not.
     void sayfaSonunaKadarDolu(int sayfa, double alt) const {
-        double sonY = 0;
-        for (const auto& m : sayfadakiler(sayfa))
-            if (m.x == 20 && m.metin.startsWith("P") && m.metin != "Parça No") sonY = std::max(sonY, m.y);
+        const auto l = parçaSatırları(sayfa);
+        ASSERT_FALSE(l.empty());
+        const double sonY = *std::max_element(l.begin(), l.end());
         EXPECT_LT(sonY - 1.5, alt);
         EXPECT_GE(sonY - 1.5 + satırYüksekliği(8, false), alt);
     }
     double ilkParçaSatırı(int sayfa) const {
-        double ilkY = 1000;
-        for (const auto& m : sayfadakiler(sayfa))
-            if (m.x == 20 && m.metin.startsWith("P") && m.metin != "Parça No") ilkY = std::min(ilkY, m.y);
-        return ilkY;
+        const auto l = parçaSatırları(sayfa);
+        return l.empty() ? 0 : *std::min_element(l.begin(), l.end());
     }
 };

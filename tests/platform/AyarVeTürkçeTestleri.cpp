@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <utility>
 #include <sys/stat.h>
 
 class AyarDeposuTesti : public TestOrtamı {};
@@ -61,15 +62,12 @@ TEST_F(AyarDeposuTesti, AyarVeKitapDosyalarıYalnızKullanıcınındır) {
 TEST_F(AyarDeposuTesti, AşırıUzunSatırYokSayılır) {
     const QString uyg = "Orvelta\\Depora";
     AyarDeposu::yaz(uyg, "Ayarlar", "Yukseklik", "6000");
-    const struct {
-        qsizetype uzunluk;
-        bool okunur;
-    } durumlar[] = {{AyarDeposu::EnUzunSatır - 6, true},  // with "Uzun=" and the carriage return: at the limit
-                    {AyarDeposu::EnUzunSatır - 5, false},
-                    {10 * 1024 * 1024, false}};
-    for (const auto& d : durumlar) {
-        SCOPED_TRACE(d.uzunluk);
-        const QByteArray değer(d.uzunluk, '7');
+    // the first, with "Uzun=" and the carriage return, at the limit
+    const std::pair<qsizetype, bool> durumlar[] = {
+        {AyarDeposu::EnUzunSatır - 6, true}, {AyarDeposu::EnUzunSatır - 5, false}, {10 * 1024 * 1024, false}};
+    for (const auto& [uzunluk, okunur] : durumlar) {
+        SCOPED_TRACE(uzunluk);
+        const QByteArray değer(uzunluk, '7');
         QFile f(AyarDeposu::dosyaYolu(uyg));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("\xEF\xBB\xBF[Ayarlar]\r\nYukseklik=6000\r\nUzun=" + değer + "\r\nGenislik=7500\r\n");
@@ -77,7 +75,7 @@ TEST_F(AyarDeposuTesti, AşırıUzunSatırYokSayılır) {
         AyarDeposu::yenidenYükle();
         EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Yukseklik"), "6000");
         EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Genislik"), "7500");
-        EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Uzun", "yok"), d.okunur ? QString::fromLatin1(değer) : "yok");
+        EXPECT_EQ(AyarDeposu::oku(uyg, "Ayarlar", "Uzun", "yok"), okunur ? QString::fromLatin1(değer) : "yok");
     }
 }
 

@@ -105,12 +105,13 @@ TEST_F(BaşlangıçTesti, YedekYalnızVeritabanıDündenKalmışsaYazılır) {
     const QDateTime eskiYedekZamanı = düneAl(yedek);
     for (const QString& kalıntı : {yedek + ".yeni", vt + ".geri"}) yaz(kalıntı, içerik(vt));
     ASSERT_TRUE(başlat());
+    VeriTabanı.çalıştır("DROP INDEX Giris_ArsivlenmemisTarihi");  // a store made before it: it is added on opening
     VeriTabanı.kapat();
     EXPECT_EQ(QFileInfo(yedek).lastModified().date(), eskiYedekZamanı.date());
     EXPECT_EQ(yedekKlasörü(), QStringList{"Ambar.ydk"});
     EXPECT_FALSE(QFileInfo::exists(vt + ".geri"));
-    // last written yesterday: a fresh backup with both parts; the one it replaced stays beside it under its
-    // date; of the dated ones, those of the last 7 days and the newest of each of the last 12 months stay
+    // last written yesterday, though opening writes it: a fresh backup with both parts, the one it replaced beside it
+    // under its date; of the dated ones, those of the last 7 days and the newest of each of the last 12 months stay
     const QDate bugün = QDate::currentDate();
     auto ayın = [&](int ay, int gün) { return QDate(bugün.addMonths(ay).year(), bugün.addMonths(ay).month(), gün); };
     const std::pair<QDate, bool> kuşaklar[] = {{bugün.addDays(-6), true}, {ayın(-2, 3), false}, {ayın(-2, 10), true},
@@ -129,13 +130,6 @@ TEST_F(BaşlangıçTesti, YedekYalnızVeritabanıDündenKalmışsaYazılır) {
     EXPECT_EQ(oku(YedekKuşağı(yedek, eskiYedekZamanı.date())).toInt(), 1);
     kalanlar.sort();
     EXPECT_EQ(yedekKlasörü(), kalanlar);
-    // a store that gets an index on opening (one made before it) still gets its backup
-    VeriTabanı.çalıştır("DROP INDEX Giris_ArsivlenmemisTarihi");
-    VeriTabanı.kapat();
-    düneAl(vt);
-    düneAl(yedek);
-    ASSERT_TRUE(başlat());
-    EXPECT_EQ(QFileInfo(yedek).lastModified().date(), QDate::currentDate());
 }
 
 // A backup that cannot be written (its temporary copy blocked, or the copy shows a damaged page of the
@@ -188,13 +182,12 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
     std::optional<VeritabanıBağlantısı> başka;  // another workstation, holding the file for writing
     const Boz kilit = [&](const QString& y) { başka.emplace(); başka->aç(y); başka->betikÇalıştır("BEGIN EXCLUSIVE"); };
     const QString dosyanız = "\"Ambar.vtb\" adlı veritabanı dosyanız", yok = dosyanız + " bulunamadı";
-    const QString soru = ".\r\nYedekten oluşturulsun mu?";
+    const QString soru = ".\r\nYedekten oluşturulsun mu?", tekrar = " Lütfen, kontrol edip tekrar deneyiniz!";
     const QString bozukSoru = dosyanız + " bozuk; bozuk dosya \"Ambar-bozuk-*.vtb\" adıyla saklanacak" + soru;
     const QString başlayamaz = " için program başlayamıyor! \nLütfen kontrol edip tekrar deneyin.";
     const QString yedekBozuk = "; \"Ambar.ydk\" adlı yedeğiniz de bozuk olduğu için yedekten oluşturulamıyor!\n"
                                "Yedeğiniz: " + QDir::toNativeSeparators(yedek) +
                                "\nÖnceki günlerin yedekleri aynı klasördedir.";
-    const QString tekrar = " Lütfen, kontrol edip tekrar deneyiniz!";
     using enum MesajCevabı;
     using enum MesajSimgesi;
     struct Durum {

@@ -129,17 +129,20 @@ TEST_F(VeritabanıTesti, DosyaKopyasıAnahtarıylaAçılırDenetlenenDosyayıPro
     };
     EXPECT_EQ(katmanla(kopya), "ok");
     EXPECT_EQ(katmanla(kopya, "yanlış"), "file is encrypted or is not a database");
-    // a page written over, a cut-short file: the check finds the damage
-    const QString sayfa = kopya + ".sayfa", kesik = kopya + ".kesik";
-    QFile::copy(kopya, sayfa);
-    QFile::copy(kopya, kesik);
+    // a page written over, one bit changed inside a row's text (which only the page's
+    // seal tells), a cut-short file: the check finds the damage
+    const QString sayfa = kopya + ".sayfa", bit = kopya + ".bit", kesik = kopya + ".kesik";
+    for (const QString& d : {sayfa, bit, kesik}) QFile::copy(kopya, d);
     {
         QFile f(sayfa);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(f.size() / 2) && f.write(QByteArray(512, 0x5a)) == 512);
+        QFile g(bit);
+        ASSERT_TRUE(g.open(QIODevice::ReadWrite) && g.seek(g.size() / 2 + 100));
+        const char b = g.peek(1).at(0) ^ 0x01;
+        ASSERT_EQ(g.write(&b, 1), 1);
     }
     QFile::resize(kesik, QFileInfo(kesik).size() - 300);
-    EXPECT_NE(katmanla(sayfa), "ok");
-    EXPECT_NE(katmanla(kesik), "ok");
+    for (const QString& d : {sayfa, bit, kesik}) EXPECT_NE(katmanla(d), "ok") << d.toStdString();
     // decrypted by the program for a check, or opened by the engine with the key: the same store
     VeritabanıBağlantısı vt;
     for (const bool çözerek : {true, false}) {

@@ -9,6 +9,7 @@
 #include "shell/ListeKutusu.h"
 #include "shell/ListeOluşturuluyorFormu.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "shell/Twip.h"
 #include "shell/YazdırmaVeAktarmaModülü.h"
 #include "shell/YazdırılıyorFormu.h"
 
@@ -125,7 +126,7 @@ YerlereGöreParçaHareketleriFormu::YerlereGöreParçaHareketleriFormu(Tanım ta
     int genişlik = 0;
     for (const Sütun& s : tanım_.sütunlar) {
         HareketListesi->sütunEkle(s.başlık, s.genişlikTwips, s.tür, s.sağa ? Qt::AlignRight : Qt::AlignLeft);
-        genişlik += s.genişlikTwips / 15;  // twips to pixels
+        genişlik += TwiptenPiksel(s.genişlikTwips);
     }
     // every column in sight as designed, beside a vertical scroll bar
     HareketListesi->setMinimumSize(genişlik + 24, 380);

@@ -9,6 +9,7 @@
 #include "shell/ListeDenetimi.h"
 #include "shell/ListeKutusu.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "shell/Twip.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,7 +46,6 @@ enum Hücre {
     HücreSayısı
 };
 
-int twip(int t) { return t / 15; }
 
 // The plain value of a box of digits; nothing when empty or too long to read.
 std::optional<std::int64_t> rakamDeğeri(const QLineEdit* kutu) {
@@ -102,7 +102,7 @@ ParçaGirişiFormu::ParçaGirişiFormu(QWidget* sahip) : QDialog(sahip) {
     setWindowTitle(QStringLiteral("Parça Girişi İşlemleri"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twip(10455), twip(8115));
+    setFixedSize(TwiptenPiksel(10455), TwiptenPiksel(8115));
     kontrolleriKur();
     davranışlarıBağla();
     Form_Load();
@@ -136,7 +136,7 @@ void ParçaGirişiFormu::kontrolleriKur() {
     auto düğme = [&](const QString& metin, const QString& ad) { return adlı(new QPushButton(metin), ad); };
     auto çerçeve = [&](int i, const QString& başlık, int x, int y, int g, int y2) {
         Çerçeve[i] = adlı(new QGroupBox(başlık, this), QStringLiteral("Çerçeve%1").arg(i));
-        Çerçeve[i]->setGeometry(twip(x), twip(y), twip(g), twip(y2));
+        Çerçeve[i]->setGeometry(TwiptenPiksel(x), TwiptenPiksel(y), TwiptenPiksel(g), TwiptenPiksel(y2));
         auto* dış = new QVBoxLayout(Çerçeve[i]);
         dış->setContentsMargins(4, 2, 4, 4);
         QWidget* iç = new QWidget;
@@ -220,7 +220,7 @@ void ParçaGirişiFormu::kontrolleriKur() {
     // Frame 5: the pending lines.
     {
         Çerçeve[5] = adlı(new QGroupBox(QStringLiteral("Girişi Yapılacak Parçalar "), this), QStringLiteral("Çerçeve5"));
-        Çerçeve[5]->setGeometry(twip(240), twip(4530), twip(9945), twip(2775));
+        Çerçeve[5]->setGeometry(TwiptenPiksel(240), TwiptenPiksel(4530), TwiptenPiksel(9945), TwiptenPiksel(2775));
         GirişYapılacakParçaListesi = adlı(new ListeDenetimi, QStringLiteral("GirişYapılacakParçaListesi"));
         ListeToplamıKutusu = kilitli(QStringLiteral("ListeToplamıKutusu"));
         QFont kalın = ListeToplamıKutusu->font();
@@ -236,7 +236,7 @@ void ParçaGirişiFormu::kontrolleriKur() {
         auto* alt = new QHBoxLayout;
         alt->addStretch(1);
         alt->addWidget(etiket(15, QStringLiteral("Liste Toplamı :"), ListeToplamıKutusu));
-        ListeToplamıKutusu->setFixedWidth(twip(1800));
+        ListeToplamıKutusu->setFixedWidth(TwiptenPiksel(1800));
         alt->addWidget(ListeToplamıKutusu);
         d->addLayout(alt);
     }
@@ -246,15 +246,15 @@ void ParçaGirişiFormu::kontrolleriKur() {
         düğme(QStringLiteral("Seçili Parçayı Liste&den Çıkar"), QStringLiteral("ListedenÇıkarDüğmesi"));
     ListeyiTemizleDüğmesi = düğme(QStringLiteral("&Listeyi Temizle"), QStringLiteral("ListeyiTemizleDüğmesi"));
     KapatDüğmesi = düğme(QStringLiteral("Kapat (Esc)"), QStringLiteral("KapatDüğmesi"));
-    const int düğmeY = twip(7470), düğmeH = twip(375);
+    const int düğmeY = TwiptenPiksel(7470), düğmeH = TwiptenPiksel(375);
     ListeyiAmbaraEkleDüğmesi->setParent(this);
-    ListeyiAmbaraEkleDüğmesi->setGeometry(twip(240), düğmeY, twip(2100), düğmeH);
+    ListeyiAmbaraEkleDüğmesi->setGeometry(TwiptenPiksel(240), düğmeY, TwiptenPiksel(2100), düğmeH);
     ListedenÇıkarDüğmesi->setParent(this);
-    ListedenÇıkarDüğmesi->setGeometry(twip(2460), düğmeY, twip(2700), düğmeH);
+    ListedenÇıkarDüğmesi->setGeometry(TwiptenPiksel(2460), düğmeY, TwiptenPiksel(2700), düğmeH);
     ListeyiTemizleDüğmesi->setParent(this);
-    ListeyiTemizleDüğmesi->setGeometry(twip(5280), düğmeY, twip(1800), düğmeH);
+    ListeyiTemizleDüğmesi->setGeometry(TwiptenPiksel(5280), düğmeY, TwiptenPiksel(1800), düğmeH);
     KapatDüğmesi->setParent(this);
-    KapatDüğmesi->setGeometry(twip(8385), düğmeY, twip(1800), düğmeH);
+    KapatDüğmesi->setGeometry(TwiptenPiksel(8385), düğmeY, TwiptenPiksel(1800), düğmeH);
     for (QPushButton* d : {ListeyiAmbaraEkleDüğmesi, ListedenÇıkarDüğmesi, ListeyiTemizleDüğmesi}) d->setEnabled(false);
 
     // Tab order as the controls were listed (each label's buddy follows it).

@@ -10,6 +10,7 @@
 #include "shell/KaynakSimgeleri.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "shell/TercihlerFormu.h"
+#include "shell/Twip.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr int TwipBaşınaPiksel = 15;
 const QString AyarBölümü = QStringLiteral("Ayarlar");
 
 // A stored placement value in twips; a text that is not a number goes to the
@@ -38,8 +38,7 @@ std::optional<int> yerleşimDeğeri(const QString& anahtar, int varsayılan) {
     return std::nullopt;
 }
 
-int piksel(int twip) { return qRound(static_cast<double>(twip) / TwipBaşınaPiksel); }
-QString twip(int piksel) { return QString::number(piksel * TwipBaşınaPiksel); }
+QString twip(int piksel) { return QString::number(PikseldenTwip(piksel)); }
 
 }  // namespace
 
@@ -270,19 +269,19 @@ void AnaForm::Form_Load(QWidget* karşılamaPenceresi) {
 
 void AnaForm::yerleşimiYükle() {
     const QRect ekran = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
-    const int ekranYüksekliği = ekran.height() * TwipBaşınaPiksel;
-    const int ekranGenişliği = ekran.width() * TwipBaşınaPiksel;
+    const int ekranYüksekliği = PikseldenTwip(ekran.height());
+    const int ekranGenişliği = PikseldenTwip(ekran.width());
     if (yerleşimDeğeri(QStringLiteral("Baslama Konumu"), 1) == 2) {
         büyütülmüşBaşla_ = true;
         return;
     }
-    if (auto y = yerleşimDeğeri(QStringLiteral("Yukseklik"), ekranYüksekliği - 400)) resize(width(), piksel(*y));
-    if (auto g = yerleşimDeğeri(QStringLiteral("Genislik"), ekranGenişliği)) resize(piksel(*g), height());
-    const int yükseklik = height() * TwipBaşınaPiksel;
-    const int genişlik = width() * TwipBaşınaPiksel;
+    if (auto y = yerleşimDeğeri(QStringLiteral("Yukseklik"), ekranYüksekliği - 400)) resize(width(), TwiptenPiksel(*y));
+    if (auto g = yerleşimDeğeri(QStringLiteral("Genislik"), ekranGenişliği)) resize(TwiptenPiksel(*g), height());
+    const int yükseklik = PikseldenTwip(height());
+    const int genişlik = PikseldenTwip(width());
     if (auto ü = yerleşimDeğeri(QStringLiteral("Ust Bosluk"), (ekranYüksekliği - yükseklik - 400) / 2))
-        move(x(), piksel(*ü));
-    if (auto s = yerleşimDeğeri(QStringLiteral("Sol Bosluk"), (ekranGenişliği - genişlik) / 2)) move(piksel(*s), y());
+        move(x(), TwiptenPiksel(*ü));
+    if (auto s = yerleşimDeğeri(QStringLiteral("Sol Bosluk"), (ekranGenişliği - genişlik) / 2)) move(TwiptenPiksel(*s), y());
     ekranaSığdır();
 }
 

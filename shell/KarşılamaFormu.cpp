@@ -3,6 +3,7 @@
 #include "platform/MesajKapısı.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/KaynakMetinleri.h"
+#include "shell/Twip.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -17,8 +18,7 @@ KarşılamaFormu::KarşılamaFormu(QWidget* üst) : QWidget(üst, Qt::SplashScre
 bool KarşılamaFormu::EkranYeterli(int ekranYüksekliği) { return ekranYüksekliği >= 600; }
 
 bool KarşılamaFormu::Form_Load() {
-    // 8200 x 5400 twips at 15 twips to a pixel
-    setFixedSize(8200 / 15, 5400 / 15);
+    setFixedSize(TwiptenPiksel(8200), TwiptenPiksel(5400));
     const QScreen* ekran = QGuiApplication::primaryScreen();
     if (ekran) move(ekran->geometry().center() - rect().center());
     if (ekran && !EkranYeterli(ekran->geometry().height())) {

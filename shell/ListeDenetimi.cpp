@@ -4,6 +4,7 @@
 #include "platform/Türkçe.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "shell/Twip.h"
 
 #include <QEvent>
 #include <QHash>
@@ -14,7 +15,6 @@
 #include <numeric>
 
 namespace {
-constexpr int TwipPiksel = 15;
 
 QString bölümü(int listeNo) { return QStringLiteral("Listeler\\Liste-%1").arg(listeNo); }
 
@@ -205,11 +205,11 @@ int ListeDenetimi::sütunEkle(const QString& başlık, int genişlikTwips, Sütu
     model_->sütunEkle(başlık, hizalama);
     türler_.push_back(tür);
     tasarımGenişlikleri_.push_back(genişlikTwips);
-    setColumnWidth(n, static_cast<int>(std::lround(double(genişlikTwips) / TwipPiksel)));
+    setColumnWidth(n, TwiptenPiksel(genişlikTwips));
     return n;
 }
 
-int ListeDenetimi::sütunGenişliğiTwips(int sütun) const { return columnWidth(sütun) * TwipPiksel; }
+int ListeDenetimi::sütunGenişliğiTwips(int sütun) const { return PikseldenTwip(columnWidth(sütun)); }
 
 void ListeDenetimi::düzeniBağla(int listeNo) {
     listeNo_ = listeNo;
@@ -236,7 +236,7 @@ void ListeDenetimi::düzeniYükle(int listeNo) {
         konumlar.emplace_back(tamam ? std::clamp(konum, 1, n) : i + 1, i);
         const auto genişlik = SayıOku(AyarOku(bölüm, QStringLiteral("Genislik-%1").arg(i + 1)));
         const double twip = genişlik && *genişlik >= 0 ? *genişlik : tasarımGenişlikleri_[static_cast<size_t>(i)];
-        setColumnWidth(i, static_cast<int>(std::lround(twip / TwipPiksel)));
+        setColumnWidth(i, TwiptenPiksel(twip));
     }
     std::stable_sort(konumlar.begin(), konumlar.end());
     for (int yer = 0; yer < n; ++yer) {

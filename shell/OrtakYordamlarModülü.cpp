@@ -7,6 +7,7 @@
 #include "platform/Türkçe.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/KaynakMetinleri.h"
+#include "shell/Twip.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -151,11 +152,11 @@ void PencereyiSabitle(QDialog* pencere) {
 
 void SabitBoyutlu(QDialog* pencere, int genişlik, int yükseklik) {
     PencereyiSabitle(pencere);
-    pencere->setFixedSize(genişlik / 15, yükseklik / 15);
+    pencere->setFixedSize(TwiptenPiksel(genişlik), TwiptenPiksel(yükseklik));
 }
 
 void TwipİleYerleştir(QWidget* denetim, int sol, int üst, int genişlik, int yükseklik) {
-    denetim->setGeometry(sol / 15, üst / 15, genişlik / 15, yükseklik / 15);
+    denetim->setGeometry(TwiptenPiksel(sol), TwiptenPiksel(üst), TwiptenPiksel(genişlik), TwiptenPiksel(yükseklik));
 }
 
 QPushButton* AdlıDüğme(QWidget* üst, const QString& ad, const QString& yazı) {

@@ -6,6 +6,7 @@
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "shell/Twip.h"
 #include "shell/YazdırmaVeAktarmaModülü.h"
 #include "vouchers/FişNoveTarihDeğiştirFormu.h"
 
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr int TwipPiksel = 15;
 const QColor MarkaRengi(192, 64, 0);
 
 // The voucher-number column of the listed year, one of two fixed names.
@@ -170,12 +170,12 @@ void FişTarayıcısı::Form_Load() {
     bilgiListesi_->sıralanabilirYap(true);
     if (ArşivModu) {
         setWindowTitle(QString::fromUtf16(tür_.arşivBaşlığı));
-        FişListesi->setFixedHeight(6105 / TwipPiksel);
+        FişListesi->setFixedHeight(TwiptenPiksel(6105));
         Altlık[0]->show();
         ListelenenYıl = 0;
     } else {
         setWindowTitle(QString::fromUtf16(tür_.başlık));
-        FişListesi->setFixedHeight(6765 / TwipPiksel);
+        FişListesi->setFixedHeight(TwiptenPiksel(6765));
         Altlık[0]->hide();
         ListelenenYıl = QDate::currentDate().year();
         FişNoAlanı = QStringLiteral("FisNo");

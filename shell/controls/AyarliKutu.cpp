@@ -2,6 +2,7 @@
 
 #include "platform/MesajKapısı.h"
 #include "shell/GirişDavranışları.h"
+#include "shell/Twip.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -41,7 +42,7 @@ AyarliKutu::AyarliKutu(QWidget* üst) : QWidget(üst) {
     düzen->addWidget(DeğerKutusu, 1);
     düzen->addWidget(DeğerDeğiştirDüğmesi);
     setFocusProxy(DeğerKutusu);
-    setMinimumWidth(500 / 15);
+    setMinimumWidth(TwiptenPiksel(500));
 
     Giriş::EtiketliAlan(DeğerKutusu, nullptr);
     Giriş::YalnızRakam(DeğerKutusu);

@@ -2,6 +2,7 @@
 
 #include "platform/Masaüstü.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "shell/Twip.h"
 #include "shell/YapımcıBilgileri.h"
 
 #include <QApplication>
@@ -9,8 +10,7 @@
 #include <QMouseEvent>
 
 namespace {
-constexpr int Kenar = 2;        // 30 twips
-constexpr double TwipPiksel = 15;
+const int Kenar = TwiptenPiksel(30);
 
 QColor düğmeMetniRengi() { return QApplication::palette().color(QPalette::ButtonText); }
 }  // namespace
@@ -24,7 +24,7 @@ WebEtiketi::WebEtiketi(QWidget* üst) : QWidget(üst), Etiket(new QLabel(QString
         if (o->type() == QEvent::MouseMove) {
             auto* m = static_cast<QMouseEvent*>(o);
             if (MouseMove)
-                MouseMove(m->buttons(), m->modifiers(), m->position().x() * TwipPiksel, m->position().y() * TwipPiksel);
+                MouseMove(m->buttons(), m->modifiers(), PikseldenTwip(m->position().x()), PikseldenTwip(m->position().y()));
             return true;  // the host's background must not see it
         }
         if (o->type() == QEvent::MouseButtonRelease) {

@@ -4,6 +4,7 @@
 #include "shell/GenelDeğişkenler.h"
 #include "shell/ListeDenetimi.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "shell/Twip.h"
 #include "tests/ortak/TestOrtamı.h"
 
 #include <QCheckBox>
@@ -108,7 +109,7 @@ TEST_F(ParçaGirişiTesti, AçılışSütunlarVeKalıcıSeçenekler) {
     EXPECT_EQ(l->model()->başlıklar.join('|'),
               "Parça No|No|Kodu|No'su|Adı|Miktarı|Kdv|Fiyatı|Tutarı|Giriş Tarihi|Fatura Tarihi|Fatatura No|Fatura Veren");
     EXPECT_EQ(l->columnWidth(0), 0);
-    EXPECT_EQ(l->columnWidth(4), 2300 / 15);
+    EXPECT_EQ(l->columnWidth(4), TwiptenPiksel(2300));
     for (auto* d : {f->ListeyiAmbaraEkleDüğmesi, f->ListedenÇıkarDüğmesi, f->ListeyiTemizleDüğmesi})
         EXPECT_FALSE(d->isEnabled());
     EXPECT_TRUE(f->BirimFiyatıOnayı->isChecked());

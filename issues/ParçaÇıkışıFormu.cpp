@@ -9,6 +9,7 @@
 #include "shell/ListeDenetimi.h"
 #include "shell/ListeKutusu.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "vouchers/FişNoKuralı.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -36,26 +37,6 @@ double kutuSayısı(const QLineEdit* kutu) { return Normalleştir(SayıOku(kutu-
 
 // A quantity as the list and the pending table keep it.
 double miktarDeğeri(const QString& metin) { return Normalleştir(SayıOku(metin).value_or(0)); }
-
-// The brand code and the date of the first stored issue of a voucher number in
-// a year; within a year a number belongs to one brand code.
-struct İlkÇıkış {
-    qlonglong kodu = 0;
-    QDate tarihi;
-};
-std::optional<İlkÇıkış> ilkÇıkış(qlonglong fişNo, int yıl) {
-    Sorgu s(VeriTabanı,
-            QStringLiteral("SELECT Kodu, FisNo, Tarihi FROM CikisIslemleriTablosu "
-                           "WHERE FisNo=? AND Tarihi BETWEEN ? AND ? ORDER BY HareketNo"),
-            {fişNo, QDate(yıl, 1, 1), QDate(yıl, 12, 31)});
-    if (!s.sonraki()) return std::nullopt;
-    return İlkÇıkış{s.tamsayı(QStringLiteral("Kodu")), s.tarih(QStringLiteral("Tarihi"))};
-}
-
-QString başkaKodunFişNosu(qlonglong kodu) {
-    return QStringLiteral("Bu FİŞ NO ile (%1) KOD için çıkış yapılmış!").arg(kodu) + BoşSatır +
-           QStringLiteral("Lütfen, yeni bir FİŞ NO seçiniz!");
-}
 
 QLineEdit* saltOkunur(QWidget* üst, const QString& ad) {
     auto* k = new QLineEdit(üst);
@@ -437,16 +418,16 @@ bool ParçaÇıkışıFormu::fişNoKuralı() {
     const int yıl = QDate::currentDate().year();
     YılBaşıTarihi = QDate(yıl, 1, 1);
     YılSonuTarihi = QDate(yıl, 12, 31);
-    std::optional<İlkÇıkış> ilk;
-    if (!HataYönetimiyle([&] { ilk = ilkÇıkış(FişNoKutusu->text().toLongLong(), yıl); })) return false;
+    std::optional<FişBaşlığı> ilk;
+    if (!HataYönetimiyle([&] { ilk = FişBaşlığıOku(FişCinsi::Çıkış, FişNoKutusu->text().toLongLong(), yıl); }))
+        return false;
     if (!ilk) return true;
     if (ilk->kodu != BulKutusu->text().toLongLong()) {
-        Bilgi(başkaKodunFişNosu(ilk->kodu));
+        Bilgi(BaşkaKodunFişNosu(FişCinsi::Çıkış, ilk->kodu));
         FişNoKutusu->setFocus();
         return false;
     }
-    if (!EvetMi(QStringLiteral("Bu FİŞ NO ile daha önce çıkış yapılmış!") + BoşSatır +
-                QStringLiteral("Bu çıkışa ekleme yapmak istiyor musunuz?"))) {
+    if (!EvetMi(FişeEklemeSorusu(FişCinsi::Çıkış))) {
         FişNoKutusu->setFocus();
         return false;
     }
@@ -516,27 +497,18 @@ void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
     if (l->satırSayısı() == 0) return;
     // What refuses the list inside the writing transaction: another workstation
     // may have changed the store since the lines were added.
-    qlonglong başkaKod = 0;
-    bool başkaTarih = false;
+    QString fişNoMesajı;
     int silinenSatır = -1, aşanSatır = -1;
     const bool yazıldı = HataYönetimiyle([&] {
         const qlonglong fişNo = FişNoKutusu->text().toLongLong();
         const auto tarihler = TarihOku(l->hücre(0, SütunTarihi));
         if (!tarihler) throw DeporaHatası(13, QStringLiteral("Tür uyuşmazlığı."));
         İşlem işlem(VeriTabanı);
-        // the voucher number still belongs to the list's brand code
-        if (const auto ilk = ilkÇıkış(fişNo, tarihler->year())) {
-            if (ilk->kodu != l->hücre(0, SütunKodu).toLongLong()) {
-                başkaKod = ilk->kodu;
-                return;
-            }
-            // a voucher of the same code begun elsewhere on another date: the lines
-            // would not join it as the join question has them join (on its date)
-            if (ilk->tarihi != *tarihler) {
-                başkaTarih = true;
-                return;
-            }
-        }
+        // the voucher number still belongs to the list's brand code, and a voucher of
+        // that code begun elsewhere has the date the join question gave the lines
+        fişNoMesajı = FişNoEngeli(FişCinsi::Çıkış, fişNo, tarihler->year(),
+                                  {.kodu = l->hücre(0, SütunKodu).toLongLong(), .tarihi = *tarihler});
+        if (!fişNoMesajı.isEmpty()) return;
         for (int i = 0; i < l->satırSayısı() && silinenSatır < 0; ++i)
             if (!ParçaVarMı(l->anahtar(i).toLongLong())) silinenSatır = i;
         if (silinenSatır >= 0) return;
@@ -572,16 +544,13 @@ void ParçaÇıkışıFormu::ListeyiAmbardanÇıkarDüğmesi_Click() {
         işlem.onayla();
     });
     if (!yazıldı) return;
-    if (başkaKod == 0 && !başkaTarih && silinenSatır < 0 && aşanSatır < 0) {
+    if (fişNoMesajı.isEmpty() && silinenSatır < 0 && aşanSatır < 0) {
         ListeyiTemizleDüğmesi_Click();
         return;
     }
     // Refused: nothing stored, the list stays; the line at fault is selected.
-    if (başkaKod != 0) {
-        Bilgi(başkaKodunFişNosu(başkaKod));
-    } else if (başkaTarih) {
-        Bilgi(QStringLiteral("Bu FİŞ NO ile daha önce çıkış yapılmış!") + BoşSatır +
-              QStringLiteral("Lütfen, yeni bir FİŞ NO seçiniz!"));
+    if (!fişNoMesajı.isEmpty()) {
+        Bilgi(fişNoMesajı);
     } else if (silinenSatır >= 0) {
         Bilgi(SilinmişParçaMesajı(l->hücre(silinenSatır, SütunNosu), l->hücre(silinenSatır, SütunAdı)));
     } else {

@@ -10,6 +10,7 @@
 #include "shell/ListeKutusu.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "shell/Twip.h"
+#include "vouchers/FişNoKuralı.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -83,10 +84,6 @@ GirişSatırı satırKaydı(const QStringList& h) {
     g.faturaNo = h[FaturaNoHücresi];
     g.faturaVeren = h[FaturaVerenHücresi];
     return g;
-}
-
-QString başkaKodunFişNosu(std::int64_t kodu) {
-    return QStringLiteral("Bu FİŞ NO ile (%1) KOD için giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!").arg(kodu);
 }
 
 bool reddet(const QString& mesaj, QWidget* odak) {
@@ -506,11 +503,11 @@ bool ParçaGirişiFormu::fişNoKuralı() {
     const int yıl = QDate::currentDate().year();
     YılBaşıTarihi = QDate(yıl, 1, 1);
     YılSonuTarihi = QDate(yıl, 12, 31);
-    const auto başlık = GirişFişiBaşlığıOku(FişNoKutusu->text().toLongLong(), YılBaşıTarihi, YılSonuTarihi);
+    const auto başlık = FişBaşlığıOku(FişCinsi::Giriş, FişNoKutusu->text().toLongLong(), yıl);
     if (!başlık) return true;
     if (başlık->kodu != rakamDeğeri(BulKutusu).value_or(0))
-        return reddet(başkaKodunFişNosu(başlık->kodu), FişNoKutusu);
-    if (!EvetMi(QStringLiteral("Bu FİŞ NO ile daha önce giriş yapılmış!\n\nBu girişe ekleme yapmak istiyor musunuz?"))) {
+        return reddet(BaşkaKodunFişNosu(FişCinsi::Giriş, başlık->kodu), FişNoKutusu);
+    if (!EvetMi(FişeEklemeSorusu(FişCinsi::Giriş))) {
         FişNoKutusu->setFocus(Qt::OtherFocusReason);
         return false;
     }
@@ -572,10 +569,8 @@ void ParçaGirişiFormu::ListeyiAmbaraEkleDüğmesi_Click() {
         ListeyiTemizleDüğmesi_Click();
         return;
     }
-    if (engel->başkaKodu != 0) {
-        Bilgi(başkaKodunFişNosu(engel->başkaKodu));
-    } else if (engel->başkaBaşlık) {
-        Bilgi(QStringLiteral("Bu FİŞ NO ile daha önce giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!"));
+    if (!engel->fişNoMesajı.isEmpty()) {
+        Bilgi(engel->fişNoMesajı);
     } else {
         // the deleted part's line is selected, ready to be taken out
         const QString parçaNo = QString::number(engel->silinenParçaNo);

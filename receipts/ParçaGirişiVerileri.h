@@ -1,7 +1,6 @@
 #pragma once
-// What the receipt window reads and writes, apart from the window: the stored
-// header of this year's voucher of a number, the price of a line, and the
-// writing of a voucher's lines.
+// What the receipt window reads and writes, apart from the window: the price
+// of a line and the writing of a voucher's lines.
 #include "platform/SayıTarih.h"
 
 #include <QDate>
@@ -9,16 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-// The header of the first stored line of a voucher number between two dates.
-struct GirişFişiBaşlığı {
-    std::int64_t kodu = 0;
-    QDate tarihi;
-    QDate faturaTarihi;
-    QString faturaNo;
-    QString faturaVeren;
-};
-std::optional<GirişFişiBaşlığı> GirişFişiBaşlığıOku(std::int64_t fişNo, const QDate& yılBaşı, const QDate& yılSonu);
 
 // The unit price and the amount of a line from the texts of the boxes:
 // the price is read as money (four decimals, halves to even); unless kdvEkleme,
@@ -47,13 +36,11 @@ struct GirişSatırı {
 
 // What kept a list from being written, found inside the writing transaction:
 // since the lines were added another workstation has stored the voucher number
-// in the year for another brand code (başkaKodu) or for the same code with
-// another date or invoice (başkaBaşlık), or has deleted one of the parts
-// (silinenParçaNo). One of the three is set.
+// in the year for another brand code or under another header (fişNoMesajı,
+// the refusal to show), or has deleted one of the parts (silinenParçaNo).
 struct GirişEngeli {
-    std::int64_t başkaKodu = 0;
+    QString fişNoMesajı;
     std::int64_t silinenParçaNo = 0;
-    bool başkaBaşlık = false;
 };
 
 // Writes all the lines under one voucher number in one transaction, which holds

@@ -5,6 +5,7 @@
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "vouchers/FişNoKuralı.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -14,8 +15,6 @@
 #include <utility>
 
 namespace {
-
-const QString BoşSatır = QStringLiteral("\r\n\r\n");
 
 // The value of a box of digits: 0 when empty.
 qint64 rakamDeğeri(const QString& metin) { return metin.toLongLong(); }
@@ -91,12 +90,7 @@ void FişNoveTarihDeğiştirFormu::Hazırla(int tür, qint64 fişNo, const QDate
     TarihiKutusu->setText(tarihMetni_);
     dolduruluyor_ = false;
     HataYönetimiyle([&] {
-        MarkaKodu = VeriTabanı
-                        .tekDeğer(QStringLiteral("SELECT Kodu FROM %1 WHERE FisNo=? AND Tarihi BETWEEN ? AND ? "
-                                                 "ORDER BY HareketNo LIMIT 1")
-                                      .arg(tablo()),
-                                  {fişNo, QDate(yıl, 1, 1), QDate(yıl, 12, 31)})
-                        .toLongLong();
+        if (const auto b = FişBaşlığıOku(türü(), fişNo, yıl)) MarkaKodu = b->kodu;
     });
 }
 
@@ -136,9 +130,7 @@ void FişNoveTarihDeğiştirFormu::Aç(QWidget* tarayıcı, int tür, bool fişN
     f.exec();
 }
 
-QString FişNoveTarihDeğiştirFormu::tablo() const {
-    return tür_ == 0 ? QStringLiteral("GirisIslemleriTablosu") : QStringLiteral("CikisIslemleriTablosu");
-}
+FişCinsi FişNoveTarihDeğiştirFormu::türü() const { return tür_ == 0 ? FişCinsi::Giriş : FişCinsi::Çıkış; }
 
 // "Tamam" is usable once the user's value differs from the opening one: the
 // number by its value, the date by its text.
@@ -179,24 +171,25 @@ void FişNoveTarihDeğiştirFormu::TamamDüğmesi_Click() {
 
     const QVariant yılBaşı = QDate(yıl_, 1, 1), yılSonu = QDate(yıl_, 12, 31);
     if (FişNoKutusu->isEnabled() && yeniNo != fişNo_) {
-        if (!FişNoUygunMu(yeniNo)) return;
-        QVariant başkaKod;
+        std::optional<FişBaşlığı> katılınan;
+        if (!FişNoUygunMu(yeniNo, katılınan)) return;
+        QString engel;
         const bool yazıldı = HataYönetimiyle([&] {
             İşlem tx(VeriTabanı);
-            // The number may have been taken by another brand code since it was checked.
-            başkaKod = VeriTabanı.tekDeğer(
-                QStringLiteral("SELECT Kodu FROM %1 WHERE FisNo=? AND Tarihi BETWEEN ? AND ? AND Kodu<>? LIMIT 1")
-                    .arg(tablo()),
-                {yeniNo, yılBaşı, yılSonu, MarkaKodu});
-            if (!başkaKod.isNull()) return;
+            // Since the question another workstation may have stored the number: the
+            // voucher joins only the one the clerk agreed to join, or, when none was
+            // asked about, one with its own header.
+            if (!katılınan) katılınan = FişBaşlığıOku(türü(), fişNo_, yıl_).value_or(FişBaşlığı{.kodu = MarkaKodu});
+            engel = FişNoEngeli(türü(), yeniNo, yıl_, *katılınan);
+            if (!engel.isEmpty()) return;
             VeriTabanı.çalıştır(
-                QStringLiteral("UPDATE %1 SET FisNo=? WHERE FisNo=? AND Tarihi BETWEEN ? AND ?").arg(tablo()),
+                QStringLiteral("UPDATE %1 SET FisNo=? WHERE FisNo=? AND Tarihi BETWEEN ? AND ?").arg(FişTablosu(türü())),
                 {yeniNo, fişNo_, yılBaşı, yılSonu});
             tx.onayla();
         });
         if (!yazıldı) return;
-        if (!başkaKod.isNull()) {
-            başkaKodaAit(başkaKod.toLongLong());
+        if (!engel.isEmpty()) {
+            reddet(engel, FişNoKutusu);
             return;
         }
         fişNo_ = yeniNo;
@@ -205,7 +198,7 @@ void FişNoveTarihDeğiştirFormu::TamamDüğmesi_Click() {
         const bool yazıldı = HataYönetimiyle([&] {
             İşlem tx(VeriTabanı);
             VeriTabanı.çalıştır(
-                QStringLiteral("UPDATE %1 SET Tarihi=? WHERE FisNo=? AND Tarihi BETWEEN ? AND ?").arg(tablo()),
+                QStringLiteral("UPDATE %1 SET Tarihi=? WHERE FisNo=? AND Tarihi BETWEEN ? AND ?").arg(FişTablosu(türü())),
                 {*yeniTarih, fişNo_, yılBaşı, yılSonu});
             tx.onayla();
         });
@@ -216,34 +209,15 @@ void FişNoveTarihDeğiştirFormu::TamamDüğmesi_Click() {
     accept();
 }
 
-// A number free in the year, or one of the voucher's own brand code after a Yes.
-bool FişNoveTarihDeğiştirFormu::FişNoUygunMu(qint64 yeniNo) {
-    const bool giriş = tür_ == 0;
-    QVariant kodu;
-    if (!HataYönetimiyle([&] {
-            kodu = VeriTabanı.tekDeğer(
-                QStringLiteral("SELECT Kodu FROM %1 WHERE FisNo=? AND Tarihi BETWEEN ? AND ? ORDER BY HareketNo LIMIT 1")
-                    .arg(tablo()),
-                {yeniNo, QDate(yıl_, 1, 1), QDate(yıl_, 12, 31)});
-        }))
-        return false;
-    if (!kodu.isValid() || kodu.isNull()) return true;
-    if (kodu.toLongLong() != MarkaKodu) return başkaKodaAit(kodu.toLongLong());
-    if (!EvetMi((giriş ? QStringLiteral("Bu FİŞ NO ile daha önce giriş yapılmış!")
-                       : QStringLiteral("Bu FİŞ NO ile daha önce çıkış yapılmış!")) +
-                BoşSatır +
-                (giriş ? QStringLiteral("Bu girişe ekleme yapmak istiyor musunuz?")
-                       : QStringLiteral("Bu çıkışa ekleme yapmak istiyor musunuz?")))) {
+// A number free in the year, or one of the voucher's own brand code after a
+// Yes; katılınan is then the voucher the clerk agreed to join.
+bool FişNoveTarihDeğiştirFormu::FişNoUygunMu(qint64 yeniNo, std::optional<FişBaşlığı>& katılınan) {
+    if (!HataYönetimiyle([&] { katılınan = FişBaşlığıOku(türü(), yeniNo, yıl_); })) return false;
+    if (!katılınan) return true;
+    if (katılınan->kodu != MarkaKodu) return reddet(BaşkaKodunFişNosu(türü(), katılınan->kodu), FişNoKutusu);
+    if (!EvetMi(FişeEklemeSorusu(türü()))) {
         FişNoKutusu->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return true;
-}
-
-bool FişNoveTarihDeğiştirFormu::başkaKodaAit(qint64 kodu) {
-    return reddet(QStringLiteral("Bu FİŞ NO ile (%1) KOD için %2 yapılmış!")
-                          .arg(kodu)
-                          .arg(tür_ == 0 ? QStringLiteral("giriş") : QStringLiteral("çıkış")) +
-                      BoşSatır + QStringLiteral("Lütfen, yeni bir FİŞ NO seçiniz!"),
-                  FişNoKutusu);
 }

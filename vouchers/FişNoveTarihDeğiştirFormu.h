@@ -2,17 +2,22 @@
 // Renumbers or redates one voucher of the working year: every row of the
 // receipt (or issue) table that carries the voucher's number within the year.
 // A number of another brand code is refused; one of the same brand code merges
-// the two vouchers after a question.
+// the two vouchers after a question. The write checks the number again under
+// the write lock: a voucher stored meanwhile under it that the clerk was not
+// asked to join stops the change, and the next "Tamam" asks afresh.
 //
 // The opener fills the dialog with Hazırla, chooses the change with
 // FişNoDeğişikliği or TarihDeğişikliği (each greys the other box and sets the
 // caption), sets the two refresh callbacks and runs exec(). In archive mode
 // exec() refuses with "ARŞİVLENMİŞ fişleri değiştiremezsiniz!" and shows nothing.
+#include "vouchers/FişNoKuralı.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -59,10 +64,9 @@ public:
     QPushButton* VazgeçDüğmesi = nullptr;
 
 private:
-    bool FişNoUygunMu(qint64 yeniNo);
+    bool FişNoUygunMu(qint64 yeniNo, std::optional<FişBaşlığı>& katılınan);
     bool reddet(const QString& mesaj, QWidget* odak);
-    bool başkaKodaAit(qint64 kodu);
-    QString tablo() const;
+    FişCinsi türü() const;
     void tamamıDeğerlendir();
 
     int tür_ = 0;

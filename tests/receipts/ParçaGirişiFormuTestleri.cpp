@@ -429,7 +429,7 @@ TEST_F(ParçaGirişiTesti, FişNoKuralıİlkSatırda) {
 
     başlık("40");  // this year's voucher of another code
     satır("1", "1");
-    EXPECT_EQ(sonMesaj(), "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!");
+    EXPECT_EQ(sonMesaj(), "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!");
     EXPECT_EQ(QApplication::focusWidget(), f->FişNoKutusu);
     EXPECT_EQ(f->GirişYapılacakParçaListesi->satırSayısı(), 0);
     EXPECT_EQ(YılBaşıTarihi, QDate(buYıl(), 1, 1));
@@ -438,7 +438,7 @@ TEST_F(ParçaGirişiTesti, FişNoKuralıİlkSatırda) {
     başlık("41");  // the same code: No keeps everything as typed
     cevapla(MesajCevabı::Hayır);
     satır("1", "1");
-    EXPECT_EQ(sonMesaj(), "Bu FİŞ NO ile daha önce giriş yapılmış!\n\nBu girişe ekleme yapmak istiyor musunuz?");
+    EXPECT_EQ(sonMesaj(), "Bu FİŞ NO ile daha önce giriş yapılmış!\r\n\r\nBu girişe ekleme yapmak istiyor musunuz?");
     EXPECT_EQ(f->GirişYapılacakParçaListesi->satırSayısı(), 0);
     EXPECT_EQ(f->FaturaNoKutusu->text(), "A-1");
 
@@ -714,9 +714,9 @@ TEST_F(ParçaGirişiTesti, ÖtekiKoltuğunDeğişikliğiListeyiDurdurur) {
     const std::vector<ÖtekiKoltuk> durumlar{
         YazmaKilidiTutar(),
         {"voucher number taken for code 8", girer(buji),
-         "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!"},
+         "Bu FİŞ NO ile (8) KOD için giriş yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!"},
         {"voucher number begun for the same code with another invoice", girer(balata),
-         "Bu FİŞ NO ile daha önce giriş yapılmış!\n\nLütfen, yeni bir FİŞ NO seçiniz!"},
+         "Bu FİŞ NO ile daha önce giriş yapılmış!\r\n\r\nLütfen, yeni bir FİŞ NO seçiniz!"},
         ParçayıSiler(balata, "\"BALATA\" (B-200)", 1)};
     ötekiKoltuklarıDene(durumlar, "GirisIslemleriTablosu", "ListeyiAmbaraEkleDüğmesi", "149,00", [&](int fişNo) {
         f.reset();

@@ -31,7 +31,8 @@ protected:
     }
 
     std::unique_ptr<NoEkleFormu> dialog(NoEkleFormu::Tür tür, qlonglong parçaNo, const QString& nosu) {
-        auto d = std::make_unique<NoEkleFormu>(tür, parçaNo, nosu);
+        const QString adı = VeriTabanı.tekDeğer("SELECT Adi FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {parçaNo}).toString();
+        auto d = std::make_unique<NoEkleFormu>(tür, parçaNo, nosu, adı);
         d->EkleKaydetDüğmesi_Click();
         d->show();
         d->activateWindow();

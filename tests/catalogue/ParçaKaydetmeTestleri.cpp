@@ -5,6 +5,7 @@
 #include "tests/catalogue/KatalogOrtamı.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 
 class ParçaKaydetme : public KatalogOrtamı {
 protected:
@@ -409,7 +410,7 @@ TEST_F(ParçaKaydetme, YazılamayanKayıtHiçbirŞeyBırakmaz) {
 }
 
 // A hostile text pasted into a box of a new part is refused by name or stored
-// exactly as the box shows it once left.
+// exactly as the box shows it once left; the VAT rate box keeps only a rate.
 TEST_F(ParçaKaydetme, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklanır) {
     marka(7, "FORD");
     aç();
@@ -425,6 +426,9 @@ TEST_F(ParçaKaydetme, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklanır)
     düşmancaMetinleriDene(4, hazırla, "BirimiKutusu", [&] { tıkla("SilKaydetDüğmesi"); },
                           [&](int i, const QString& gösterilen, bool red) {
         EXPECT_EQ(say("ParcaBilgileriTablosu"), red ? 0 : 1);
+        if (i == 3) {  // a formatted rate or nothing
+            EXPECT_TRUE(QRegularExpression("^([\\d.]+,\\d\\d)?$").match(gösterilen).hasMatch());
+        }
         if (red) return tıkla("KapatVazgeçDüğmesi");
         const auto sql = QStringLiteral("SELECT %1 FROM ParcaBilgileriTablosu").arg(sütunlar[i]);
         EXPECT_EQ(VeriTabanı.tekDeğer(sql).toString(), gösterilen);

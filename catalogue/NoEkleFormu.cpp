@@ -100,15 +100,13 @@ void NoEkleFormu::EkleKaydetDüğmesi_Click() {
 // none, when the choice is cancelled (sonra: back to idle) or when it is this part.
 NoEkleFormu::BağlıParça NoEkleFormu::bağlanacakParça(const QString& no, Sonra& sonra) {
     std::vector<BağlıParça> parçalar;
-    std::vector<std::int64_t> kodlar;
     {
         Sorgu s(VeriTabanı, QStringLiteral("SELECT ParcaNo, Kodu, Adi FROM ParcaBilgileriTablosu WHERE Nosu=? "
                                            "ORDER BY Kodu, ParcaNo"),
                 {no});
-        while (s.sonraki()) {
-            parçalar.push_back({s.tamsayı(QStringLiteral("ParcaNo")), s.metin(QStringLiteral("Adi"))});
-            kodlar.push_back(s.tamsayı(QStringLiteral("Kodu")));
-        }
+        while (s.sonraki())
+            parçalar.push_back({s.tamsayı(QStringLiteral("ParcaNo")), s.tamsayı(QStringLiteral("Kodu")),
+                                s.metin(QStringLiteral("Adi"))});
     }
     if (parçalar.empty()) {
         Bilgi(QStringLiteral("Bu \"Parça No\" ile girilmiş bir parça bulunmuyor.\n\n"
@@ -121,7 +119,7 @@ NoEkleFormu::BağlıParça NoEkleFormu::bağlanacakParça(const QString& no, Son
                              "Lütfen, listeden uygun olan kodu seçiniz!")
                   .arg(parçalar.size()));
         BağlantıNoİçinKodSeçFormu seç(this);
-        for (std::size_t i = 0; i < parçalar.size(); ++i) seç.KodEkle(QString::number(kodlar[i]), parçalar[i].no);
+        for (const auto& p : parçalar) seç.KodEkle(QString::number(p.kodu), p.no);
         seç.exec();
         const auto seçilen = std::find_if(parçalar.begin(), parçalar.end(),
                                           [&](const BağlıParça& p) { return p.no == seç.SeçilenParçaNo; });

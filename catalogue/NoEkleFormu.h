@@ -37,7 +37,7 @@ protected:
 private:
     enum class Sonra { Kal, Boşta };  // after a Kaydet: stay in the entry, or idle with the box emptied
     struct BağlıParça {
-        std::int64_t no = 0;
+        std::int64_t no = 0, kodu = 0;
         QString adı;
     };
     void boştaDurumunaDön();

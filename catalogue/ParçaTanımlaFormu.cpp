@@ -731,9 +731,11 @@ void ParçaTanımlaFormu::engeliBildir(Engel engel) {
     case Engel::NoAlınmış:
         reddet(NoAlınmışMesajı, NosuKutusu);
         break;
-    case Engel::ParçaSilinmiş:
-        Bilgi(SilinmişParçaMesajı(SeçiliNosu, ParçaListesi->item(seçiliSıra_)->text()));
+    case Engel::ParçaSilinmiş: {
+        const auto* öğe = ParçaListesi->item(seçiliSıra_);
+        Bilgi(SilinmişParçaMesajı(SeçiliNosu, öğe ? öğe->text() : AdıKutusu->text()));
         break;
+    }
     case Engel::KodTanımlanmış:
     case Engel::KodSilinmiş:
         // the code's brand as the store has it now
@@ -741,10 +743,12 @@ void ParçaTanımlaFormu::engeliBildir(Engel engel) {
             kodlarıYükle();
             KoduKutusu_Change();
         });
-        if (engel == Engel::KodSilinmiş) tanımsızKoduSor();
-        else
+        if (engel == Engel::KodSilinmiş) {
+            tanımsızKoduSor();
+        } else {
             Bilgi(QStringLiteral("Bu KOD başka bir kullanıcı tarafından tanımlanmış!\n\n"
                                  "Lütfen, MARKASI'nı kontrol edip yeniden deneyiniz."));
+        }
         break;
     case Engel::Yok:
     case Engel::Hata:

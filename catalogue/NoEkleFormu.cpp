@@ -1,6 +1,7 @@
 #include "catalogue/NoEkleFormu.h"
 
 #include "catalogue/BağlantıNoİçinKodSeçFormu.h"
+#include "catalogue/ParçaVerileri.h"
 #include "platform/MesajKapısı.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/GirişDavranışları.h"
@@ -12,15 +13,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
+#include <algorithm>
 #include <vector>
 
 namespace {
 const QString KendiNosuMesajı = QStringLiteral("Yazdığınız NO ile PARÇANIN NOSU aynı olamaz!");
 }
 
-NoEkleFormu::NoEkleFormu(Tür tür, std::int64_t parçaNo, const QString& parçaNosu, QWidget* sahip)
-    : QDialog(sahip), tür_(tür), parçaNo_(parçaNo), parçaNosu_(parçaNosu) {
+NoEkleFormu::NoEkleFormu(Tür tür, std::int64_t parçaNo, const QString& parçaNosu, const QString& parçaAdı,
+                         QWidget* sahip)
+    : QDialog(sahip), tür_(tür), parçaNo_(parçaNo), parçaNosu_(parçaNosu), parçaAdı_(parçaAdı) {
     setObjectName(QStringLiteral("NoEkleFormu"));
 
     Altlık = new QWidget(this);
@@ -93,76 +95,106 @@ void NoEkleFormu::EkleKaydetDüğmesi_Click() {
     sakla(no);
 }
 
+// The part a link goes to: the one that carries the typed number, over all brand
+// codes, chosen by its code when several do. Nothing (ParcaNo 0) when there is
+// none, when the choice is cancelled (sonra: back to idle) or when it is this part.
+NoEkleFormu::BağlıParça NoEkleFormu::bağlanacakParça(const QString& no, Sonra& sonra) {
+    std::vector<BağlıParça> parçalar;
+    {
+        Sorgu s(VeriTabanı, QStringLiteral("SELECT ParcaNo, Kodu, Adi FROM ParcaBilgileriTablosu WHERE Nosu=? "
+                                           "ORDER BY Kodu, ParcaNo"),
+                {no});
+        while (s.sonraki())
+            parçalar.push_back({s.tamsayı(QStringLiteral("ParcaNo")), s.tamsayı(QStringLiteral("Kodu")),
+                                s.metin(QStringLiteral("Adi"))});
+    }
+    if (parçalar.empty()) {
+        Bilgi(QStringLiteral("Bu \"Parça No\" ile girilmiş bir parça bulunmuyor.\n\n"
+                             "Lütfen, kontrol edip tekrar deneyiniz!"));
+        return {};
+    }
+    BağlıParça bağlı = parçalar.front();
+    if (parçalar.size() > 1) {
+        Bilgi(QStringLiteral("Bu \"Parça No\" (%1) \"Kod\" için kullanılmış.\n\n"
+                             "Lütfen, listeden uygun olan kodu seçiniz!")
+                  .arg(parçalar.size()));
+        BağlantıNoİçinKodSeçFormu seç(this);
+        for (const auto& p : parçalar) seç.KodEkle(QString::number(p.kodu), p.no);
+        seç.exec();
+        const auto seçilen = std::find_if(parçalar.begin(), parçalar.end(),
+                                          [&](const BağlıParça& p) { return p.no == seç.SeçilenParçaNo; });
+        if (seçilen == parçalar.end()) {
+            sonra = Sonra::Boşta;
+            return {};
+        }
+        bağlı = *seçilen;
+    }
+    if (bağlı.no == parçaNo_) {  // a part is not linked to itself
+        Bilgi(KendiNosuMesajı);
+        return {};
+    }
+    return bağlı;
+}
+
 void NoEkleFormu::sakla(const QString& no) {
-    enum class Sonra { Kal, Boşta } sonra = Sonra::Kal;
+    Sonra sonra = Sonra::Kal;
+    BağlıParça bağlı;
+    if (tür_ == Tür::BağlantıNo) {
+        HataYönetimiyle([&] { bağlı = bağlanacakParça(no, sonra); });
+        if (bağlı.no == 0) {
+            if (sonra == Sonra::Boşta) boşalt();
+            else kal();
+            return;
+        }
+    }
+
+    // Stored under the write lock, with the parts and the link checked again as the
+    // store stands now: another seat may have changed it since the number was typed.
+    QString engel;
     HataYönetimiyle([&] {
+        İşlem tx(VeriTabanı);
+        const QVariant adı = VeriTabanı.tekDeğer(QStringLiteral("SELECT Adi FROM ParcaBilgileriTablosu WHERE ParcaNo=?"),
+                                                 {static_cast<qlonglong>(parçaNo_)});
+        if (adı.isNull()) {
+            engel = SilinmişParçaMesajı(parçaNosu_, parçaAdı_);
+            return;
+        }
         if (tür_ == Tür::DeğişenNo) {
-            const QString adı = VeriTabanı
-                                    .tekDeğer(QStringLiteral("SELECT Adi FROM ParcaBilgileriTablosu WHERE ParcaNo=?"),
-                                              {static_cast<qlonglong>(parçaNo_)})
-                                    .toString();
             VeriTabanı.çalıştır(
                 QStringLiteral("INSERT INTO DegisenNoBilgileriTablosu (ParcaNo, Adi, DegisenNo) VALUES (?, ?, ?)"),
                 {static_cast<qlonglong>(parçaNo_), adı, no});
-            sonra = Sonra::Boşta;
-            return;
-        }
-
-        // A link: the part that carries the typed number, over all brand codes.
-        std::vector<std::pair<std::int64_t, std::int64_t>> parçalar;  // ParcaNo, Kodu
-        {
-            Sorgu s(VeriTabanı, QStringLiteral("SELECT ParcaNo, Kodu FROM ParcaBilgileriTablosu WHERE Nosu=? "
-                                               "ORDER BY Kodu, ParcaNo"),
-                    {no});
-            while (s.sonraki())
-                parçalar.emplace_back(s.tamsayı(QStringLiteral("ParcaNo")), s.tamsayı(QStringLiteral("Kodu")));
-        }
-        if (parçalar.empty()) {
-            Bilgi(QStringLiteral("Bu \"Parça No\" ile girilmiş bir parça bulunmuyor.\n\n"
-                                 "Lütfen, kontrol edip tekrar deneyiniz!"));
-            return;
-        }
-        std::int64_t bağlı = parçalar.front().first;
-        if (parçalar.size() > 1) {
-            Bilgi(QStringLiteral("Bu \"Parça No\" (%1) \"Kod\" için kullanılmış.\n\n"
-                                 "Lütfen, listeden uygun olan kodu seçiniz!")
-                      .arg(parçalar.size()));
-            BağlantıNoİçinKodSeçFormu seç(this);
-            for (const auto& [parçaNo, kodu] : parçalar) seç.KodEkle(QString::number(kodu), parçaNo);
-            seç.exec();
-            bağlı = seç.SeçilenParçaNo;
-            if (bağlı == 0) {
+        } else {
+            if (!ParçaVarMı(bağlı.no)) {
+                engel = SilinmişParçaMesajı(no, bağlı.adı);
+                return;
+            }
+            const bool var =
+                !VeriTabanı
+                     .tekDeğer(QStringLiteral("SELECT 1 FROM BaglantiNoBilgileriTablosu "
+                                              "WHERE (ParcaNo=? AND BaglantiNo=?) OR (ParcaNo=? AND BaglantiNo=?) LIMIT 1"),
+                               {static_cast<qlonglong>(parçaNo_), static_cast<qlonglong>(bağlı.no),
+                                static_cast<qlonglong>(bağlı.no), static_cast<qlonglong>(parçaNo_)})
+                     .isNull();
+            if (var) {
+                engel = QStringLiteral("Bu bağlantı zaten MEVCUT!");
                 sonra = Sonra::Boşta;
                 return;
             }
+            VeriTabanı.çalıştır(QStringLiteral("INSERT INTO BaglantiNoBilgileriTablosu "
+                                               "(ParcaNo, Nosu, BaglantiNo, BaglantiNosu) VALUES (?, ?, ?, ?)"),
+                                {static_cast<qlonglong>(parçaNo_), parçaNosu_, static_cast<qlonglong>(bağlı.no), no});
         }
-        if (bağlı == parçaNo_) {  // a part is not linked to itself
-            Bilgi(KendiNosuMesajı);
-            return;
-        }
-        const bool var = !VeriTabanı
-                              .tekDeğer(QStringLiteral("SELECT 1 FROM BaglantiNoBilgileriTablosu "
-                                                       "WHERE (ParcaNo=? AND BaglantiNo=?) OR (ParcaNo=? AND BaglantiNo=?) "
-                                                       "LIMIT 1"),
-                                        {static_cast<qlonglong>(parçaNo_), static_cast<qlonglong>(bağlı),
-                                         static_cast<qlonglong>(bağlı), static_cast<qlonglong>(parçaNo_)})
-                              .isNull();
-        if (var) {
-            Bilgi(QStringLiteral("Bu bağlantı zaten MEVCUT!"));
-            sonra = Sonra::Boşta;
-            return;
-        }
-        VeriTabanı.çalıştır(QStringLiteral("INSERT INTO BaglantiNoBilgileriTablosu "
-                                           "(ParcaNo, Nosu, BaglantiNo, BaglantiNosu) VALUES (?, ?, ?, ?)"),
-                            {static_cast<qlonglong>(parçaNo_), parçaNosu_, static_cast<qlonglong>(bağlı), no});
+        tx.onayla();
         sonra = Sonra::Boşta;
     });
-    if (sonra == Sonra::Boşta) {
-        boştaDurumunaDön();
-        NoEkleKutusu->clear();
-    } else {
-        kal();
-    }
+    if (!engel.isEmpty()) Bilgi(engel);
+    if (sonra == Sonra::Boşta) boşalt();
+    else kal();
+}
+
+void NoEkleFormu::boşalt() {
+    boştaDurumunaDön();
+    NoEkleKutusu->clear();
 }
 
 void NoEkleFormu::kal() { NoEkleKutusu->setFocus(); }

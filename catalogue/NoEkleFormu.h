@@ -18,8 +18,9 @@ public:
     enum class Tür { DeğişenNo, BağlantıNo };
 
     // parçaNo: the part the numbers belong to; parçaNosu: its number as the part
-    // window's number box holds it.
-    NoEkleFormu(Tür tür, std::int64_t parçaNo, const QString& parçaNosu, QWidget* sahip = nullptr);
+    // window's number box holds it; parçaAdı: its name as the part list shows it.
+    NoEkleFormu(Tür tür, std::int64_t parçaNo, const QString& parçaNosu, const QString& parçaAdı,
+                QWidget* sahip = nullptr);
 
     void EkleKaydetDüğmesi_Click();
     void KapatVazgeçDüğmesi_Click();
@@ -34,13 +35,19 @@ protected:
     void keyPressEvent(QKeyEvent* olay) override;
 
 private:
+    enum class Sonra { Kal, Boşta };  // after a Kaydet: stay in the entry, or idle with the box emptied
+    struct BağlıParça {
+        std::int64_t no = 0, kodu = 0;
+        QString adı;
+    };
     void boştaDurumunaDön();
     void kal();
-    void değişenNoEkle(const QString& no);
-    void bağlantıEkle(const QString& no);
+    void boşalt();
+    BağlıParça bağlanacakParça(const QString& no, Sonra& sonra);
     void sakla(const QString& no);
 
     Tür tür_;
     std::int64_t parçaNo_;
     QString parçaNosu_;
+    QString parçaAdı_;
 };

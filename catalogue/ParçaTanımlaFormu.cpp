@@ -46,10 +46,19 @@ QListWidgetItem* yeniÖğe(const QString& metin, std::int64_t veri) {
     return öğe;
 }
 
-// The text a VAT rate is stored and shown as: "##,##0.00", or as typed when it is no number.
+// The text a VAT rate is stored as: "##,##0.00", or nothing when it is no number.
 QString biçimliOran(const QString& metin) {
     const auto s = SayıOku(metin);
-    return s ? BiçimliSayı(*s) : metin;
+    return s ? BiçimliSayı(*s) : QString();
+}
+
+const QString NoAlınmışMesajı = QStringLiteral(
+    "Girmeye çalıştığınız ORJİNAL PARÇA NO daha önce girilmiş!\n\nLütfen, değiştirip yeniden deneyiniz.");
+
+bool kodTanımlı(std::int64_t kod) {
+    return !VeriTabanı
+                .tekDeğer(QStringLiteral("SELECT 1 FROM MarkaBilgileriTablosu WHERE Kodu=?"), {static_cast<qlonglong>(kod)})
+                .isNull();
 }
 
 // A refusal of the save: the message, then the focus on the box to mend.
@@ -625,20 +634,9 @@ std::optional<ParçaTanımlaFormu::Kayıt> ParçaTanımlaFormu::kayıtDenetimler
 
     // Is the code defined: its value against the table ("007" is code 7).
     bool tanımlı = false;
-    if (!HataYönetimiyle([&] {
-            tanımlı = !VeriTabanı
-                           .tekDeğer(QStringLiteral("SELECT 1 FROM MarkaBilgileriTablosu WHERE Kodu=?"),
-                                     {static_cast<qlonglong>(k.kod)})
-                           .isNull();
-        }))
-        return std::nullopt;
+    if (!HataYönetimiyle([&] { tanımlı = kodTanımlı(k.kod); })) return std::nullopt;
     if (!tanımlı && !MarkasıKutusu->isEnabled()) {
-        if (EvetMi(QStringLiteral("Bu KOD daha önce tanımlanmamış!\n\nŞimdi tanımlamak ister misiniz?"))) {
-            MarkasıKutusu->setEnabled(true);
-            MarkasıKutusu->setFocus();
-        } else if (KoduKutusu->isEnabled()) {
-            KoduKutusu->setFocus();
-        }
+        tanımsızKoduSor();
         return std::nullopt;
     }
     k.markası = Giriş::TemizMetin(MarkasıKutusu->text());
@@ -652,31 +650,55 @@ std::optional<ParçaTanımlaFormu::Kayıt> ParçaTanımlaFormu::kayıtDenetimler
             return std::nullopt;
         }
     } else {
-        bool kullanılmış = false;
-        if (!HataYönetimiyle([&] {
-                Sorgu s(VeriTabanı, QStringLiteral("SELECT Nosu FROM ParcaBilgileriTablosu WHERE Kodu=? AND Nosu=?"),
-                        {static_cast<qlonglong>(k.kod), k.nosu});
-                // in the change state the part may keep its own number
-                kullanılmış = s.sonraki() && (!Değiştiriliyor || k.nosu != SeçiliNosu);
-            }))
-            return std::nullopt;
-        if (kullanılmış)
-            return reddet(QStringLiteral("Girmeye çalıştığınız ORJİNAL PARÇA NO daha önce girilmiş!\n\n"
-                                         "Lütfen, değiştirip yeniden deneyiniz."),
-                          NosuKutusu);
+        bool alınmış = false;
+        if (!HataYönetimiyle([&] { alınmış = noAlınmış(k); })) return std::nullopt;
+        if (alınmış) return reddet(NoAlınmışMesajı, NosuKutusu);
     }
 
-    const QString oran = KdvOranıKutusu->currentText().trimmed();
-    k.kdvOranı = oran.isEmpty() ? QString() : biçimliOran(oran);
+    k.kdvOranı = biçimliOran(KdvOranıKutusu->currentText().trimmed());
     k.birimi = Giriş::TemizMetin(BirimiKutusu->currentText());
     k.ambarYeri = Giriş::TemizMetin(AmbarYeriKutusu->text());
     return k;
 }
 
-bool ParçaTanımlaFormu::kaydıYaz(const Kayıt& k) {
-    // The brand row and the part row are stored together or not at all.
-    return HataYönetimiyle([&] {
+void ParçaTanımlaFormu::tanımsızKoduSor() {
+    if (EvetMi(QStringLiteral("Bu KOD daha önce tanımlanmamış!\n\nŞimdi tanımlamak ister misiniz?"))) {
+        MarkasıKutusu->setEnabled(true);
+        MarkasıKutusu->setFocus();
+    } else if (KoduKutusu->isEnabled()) {
+        KoduKutusu->setFocus();
+    }
+}
+
+// Whether another part of the code has the number; in the change state the part
+// may keep its own number. An empty number is never taken.
+bool ParçaTanımlaFormu::noAlınmış(const Kayıt& k) const {
+    if (k.nosu.isEmpty() || (Değiştiriliyor && k.nosu == SeçiliNosu)) return false;
+    return !VeriTabanı
+                .tekDeğer(QStringLiteral("SELECT 1 FROM ParcaBilgileriTablosu WHERE Kodu=? AND Nosu=? AND ParcaNo<>?"),
+                          {static_cast<qlonglong>(k.kod), k.nosu,
+                           static_cast<qlonglong>(Değiştiriliyor ? SeçiliParçaNo : 0)})
+                .isNull();
+}
+
+ParçaTanımlaFormu::Engel ParçaTanımlaFormu::kaydıYaz(const Kayıt& k) {
+    // The brand row and the part row are stored together or not at all, under the
+    // write lock; the checks made before hold again, as the store stands now.
+    Engel engel = Engel::Hata;
+    HataYönetimiyle([&] {
         İşlem tx(VeriTabanı);
+        if (kodTanımlı(k.kod) == k.markaTanımlanacak) {
+            engel = k.markaTanımlanacak ? Engel::KodTanımlanmış : Engel::KodSilinmiş;
+            return;
+        }
+        if (Değiştiriliyor && !ParçaVarMı(SeçiliParçaNo)) {
+            engel = Engel::ParçaSilinmiş;
+            return;
+        }
+        if (noAlınmış(k)) {
+            engel = Engel::NoAlınmış;
+            return;
+        }
         if (k.markaTanımlanacak)
             VeriTabanı.çalıştır(QStringLiteral("INSERT INTO MarkaBilgileriTablosu (Kodu, Markasi) VALUES (?, ?)"),
                                 {static_cast<qlonglong>(k.kod), k.markası});
@@ -697,12 +719,50 @@ bool ParçaTanımlaFormu::kaydıYaz(const Kayıt& k) {
         }
         tx.onayla();
         SeçiliParçaNo = parçaNo;
+        engel = Engel::Yok;
     });
+    return engel;
+}
+
+// Tells why the save stopped inside its transaction; the window stays as it is,
+// with what was typed, for another try.
+void ParçaTanımlaFormu::engeliBildir(Engel engel) {
+    switch (engel) {
+    case Engel::NoAlınmış:
+        reddet(NoAlınmışMesajı, NosuKutusu);
+        break;
+    case Engel::ParçaSilinmiş: {
+        const auto* öğe = ParçaListesi->item(seçiliSıra_);
+        Bilgi(SilinmişParçaMesajı(SeçiliNosu, öğe ? öğe->text() : AdıKutusu->text()));
+        break;
+    }
+    case Engel::KodTanımlanmış:
+    case Engel::KodSilinmiş:
+        // the code's brand as the store has it now
+        HataYönetimiyle([&] {
+            kodlarıYükle();
+            KoduKutusu_Change();
+        });
+        if (engel == Engel::KodSilinmiş) {
+            tanımsızKoduSor();
+        } else {
+            Bilgi(QStringLiteral("Bu KOD başka bir kullanıcı tarafından tanımlanmış!\n\n"
+                                 "Lütfen, MARKASI'nı kontrol edip yeniden deneyiniz."));
+        }
+        break;
+    case Engel::Yok:
+    case Engel::Hata:
+        break;
+    }
 }
 
 void ParçaTanımlaFormu::kaydet() {
     const auto kayıt = kayıtDenetimleri();
-    if (!kayıt || !kaydıYaz(*kayıt)) return;
+    if (!kayıt) return;
+    if (const Engel engel = kaydıYaz(*kayıt); engel != Engel::Yok) {
+        engeliBildir(engel);
+        return;
+    }
 
     if (kayıt->markaTanımlanacak) {
         try {
@@ -796,7 +856,7 @@ void ParçaTanımlaFormu::NoEkleKaydetDüğmesi_Click() {
     if (satır < 0) return;
     const bool değişen = NoListesiSeçeneği[0]->isChecked();
     NoEkleFormu f(değişen ? NoEkleFormu::Tür::DeğişenNo : NoEkleFormu::Tür::BağlantıNo,
-                  parçaNoOf(ParçaListesi->item(satır)), NosuKutusu->text(), this);
+                  parçaNoOf(ParçaListesi->item(satır)), NosuKutusu->text(), ParçaListesi->item(satır)->text(), this);
     f.setWindowTitle(değişen ? QStringLiteral("Değişen No Ekle") : QStringLiteral("Bağlantı No Ekle"));
     f.EkleKaydetDüğmesi_Click();
     f.exec();

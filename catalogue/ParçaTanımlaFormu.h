@@ -108,7 +108,12 @@ private:
         bool markaTanımlanacak = false;  // the code gets its brand row with the part
     };
     std::optional<Kayıt> kayıtDenetimleri();
-    bool kaydıYaz(const Kayıt& kayıt);
+    void tanımsızKoduSor();
+    bool noAlınmış(const Kayıt& kayıt) const;
+    // Why a save stopped inside its transaction (Hata: the error was reported already).
+    enum class Engel { Yok, Hata, NoAlınmış, ParçaSilinmiş, KodTanımlanmış, KodSilinmiş };
+    Engel kaydıYaz(const Kayıt& kayıt);
+    void engeliBildir(Engel engel);
     void kaydet();
     void sil();
 

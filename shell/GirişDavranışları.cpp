@@ -26,6 +26,8 @@
 namespace {
 
 const char* const DenetimAtlaÖzelliği = "depora_denetimAtla";
+// A box whose edits go through a filter, which drops control characters itself.
+const char* const SüzülürÖzelliği = "depora_süzülür";
 
 struct Denetim {
     std::function<bool()> işlev;
@@ -106,6 +108,22 @@ void odakİzle() {
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* eski, QWidget* yeni) { odakDeğişti(eski, yeni); });
 }
 
+// The text without lone surrogates and control characters.
+QString geçerliMetin(const QString& metin) {
+    QString s;
+    s.reserve(metin.size());
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        const QChar c = metin[i];
+        if (c.isHighSurrogate() && i + 1 < metin.size() && metin[i + 1].isLowSurrogate()) {
+            s += c;
+            s += metin[++i];
+        } else if (!c.isSurrogate() && c.category() != QChar::Other_Control) {
+            s += c;
+        }
+    }
+    return s;
+}
+
 // Every change the user makes to the box (typed, pasted, dropped, from the context
 // menu) is handed to süz as the text before the change's place, the characters it
 // puts in and the text after: süz gives the characters to keep in their place, or
@@ -113,6 +131,9 @@ void odakİzle() {
 using Süzgeç = std::function<std::optional<QString>(const QString& önü, const QString& eklenen, const QString& arkası)>;
 
 void düzenlemeyiSüz(QLineEdit* kutu, Süzgeç süz) {
+    // the filter sees every edit whole: the application-wide dropping of control
+    // characters, were it to run first, would hide the rest of a pasted text from it
+    kutu->setProperty(SüzülürÖzelliği, true);
     auto önceki = std::make_shared<QString>(kutu->text());
     // textEdited comes before textChanged: önceki still holds the text before the change
     // (a text that is no longer the box's comes from an edit a watcher has put back)
@@ -130,7 +151,8 @@ void düzenlemeyiSüz(QLineEdit* kutu, Süzgeç süz) {
                yeni[yeni.size() - 1 - son] == eski[eski.size() - 1 - son])
             ++son;
         const QString eklenen = yeni.mid(baş, yeni.size() - baş - son);
-        const auto kalan = süz(yeni.left(baş), eklenen, yeni.right(son));
+        auto kalan = süz(yeni.left(baş), eklenen, yeni.right(son));
+        if (kalan) *kalan = geçerliMetin(*kalan);
         if (kalan == eklenen) return;
         kutu->setText(kalan ? yeni.left(baş) + *kalan + yeni.right(son) : eski);
         kutu->setCursorPosition(static_cast<int>(baş + (kalan ? kalan->size() : 0)));
@@ -198,28 +220,13 @@ void ayrılıncaDönüştür(QWidget* alan, std::function<QString(const QString&
     if (auto* c = qobject_cast<QComboBox*>(alan); c && c->lineEdit()) OlayDinle(c->lineEdit(), ayrılınca);
 }
 
-// The text without lone surrogates and control characters.
-QString geçerliMetin(const QString& metin) {
-    QString s;
-    s.reserve(metin.size());
-    for (qsizetype i = 0; i < metin.size(); ++i) {
-        const QChar c = metin[i];
-        if (c.isHighSurrogate() && i + 1 < metin.size() && metin[i + 1].isLowSurrogate()) {
-            s += c;
-            s += metin[++i];
-        } else if (!c.isSurrogate() && c.category() != QChar::Other_Control) {
-            s += c;
-        }
-    }
-    return s;
-}
-
 // What every text box of the program does (see UygulamaGenelindeKur).
 void metinKutusunuKur(QLineEdit* kutu) {
     const char* const kuruldu = "depora_metinKutusu";
     if (kutu->property(kuruldu).toBool()) return;
     kutu->setProperty(kuruldu, true);
     QObject::connect(kutu, &QLineEdit::textEdited, kutu, [kutu] {
+        if (kutu->property(SüzülürÖzelliği).toBool()) return;
         const QString metin = kutu->text();
         const QString temiz = geçerliMetin(metin);
         if (temiz == metin) return;

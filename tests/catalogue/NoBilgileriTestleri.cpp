@@ -31,7 +31,8 @@ protected:
     }
 
     std::unique_ptr<NoEkleFormu> dialog(NoEkleFormu::Tür tür, qlonglong parçaNo, const QString& nosu) {
-        auto d = std::make_unique<NoEkleFormu>(tür, parçaNo, nosu);
+        const QString adı = VeriTabanı.tekDeğer("SELECT Adi FROM ParcaBilgileriTablosu WHERE ParcaNo=?", {parçaNo}).toString();
+        auto d = std::make_unique<NoEkleFormu>(tür, parçaNo, nosu, adı);
         d->EkleKaydetDüğmesi_Click();
         d->show();
         d->activateWindow();
@@ -147,6 +148,46 @@ TEST_F(NoBilgileri, ÜçKoddaKullanılanNoKodSeçtirirVazgeçSaklamaz) {
     EXPECT_EQ(say("BaglantiNoBilgileriTablosu"), 1);
     (void)x1;
     (void)x3;
+}
+
+// Another workstation changes the store while a number is added: the write checks
+// the parts and the link again, stores nothing and tells the clerk.
+TEST_F(NoBilgileri, ÖtekiKoltuğunDeğişikliğiNumarayıDurdurur) {
+    const QString silindi = "Listedeki \"%1\" (%2) adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
+                            "Lütfen, bu parçayı listeden çıkarınız.";
+    const char* aksıSiler = "DELETE FROM ParcaBilgileriTablosu WHERE Nosu='A-1'";
+    const auto bağlantı = NoEkleFormu::Tür::BağlantıNo;
+    const struct {
+        const char* ad;
+        NoEkleFormu::Tür tür;
+        const char* arada;
+        QString mesaj;
+        bool boşta;  // back to idle (else the typed number stays for another try)
+    } durumlar[] = {
+        {"part deleted, superseded number", NoEkleFormu::Tür::DeğişenNo, aksıSiler, silindi.arg("AKS", "A-1"), false},
+        {"part deleted, link", bağlantı, aksıSiler, silindi.arg("AKS", "A-1"), false},
+        {"linked part deleted", bağlantı, "DELETE FROM ParcaBilgileriTablosu WHERE Nosu='B-1'",
+         silindi.arg("BURÇ", "B-1"), false},
+        {"link stored from the other side", bağlantı,
+         "INSERT INTO BaglantiNoBilgileriTablosu (ParcaNo, Nosu, BaglantiNo, BaglantiNosu) "
+         "SELECT b.ParcaNo, 'B-1', a.ParcaNo, 'A-1' FROM ParcaBilgileriTablosu a, ParcaBilgileriTablosu b "
+         "WHERE a.Nosu='A-1' AND b.Nosu='B-1'", "Bu bağlantı zaten MEVCUT!", true}};
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        VeriTabanı.betikÇalıştır("DELETE FROM ParcaBilgileriTablosu; DELETE FROM BaglantiNoBilgileriTablosu");
+        a = parça(1, "A-1", "AKS");
+        b = parça(2, "B-1", "BURÇ");
+        auto dlg = dialog(d.tür, a, "A-1");
+        mesajlar.clear();
+        {
+            const auto öteki = yazarkenBırakır(d.arada);
+            gir(*dlg, "B-1");
+        }
+        EXPECT_EQ(mesajMetinleri(), QStringList{d.mesaj});
+        EXPECT_EQ(say("DegisenNoBilgileriTablosu") + say("BaglantiNoBilgileriTablosu"), d.boşta ? 1 : 0);
+        EXPECT_EQ(boşta(*dlg), d.boşta);
+        EXPECT_EQ(dlg->NoEkleKutusu->text(), d.boşta ? "" : "B-1");
+    }
 }
 
 TEST_F(NoBilgileri, ParçaPenceresindenEklenirVeSilinir) {

@@ -5,6 +5,7 @@
 #include "tests/catalogue/KatalogOrtamı.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 
 class ParçaKaydetme : public KatalogOrtamı {
 protected:
@@ -225,6 +226,59 @@ TEST_F(ParçaKaydetme, DeğiştirmeKendiNosunuKorurBaşkasınınkiniAlamaz) {
     EXPECT_TRUE(f->isVisible());
 }
 
+// Another workstation changes the store between the window's checks and its write:
+// the write checks again, stores nothing and tells the clerk; what was typed stays.
+TEST_F(ParçaKaydetme, ÖtekiKoltuğunDeğişikliğiKaydıDurdurur) {
+    const char* parçaEkler = "INSERT INTO ParcaBilgileriTablosu (Kodu, Nosu, Adi) VALUES (1, 'B-9', 'KAYIŞ')";
+    const QString alınmış =
+        "Girmeye çalıştığınız ORJİNAL PARÇA NO daha önce girilmiş!\n\nLütfen, değiştirip yeniden deneyiniz.";
+    const struct {
+        const char *ad, *kodu, *arada;  // kodu: a new part's code (none: the shown part is changed)
+        QString mesaj, markası;         // markası: the brand box afterwards
+    } durumlar[] = {
+        {"number taken", "1", parçaEkler, alınmış, "BİR"},
+        {"number taken while changing", nullptr, parçaEkler, alınmış, "BİR"},
+        {"part deleted while changing", nullptr, "DELETE FROM ParcaBilgileriTablosu",
+         "Listedeki \"AKS\" (A-1) adlı parça başka bir kullanıcı tarafından silinmiş!\r\n\r\n"
+         "Lütfen, bu parçayı listeden çıkarınız.", "BİR"},
+        {"code defined meanwhile", "77", "INSERT INTO MarkaBilgileriTablosu VALUES (77, 'FORD')",
+         "Bu KOD başka bir kullanıcı tarafından tanımlanmış!\n\nLütfen, MARKASI'nı kontrol edip yeniden deneyiniz.",
+         "FORD"},
+        {"brand removed", "1", "DELETE FROM MarkaBilgileriTablosu",
+         "Bu KOD daha önce tanımlanmamış!\n\nŞimdi tanımlamak ister misiniz?", ""}};
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        VeriTabanı.betikÇalıştır("DELETE FROM ParcaBilgileriTablosu; DELETE FROM MarkaBilgileriTablosu");
+        marka(1, "BİR");
+        parça(1, "A-1", "AKS");
+        aç();
+        if (d.kodu) {
+            ekle(d.kodu, "KASNAK", "B-9");
+        } else {
+            bul(1, "1");
+            satırSeç("ParçaListesi", "AKS");
+            tıkla("DeğiştirDüğmesi");
+            f->AdıKutusu->setText("KASNAK");
+            f->NosuKutusu->setText("B-9");
+        }
+        if (d.markası == "FORD") {  // the new code's brand typed
+            cevapla(MesajCevabı::Evet);
+            tıkla("SilKaydetDüğmesi");
+            yaz("MarkasıKutusu", "YENİ");
+        }
+        mesajlar.clear();
+        {
+            const auto öteki = yazarkenBırakır(d.arada);
+            tıkla("SilKaydetDüğmesi");
+        }
+        EXPECT_EQ(mesajMetinleri(), QStringList{d.mesaj});
+        EXPECT_EQ(say("ParcaBilgileriTablosu", "Adi='KASNAK'") + say("MarkaBilgileriTablosu", "Markasi='YENİ'"), 0);
+        EXPECT_TRUE(k("Çerçeve2")->isEnabled());  // still editing, what was typed kept
+        EXPECT_EQ((QStringList{metni("AdıKutusu"), metni("NosuKutusu"), metni("MarkasıKutusu")}),
+                  (QStringList{"KASNAK", "B-9", d.markası}));
+    }
+}
+
 // A part with receipts (of any year) is not deleted; neither when another workstation
 // stores one, or holds the store's write lock, while the delete question is open.
 TEST_F(ParçaKaydetme, GirişiOlanParçaSilinmez) {
@@ -409,7 +463,7 @@ TEST_F(ParçaKaydetme, YazılamayanKayıtHiçbirŞeyBırakmaz) {
 }
 
 // A hostile text pasted into a box of a new part is refused by name or stored
-// exactly as the box shows it once left.
+// exactly as the box shows it once left; the VAT rate box keeps only a rate.
 TEST_F(ParçaKaydetme, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklanır) {
     marka(7, "FORD");
     aç();
@@ -425,6 +479,8 @@ TEST_F(ParçaKaydetme, DüşmancaMetinReddedilirYaDaGösterildiğiGibiSaklanır)
     düşmancaMetinleriDene(4, hazırla, "BirimiKutusu", [&] { tıkla("SilKaydetDüğmesi"); },
                           [&](int i, const QString& gösterilen, bool red) {
         EXPECT_EQ(say("ParcaBilgileriTablosu"), red ? 0 : 1);
+        // the rate box shows a formatted rate or nothing
+        EXPECT_TRUE(i != 3 || QRegularExpression("^([\\d.]+,\\d\\d)?$").match(gösterilen).hasMatch());
         if (red) return tıkla("KapatVazgeçDüğmesi");
         const auto sql = QStringLiteral("SELECT %1 FROM ParcaBilgileriTablosu").arg(sütunlar[i]);
         EXPECT_EQ(VeriTabanı.tekDeğer(sql).toString(), gösterilen);

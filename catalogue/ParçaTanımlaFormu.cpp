@@ -9,6 +9,7 @@
 #include "shell/GirişDavranışları.h"
 #include "shell/ListeKutusu.h"
 #include "shell/OrtakYordamlarModülü.h"
+#include "shell/Twip.h"
 
 #include <QComboBox>
 #include <QCollator>
@@ -28,9 +29,6 @@
 #include <vector>
 
 namespace {
-
-// Window sizes and positions are given in twips, 15 to a pixel.
-constexpr int Twip(int twip) { return twip / 15; }
 
 // Brand codes are whole numbers of 32 bits.
 constexpr std::int64_t EnBüyükKod = 2147483647;
@@ -100,7 +98,7 @@ const QStringList& SabitKdvOranları() {
 ParçaTanımlaFormu::ParçaTanımlaFormu(QWidget* sahip) : QDialog(sahip) {
     setObjectName(QStringLiteral("ParçaTanımlaFormu"));
     setWindowTitle(QStringLiteral("Parça Tanımlama (Ekleme/Değiştirme/Silme)"));
-    setFixedSize(Twip(9525), Twip(6390));
+    setFixedSize(TwiptenPiksel(9525), TwiptenPiksel(6390));
     PencereyiSabitle(this);
     kontrolleriKur();
     davranışlarıBağla();
@@ -140,7 +138,7 @@ void ParçaTanımlaFormu::kontrolleriKur() {
 
     // Find frame.
     çerçeve(0, QStringLiteral("Parça Bul "), this, "rgb(0, 0, 192)");
-    Çerçeve[0]->setGeometry(Twip(270), Twip(270), Twip(3135), Twip(5835));
+    Çerçeve[0]->setGeometry(TwiptenPiksel(270), TwiptenPiksel(270), TwiptenPiksel(3135), TwiptenPiksel(5835));
     {
         auto* l = new QVBoxLayout(Altlık[0]);
         l->setContentsMargins(0, 0, 0, 0);
@@ -166,7 +164,7 @@ void ParçaTanımlaFormu::kontrolleriKur() {
         TemizleDüğmesi = düğme(QStringLiteral("TemizleDüğmesi"), QStringLiteral("Temi&zle"), nullptr);
         dl->addStretch();
         for (QPushButton* d : {BulDüğmesi, TemizleDüğmesi}) {
-            d->setFixedWidth(Twip(945));  // narrow, so the options keep their whole captions
+            d->setFixedWidth(TwiptenPiksel(945));  // narrow, so the options keep their whole captions
             dl->addWidget(d);
         }
         satır->addLayout(dl);
@@ -179,7 +177,7 @@ void ParçaTanımlaFormu::kontrolleriKur() {
 
     // Part frame.
     çerçeve(2, QStringLiteral("Parça Bilgileri "), this, "rgb(0, 0, 192)");
-    Çerçeve[2]->setGeometry(Twip(3660), Twip(270), Twip(5565), Twip(2655));
+    Çerçeve[2]->setGeometry(TwiptenPiksel(3660), TwiptenPiksel(270), TwiptenPiksel(5565), TwiptenPiksel(2655));
     {
         auto* g = new QGridLayout(Altlık[2]);
         g->setContentsMargins(0, 0, 0, 0);
@@ -217,7 +215,7 @@ void ParçaTanımlaFormu::kontrolleriKur() {
 
     // Number frame.
     çerçeve(3, QStringLiteral("No Bilgileri "), this, "rgb(0, 0, 192)");
-    Çerçeve[3]->setGeometry(Twip(3660), Twip(3090), Twip(5565), Twip(2295));
+    Çerçeve[3]->setGeometry(TwiptenPiksel(3660), TwiptenPiksel(3090), TwiptenPiksel(5565), TwiptenPiksel(2295));
     {
         auto* g = new QGridLayout(Altlık[3]);
         g->setContentsMargins(0, 0, 0, 0);
@@ -248,7 +246,7 @@ void ParçaTanımlaFormu::kontrolleriKur() {
     SilKaydetDüğmesi = düğme(QStringLiteral("SilKaydetDüğmesi"), QStringLiteral("Parça S&il"), this);
     KapatVazgeçDüğmesi = düğme(QStringLiteral("KapatVazgeçDüğmesi"), QStringLiteral("Kapat (Esc)"), this);
     QPushButton* düğmeler[4] = {EkleDüğmesi, DeğiştirDüğmesi, SilKaydetDüğmesi, KapatVazgeçDüğmesi};
-    for (int i = 0; i < 4; ++i) düğmeler[i]->setGeometry(Twip(3660 + i * 1410), Twip(5640), Twip(1335), Twip(345));
+    for (int i = 0; i < 4; ++i) düğmeler[i]->setGeometry(TwiptenPiksel(3660 + i * 1410), TwiptenPiksel(5640), TwiptenPiksel(1335), TwiptenPiksel(345));
     DeğiştirDüğmesi->setEnabled(false);
     SilKaydetDüğmesi->setEnabled(false);
 

@@ -199,7 +199,7 @@ QJsonObject ÇalışmaKitabınıOku(const char* betik, const QString& yol) {
 
 QStringList DüşmancaMetinler() {
     return {QString(5000, u'9'), "UZUN " + QString(3000, u'X'), "A\tB\r\nC" + QString(QChar(1)) + "D",
-            "NUL" + QString(QChar(0)) + "SONRA", QString::fromUtf16(u"G\U0001F600L\U0001F9F0"),
+            "NUL" + QString(QChar(0)) + "SONRA", "AB\x1b[31mCDE", QString::fromUtf16(u"G\U0001F600L\U0001F9F0"),
             QString::fromUtf16(u"e\u0301\u0308 \u0130"), QString::fromUtf16(u"\u202E\u05E9\u05DC\u05D5\u05DD 12"),
             "' % _ \\", "'; DROP TABLE GirisIslemleriTablosu; --", "1e308", "-0", "-5", "1.000.000,5", "NaN",
             QString(20, u'9'), QString(QChar(0xD800)) + "X"};

@@ -104,8 +104,15 @@ std::vector<ÖzetCetvelSatırı> ÖzetCetvelSatırlarınıOku(const QDate& başl
     connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
     connect(ListeyiMSExceleAktarDüğmesi, &QPushButton::clicked, this, [this] { ListeyiMSExceleAktarDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
-    // F5 whichever control has the focus
-    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    // F5 whichever control has the focus, with or without Shift, Ctrl and Alt
+    auto* f5 = new QShortcut(this);
+    QList<QKeySequence> tuşlar;
+    for (int m = 0; m < 8; ++m)
+        tuşlar << QKeySequence(QKeyCombination(Qt::KeyboardModifiers((m & 1 ? Qt::ShiftModifier : Qt::NoModifier) |
+                                                                     (m & 2 ? Qt::ControlModifier : Qt::NoModifier) |
+                                                                     (m & 4 ? Qt::AltModifier : Qt::NoModifier)),
+                                               Qt::Key_F5));
+    f5->setKeys(tuşlar);
     connect(f5, &QShortcut::activated, this, [this] {
         if (ListeyiYenileDüğmesi->isEnabled()) ListeyiYenileDüğmesi_Click();
     });

@@ -154,8 +154,6 @@ bool EtkinGöster(QWidget* pencere) {
 
 namespace {
 
-constexpr int ModalSüresiMs = 10000;
-
 // The steps still waiting for their modal window, or watching it close.
 std::vector<QPointer<QTimer>>& bekleyenAdımlar() {
     static std::vector<QPointer<QTimer>> adımlar;
@@ -174,7 +172,7 @@ void modallarıKapat() {
 
 }  // namespace
 
-void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş) {
+void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş, int süreMs) {
     struct Durum {
         QElapsedTimer süre;
         bool çalıştı = false;
@@ -185,14 +183,14 @@ void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş) {
     bekleyenAdımlar().emplace_back(zamanlayıcı);
     auto d = std::make_shared<Durum>();
     d->süre.start();
-    QObject::connect(zamanlayıcı, &QTimer::timeout, [zamanlayıcı, iş, d] {
+    QObject::connect(zamanlayıcı, &QTimer::timeout, [zamanlayıcı, iş, d, süreMs] {
         const auto bitir = [zamanlayıcı] {
             zamanlayıcı->stop();
             zamanlayıcı->deleteLater();
         };
         if (d->çalıştı) {  // watching the window the step should have closed
             if (!d->açılan || !d->açılan->isVisible()) return bitir();
-            if (d->süre.elapsed() < ModalSüresiMs) return;
+            if (d->süre.elapsed() < süreMs) return;
             ADD_FAILURE() << "the step left the modal window " << d->açılan->objectName().toStdString()
                           << " open; it is closed";
             modallarıKapat();
@@ -200,8 +198,8 @@ void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş) {
         }
         QWidget* w = QApplication::activeModalWidget();
         if (!w) {
-            if (d->süre.elapsed() < ModalSüresiMs) return;
-            ADD_FAILURE() << "no modal window came within " << ModalSüresiMs / 1000 << " s";
+            if (d->süre.elapsed() < süreMs) return;
+            ADD_FAILURE() << "no modal window came within " << süreMs << " ms";
             return bitir();
         }
         zamanlayıcı->stop();  // the step may run modal loops of its own

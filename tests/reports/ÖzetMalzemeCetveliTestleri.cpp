@@ -141,8 +141,6 @@ TEST_F(ÖzetCetvelTestleri, SıraNoGizliKalırDüzenListe8deSaklanır) {
     {
         auto f = aç();
         EXPECT_EQ(f->MalzemeHareketleriListesi->columnWidth(0), 0);
-        EXPECT_EQ(f->MalzemeHareketleriListesi->sütunGenişliğiTwips(1), 1200);
-        EXPECT_EQ(f->MalzemeHareketleriListesi->sütunGenişliğiTwips(3), 1500);
         f->MalzemeHareketleriListesi->setColumnWidth(3, 2000 / 15);
         f->KapatDüğmesi->click();
         EXPECT_FALSE(f->isVisible());

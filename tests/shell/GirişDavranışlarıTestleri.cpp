@@ -12,7 +12,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <gtest/gtest-spi.h>
 
 namespace {
 // A small window with the kinds of box the program's windows have.
@@ -197,4 +199,30 @@ TEST(MesajKapısı, TürkçeDüğmelerVeBaşlık) {
     EXPECT_EQ(başlık, "Orvelta - Depora 1.00 (Sunucu)");
     düğmeler.sort();
     EXPECT_EQ(düğmeler, QStringList({"Evet", "Hayır"}));
+}
+
+// The fixture's step for a modal window never leaves a test hanging: a window the
+// step leaves open, or one that never comes, fails the test within the deadline
+// (the window closed); a step still waiting when the test ends is dropped.
+TEST(ModalAdımı, BıraktığıPencereyiKapatırGelmeyeniBildirirTestBitinceDurur) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ModalGelinceÇalıştır([](QWidget*) {}, 100);
+            QDialog açıkKalan;
+            açıkKalan.exec();
+        },
+        "left the modal window");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ModalGelinceÇalıştır([](QWidget*) {}, 100);
+            QTest::qWait(300);
+        },
+        "no modal window came");
+    bool çalıştı = false;
+    ModalGelinceÇalıştır([&](QWidget*) { çalıştı = true; });
+    ModalAdımlarınıDurdur();
+    QDialog sonraki;
+    QTimer::singleShot(100, &sonraki, &QDialog::reject);
+    sonraki.exec();
+    EXPECT_FALSE(çalıştı);
 }

@@ -106,12 +106,11 @@ std::vector<ÖzetCetvelSatırı> ÖzetCetvelSatırlarınıOku(const QDate& başl
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
     // F5 whichever control has the focus, with or without Shift, Ctrl and Alt
     auto* f5 = new QShortcut(this);
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
     QList<QKeySequence> tuşlar;
-    for (int m = 0; m < 8; ++m)
-        tuşlar << QKeySequence(QKeyCombination(Qt::KeyboardModifiers((m & 1 ? Qt::ShiftModifier : Qt::NoModifier) |
-                                                                     (m & 2 ? Qt::ControlModifier : Qt::NoModifier) |
-                                                                     (m & 4 ? Qt::AltModifier : Qt::NoModifier)),
-                                               Qt::Key_F5));
+    for (const Qt::KeyboardModifiers kip : {Qt::KeyboardModifiers(), shift, ctrl, alt, shift | ctrl, shift | alt,
+                                            ctrl | alt, shift | ctrl | alt})
+        tuşlar << QKeySequence(QKeyCombination(kip, Qt::Key_F5));
     f5->setKeys(tuşlar);
     connect(f5, &QShortcut::activated, this, [this] {
         if (ListeyiYenileDüğmesi->isEnabled()) ListeyiYenileDüğmesi_Click();

@@ -493,8 +493,7 @@ void ParçaHareketleriFormu::hareketleriYükle(std::int64_t n) {
 }
 
 void ParçaHareketleriFormu::HareketDeğiştiktenSonraYenile() {
-    if (BağlantıNoListesiTag == QStringLiteral("1")) BağlantıNoListesi_Click();
-    else ParçaListesi_Click();
+    ParçaListesi_Click();
     const int n = HareketListesi->satırSayısı();
     if (n == 0) return;
     HareketListesi->satırSeç(SeçiliSıra > n ? SeçiliSıra - 2 : SeçiliSıra - 1);

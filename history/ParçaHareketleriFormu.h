@@ -53,9 +53,9 @@ public:
     void ParçaListesi_Click();
     // Loads the part selected in BağlantıNoListesi (the side lists stay).
     void BağlantıNoListesi_Click();
-    // After a movement was changed or deleted: reloads the part shown, from the
-    // list it was taken from, and selects row SeçiliSıra again (the row before
-    // it when the list has become shorter).
+    // After a movement was changed or deleted: reloads the part selected in
+    // ParçaListesi (also when a linked part was shown) and selects row SeçiliSıra
+    // of its list (the row before it when the list has become shorter).
     void HareketDeğiştiktenSonraYenile();
 
     void BulDüğmesi_Click();

@@ -104,8 +104,14 @@ std::vector<ÖzetCetvelSatırı> ÖzetCetvelSatırlarınıOku(const QDate& başl
     connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
     connect(ListeyiMSExceleAktarDüğmesi, &QPushButton::clicked, this, [this] { ListeyiMSExceleAktarDüğmesi_Click(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
-    // F5 whichever control has the focus
-    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    // F5 whichever control has the focus, with or without Shift, Ctrl and Alt
+    auto* f5 = new QShortcut(this);
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
+    QList<QKeySequence> tuşlar;
+    for (const Qt::KeyboardModifiers kip : {Qt::KeyboardModifiers(), shift, ctrl, alt, shift | ctrl, shift | alt,
+                                            ctrl | alt, shift | ctrl | alt})
+        tuşlar << QKeySequence(QKeyCombination(kip, Qt::Key_F5));
+    f5->setKeys(tuşlar);
     connect(f5, &QShortcut::activated, this, [this] {
         if (ListeyiYenileDüğmesi->isEnabled()) ListeyiYenileDüğmesi_Click();
     });

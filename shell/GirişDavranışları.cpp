@@ -264,6 +264,19 @@ QString biçimliSayıMetni(const QString& metin) {
     return s ? BiçimliSayı(*s) : metin;
 }
 
+// A box the user types text into: a line edit or an editable combo box.
+bool metinKutusu(QWidget* w) {
+    if (qobject_cast<QLineEdit*>(w)) return true;
+    auto* c = qobject_cast<QComboBox*>(w);
+    return c && c->isEditable();
+}
+
+// Tab, Shift+Tab, Enter (which moves on as Tab does) or an accelerator brought the focus.
+bool klavyeyleGirildi(QEvent* olay) {
+    const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
+    return neden == Qt::TabFocusReason || neden == Qt::BacktabFocusReason || neden == Qt::ShortcutFocusReason;
+}
+
 }  // namespace
 
 namespace Giriş {
@@ -291,6 +304,12 @@ void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç) {
                 QPointer<QWidget> a(alan);
                 QMetaObject::invokeMethod(alan, [a] { if (a) MetniSeç(a); }, Qt::QueuedConnection);
                 MetniSeç(alan);
+            } else if (metinKutusu(alan) && klavyeyleGirildi(o)) {
+                // Qt selects the whole text of a box the keyboard enters: the box is
+                // handed the entry as a plain one, which leaves its text as it was
+                QFocusEvent sade(QEvent::FocusIn, Qt::OtherFocusReason);
+                QCoreApplication::sendEvent(alan, &sade);
+                return true;
             }
         } else if (o->type() == QEvent::FocusOut) {
             if (e) e->setPalette(QPalette());

@@ -31,6 +31,8 @@ namespace Giriş {
 inline const QColor EtkinEtiketRengi{192, 64, 0};
 
 // Entering: select the whole text (when metniSeç) and colour the label; leaving: restore.
+// Without metniSeç a text box keeps its text unselected however it is entered (Tab,
+// Shift+Tab, Enter or an accelerator too), so the next key typed adds to the text.
 // An Alt+character that is no accelerator types nothing into the box.
 void EtiketliAlan(QWidget* alan, QLabel* etiket, bool metniSeç = true);
 // Enter (Return or keypad Enter) moves the focus to the next field; önce, when

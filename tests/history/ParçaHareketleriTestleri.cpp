@@ -421,22 +421,3 @@ TEST_F(ParçaHareketleriTesti, GirişSilmeİkiOndalıklıKutulardanDeğilKayıtl
     EXPECT_TRUE(mesajMetinleri().filter("silinemiyor").isEmpty()) << sonMesaj().toStdString();
     EXPECT_EQ(tamsayı("SELECT COUNT(*) FROM GirisIslemleriTablosu"), 1);
 }
-
-TEST_F(ParçaHareketleriTesti, BağlıParçadanSilinceGösterilenParçaYenilenir) {
-    const auto a = parçaEkle("A-1", "ANA");
-    const auto b = parçaEkle("B-1", "BAĞLI");
-    VeriTabanı.çalıştır("INSERT INTO BaglantiNoBilgileriTablosu (ParcaNo, Nosu, BaglantiNo, BaglantiNosu) "
-                        "VALUES (?, 'A-1', ?, 'B-1')", {a, b});
-    girişEkle(a, 1, TL("1"));
-    çıkışEkle(b, 1, TL("1"));
-    çıkışEkle(b, 2, TL("1"));
-    auto f = pencereAç("A-1", true);
-    f->BağlantıNoListesi->setCurrentRow(0);
-    ASSERT_EQ(f->HareketListesi->satırSayısı(), 2);
-    f->HareketListesi->satırSeç(0);
-    cevapla(MesajCevabı::Evet);
-    f->SilDüğmesi->click();
-    EXPECT_EQ(f->NosuKutusu->text(), "B-1");
-    EXPECT_EQ(f->HareketListesi->satırSayısı(), 1);
-    EXPECT_EQ(f->HareketListesi->seçiliSatır(), 0);
-}

@@ -9,10 +9,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +57,7 @@ void TestOrtamı::SetUp() {
 }
 
 void TestOrtamı::TearDown() {
+    ModalAdımlarınıDurdur();
     VeriTabanı.kapat();
     MesajKapısı::yanıtlayıcıKaldır();
     ProgramSonlandırıcısıKur(nullptr);
@@ -148,17 +152,70 @@ bool EtkinGöster(QWidget* pencere) {
     return QTest::qWaitForWindowActive(pencere);
 }
 
-void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş) {
+namespace {
+
+// The steps still waiting for their modal window, or watching it close.
+std::vector<QPointer<QTimer>>& bekleyenAdımlar() {
+    static std::vector<QPointer<QTimer>> adımlar;
+    return adımlar;
+}
+
+// Closes the modal windows that are open, innermost first.
+void modallarıKapat() {
+    for (int i = 0; i < 10; ++i) {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) return;
+        if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+        else w->close();
+    }
+}
+
+}  // namespace
+
+void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş, int süreMs) {
+    struct Durum {
+        QElapsedTimer süre;
+        bool çalıştı = false;
+        QPointer<QWidget> açılan;
+    };
     auto* zamanlayıcı = new QTimer;
     zamanlayıcı->setInterval(10);
-    QObject::connect(zamanlayıcı, &QTimer::timeout, [zamanlayıcı, iş] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
+    bekleyenAdımlar().emplace_back(zamanlayıcı);
+    auto d = std::make_shared<Durum>();
+    d->süre.start();
+    QObject::connect(zamanlayıcı, &QTimer::timeout, [zamanlayıcı, iş, d, süreMs] {
+        const auto bitir = [zamanlayıcı] {
             zamanlayıcı->stop();
             zamanlayıcı->deleteLater();
-            iş(w);
+        };
+        if (d->çalıştı) {  // watching the window the step should have closed
+            if (!d->açılan || !d->açılan->isVisible()) return bitir();
+            if (d->süre.elapsed() < süreMs) return;
+            ADD_FAILURE() << "the step left the modal window " << d->açılan->objectName().toStdString()
+                          << " open; it is closed";
+            modallarıKapat();
+            return bitir();
         }
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) {
+            if (d->süre.elapsed() < süreMs) return;
+            ADD_FAILURE() << "no modal window came within " << süreMs << " ms";
+            return bitir();
+        }
+        zamanlayıcı->stop();  // the step may run modal loops of its own
+        d->çalıştı = true;
+        d->açılan = w;
+        iş(w);
+        if (!d->açılan || !d->açılan->isVisible()) return bitir();
+        d->süre.restart();
+        zamanlayıcı->start();
     });
     zamanlayıcı->start();
+}
+
+void ModalAdımlarınıDurdur() {
+    for (const auto& z : bekleyenAdımlar()) delete z.data();
+    bekleyenAdımlar().clear();
 }
 
 QStringList SekmeSırası(QWidget* ilk) {

@@ -99,4 +99,8 @@ QStringList DüşmancaMetinler();
 void Yapıştır(QLineEdit* kutu, const QString& metin);
 
 // Runs a function once the next modal window is shown (for windows opened with exec()).
-void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş);
+// A window that does not come within süreMs, or that the step leaves open süreMs
+// on, fails the test; the open modal windows are then closed.
+void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş, int süreMs = 10000);
+// Drops the steps still waiting (the fixture does it when a test ends).
+void ModalAdımlarınıDurdur();

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <gtest/gtest-spi.h>
 
 namespace {
 // A small window with the kinds of box the program's windows have.
@@ -182,16 +183,46 @@ TEST(MesajKapısı, TürkçeDüğmelerVeBaşlık) {
     MesajKapısı::başlığıAyarla("Orvelta - Depora 1.00 (Sunucu)");
     QStringList düğmeler;
     QString başlık;
-    QTimer::singleShot(50, [&] {
-        auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(kutu, nullptr);
-        başlık = kutu->windowTitle();
-        for (auto* d : kutu->buttons()) düğmeler << d->text();
-        for (auto* d : kutu->buttons())
-            if (d->text() == "Hayır") d->click();
+    ModalGelinceÇalıştır([&](QWidget* w) {
+        başlık = w->windowTitle();
+        auto* kutu = qobject_cast<QMessageBox*>(w);
+        QAbstractButton* hayır = nullptr;
+        for (auto* d : kutu ? kutu->buttons() : QList<QAbstractButton*>{}) {
+            düğmeler << d->text();
+            if (d->text() == "Hayır") hayır = d;
+        }
+        // without a "Hayır" the box is closed all the same, and the checks below fail
+        if (hayır) hayır->click();
+        else if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
     });
     EXPECT_FALSE(EvetMi("Programdan çıkmak istiyor musunuz?"));
     EXPECT_EQ(başlık, "Orvelta - Depora 1.00 (Sunucu)");
     düğmeler.sort();
     EXPECT_EQ(düğmeler, QStringList({"Evet", "Hayır"}));
+}
+
+// The fixture's step for a modal window never leaves a test hanging: a window the
+// step leaves open, or one that never comes, fails the test within the deadline
+// (the window closed); a step still waiting when the test ends is dropped.
+TEST(ModalAdımı, BıraktığıPencereyiKapatırGelmeyeniBildirirTestBitinceDurur) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ModalGelinceÇalıştır([](QWidget*) {}, 100);
+            QDialog açıkKalan;
+            açıkKalan.exec();
+        },
+        "left the modal window");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ModalGelinceÇalıştır([](QWidget*) {}, 100);
+            QTest::qWait(300);
+        },
+        "no modal window came");
+    bool çalıştı = false;
+    ModalGelinceÇalıştır([&](QWidget*) { çalıştı = true; });
+    ModalAdımlarınıDurdur();
+    QDialog sonraki;
+    QTimer::singleShot(100, &sonraki, &QDialog::reject);
+    sonraki.exec();
+    EXPECT_FALSE(çalıştı);
 }

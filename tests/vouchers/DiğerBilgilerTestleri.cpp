@@ -91,7 +91,7 @@ TEST_F(DiğerBilgilerTesti, İlkKullanımdaHerŞeyBoşVeİptalYazmaz) {
     EXPECT_FALSE(f.TamamDüğmesi->isEnabled());
     yaz(f.İsteyeninServisiKutusu, "muhasebe");
     EXPECT_TRUE(f.TamamDüğmesi->isEnabled());
-    QTest::keyClick(&f, Qt::Key_Escape);
+    f.İptalDüğmesi->click();
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(bölüm(ÇıkışFişi).isEmpty());
     EXPECT_TRUE(bölüm(Servisler).isEmpty());
@@ -160,6 +160,37 @@ TEST_F(DiğerBilgilerTesti, AyrılınKutuKırpılırVeBüyütülür) {
     f.ÜnvanKutusu[3]->setFocus();
     QTest::keyClick(f.ÜnvanKutusu[3], Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), f.TamamDüğmesi);
+}
+
+// A filled box entered with Tab, Shift+Tab or Enter, in either dialog: its label is
+// coloured, its text not selected, so the next key typed adds to the saved name.
+TEST_F(DiğerBilgilerTesti, DoluKutuyaGirilinceMetinSeçilmezYazılanEklenir) {
+    AyarYaz(GirişFişi, "Teknik Eleman-1", "Can TAN");
+    AyarYaz(ÇıkışFişi, "Isteyen", "Ali VELİ");
+    DiğerGirişFişiBilgileriFormu giriş;
+    DiğerÇıkışFişiBilgileriFormu çıkış;
+    const struct { İmzaFormu* f; QComboBox *önceki, *kutu, *sonraki; QString kayıtlı; } pencereler[] = {
+        {&giriş, giriş.AmbarMemuruKutusu, giriş.TeknikElemanKutusu[0], giriş.TeknikElemanKutusu[1], "Can TAN"},
+        {&çıkış, çıkış.İsteyeninServisiKutusu, çıkış.İsteyeninAdıSoyadıKutusu, çıkış.ÜnvanKutusu[0], "Ali VELİ"}};
+    const struct { const char* ad; Qt::Key tuş; Qt::KeyboardModifiers kip; bool geriden; } tuşlar[] = {
+        {"Tab", Qt::Key_Tab, Qt::NoModifier, false},
+        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, true},
+        {"Enter", Qt::Key_Return, Qt::NoModifier, false}};
+    for (const auto& p : pencereler) {
+        göster(p.f);
+        for (const auto& t : tuşlar) {
+            SCOPED_TRACE(p.f->windowTitle().toStdString() + " " + t.ad);
+            p.kutu->setEditText(p.kayıtlı);
+            QComboBox* çıkılan = t.geriden ? p.sonraki : p.önceki;
+            çıkılan->setFocus();
+            QTest::keyClick(çıkılan, t.tuş, t.kip);
+            ASSERT_EQ(QApplication::focusWidget(), p.kutu);
+            EXPECT_EQ(p.f->Etiket[1]->palette().color(QPalette::WindowText), ::Giriş::EtkinEtiketRengi);
+            EXPECT_FALSE(p.kutu->lineEdit()->hasSelectedText());
+            QTest::keyClick(p.kutu, Qt::Key_X);
+            EXPECT_EQ(p.kutu->currentText(), p.kayıtlı + "x");
+        }
+    }
 }
 
 TEST_F(DiğerBilgilerTesti, ListedenSeçmekTamamıAçarYüklemeAçmaz) {

@@ -374,10 +374,8 @@ TEST_F(ÇıkışDeğiştirmeTesti, YazılamayanYerBildirilirDeğişiklikKalırPe
 TEST_F(ÇıkışDeğiştirmeTesti, ÇiftTıklamaDeğiştirmePenceresiniModalAçarKaydedinceListeYenilenir) {
     f->HareketListesi->satırSeç(1);
     bool açıldı = false;
-    ModalGelinceÇalıştır([&](QWidget* w) {
-        auto* d = dynamic_cast<ParçaÇıkışıDeğiştirFormu*>(w);
-        açıldı = d != nullptr;
-        if (!d) return;
+    ModalGelinceÇalıştır<ParçaÇıkışıDeğiştirFormu>([&](ParçaÇıkışıDeğiştirFormu* d) {
+        açıldı = true;
         EXPECT_EQ(d->parentWidget(), f.get());
         yaz(d->MiktarıKutusu, "3");
         d->KaydetDüğmesi->click();

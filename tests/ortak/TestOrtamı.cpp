@@ -6,6 +6,7 @@
 #include "shell/ListeDenetimi.h"
 #include "shell/OrtakYordamlarModülü.h"
 #include "shell/VeritabanıTabloları.h"
+#include "shell/YazıcıSeçmeFormu.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -211,6 +212,12 @@ void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş, int süreMs) {
         zamanlayıcı->start();
     });
     zamanlayıcı->start();
+}
+
+void YazıcıSeçimindeTamam(bool iptal) {
+    ModalGelinceÇalıştır<YazıcıSeçmeFormu>([iptal](YazıcıSeçmeFormu* f) {
+        (iptal ? f->İptalDüğmesi : f->TamamDüğmesi)->click();
+    });
 }
 
 void ModalAdımlarınıDurdur() {

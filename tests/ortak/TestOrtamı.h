@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 #include <memory>
 #include <functional>
@@ -102,5 +103,17 @@ void Yapıştır(QLineEdit* kutu, const QString& metin);
 // A window that does not come within süreMs, or that the step leaves open süreMs
 // on, fails the test; the open modal windows are then closed.
 void ModalGelinceÇalıştır(std::function<void(QWidget*)> iş, int süreMs = 10000);
+// The same for a window of kind T: another window that comes first is closed at once
+// and fails the test.
+template <class T>
+void ModalGelinceÇalıştır(std::function<void(T*)> iş, int süreMs = 10000) {
+    ModalGelinceÇalıştır([iş](QWidget* w) {
+        if (auto* t = dynamic_cast<T*>(w)) return iş(t);
+        ADD_FAILURE() << "another window came first: " << w->objectName().toStdString();
+        w->close();
+    }, süreMs);
+}
+// The next printer choice is answered with Tamam (or İptal).
+void YazıcıSeçimindeTamam(bool iptal = false);
 // Drops the steps still waiting (the fixture does it when a test ends).
 void ModalAdımlarınıDurdur();

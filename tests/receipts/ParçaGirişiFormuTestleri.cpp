@@ -622,9 +622,7 @@ TEST_F(ParçaGirişiTesti, ParçaTanımlaPenceresindenYeniParça) {
     aç();
     yaz(f->BulKutusu, "007");
     bool açıldı = false;
-    ModalGelinceÇalıştır([&](QWidget* w) {
-        auto* p = dynamic_cast<ParçaTanımlaFormu*>(w);
-        ASSERT_NE(p, nullptr);
+    ModalGelinceÇalıştır<ParçaTanımlaFormu>([&](ParçaTanımlaFormu* p) {
         açıldı = true;
         EXPECT_EQ(p->KoduKutusu->currentText(), "7");
         EXPECT_FALSE(p->KoduKutusu->isEnabled());
@@ -657,9 +655,9 @@ TEST_F(ParçaGirişiTesti, ParçaTanımlaPenceresindenYeniParça) {
 
     // cancelling changes nothing here
     açıldı = false;
-    ModalGelinceÇalıştır([&](QWidget* w) {
+    ModalGelinceÇalıştır<ParçaTanımlaFormu>([&](ParçaTanımlaFormu* p) {
         açıldı = true;
-        QTest::mouseClick(dynamic_cast<ParçaTanımlaFormu*>(w)->KapatVazgeçDüğmesi, Qt::LeftButton);
+        QTest::mouseClick(p->KapatVazgeçDüğmesi, Qt::LeftButton);
     });
     f->ParçaTanımlaDüğmesi->click();
     EXPECT_TRUE(açıldı);

@@ -84,11 +84,7 @@ inline void sayfaNumarasız(const YazılanBelge& b) {
 }
 // Clicks the print button and takes the printer offered (or cancels).
 inline void yazdır(QPushButton* düğme, bool iptal = false) {
-    ModalGelinceÇalıştır([iptal](QWidget* w) {
-        auto* f = dynamic_cast<YazıcıSeçmeFormu*>(w);
-        ASSERT_TRUE(f);
-        (iptal ? f->İptalDüğmesi : f->TamamDüğmesi)->click();
-    });
+    YazıcıSeçimindeTamam(iptal);
     düğme->click();
 }
 // "Yazdır" prints nothing: on an empty list, with a printer or without, quietly; once

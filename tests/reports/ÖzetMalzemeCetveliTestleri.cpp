@@ -195,12 +195,7 @@ TEST_F(ÖzetCetvelTestleri, AnaPencereÖnceDönemiSorarSonraCetveliAçar) {
         satırlar = f->MalzemeHareketleriListesi->satırSayısı();
         QTest::keyClick(f, Qt::Key_Escape);
     };
-    ModalGelinceÇalıştır([&](QWidget* w) {
-        auto* t = dynamic_cast<TarihSeçFormu*>(w);
-        if (!t) {
-            w->close();  // never left open
-            return ADD_FAILURE() << "the date dialog did not come first";
-        }
+    ModalGelinceÇalıştır<TarihSeçFormu>([&](TarihSeçFormu* t) {
         t->BaşlamaTarihiKutusu->setText("01.03.2020");
         t->BitişTarihiKutusu->setText("31.12.2020");
         ModalGelinceÇalıştır(cetvelde);

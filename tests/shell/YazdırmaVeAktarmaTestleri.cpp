@@ -78,11 +78,7 @@ protected:
     }
     // The chooser comes up: press one of its buttons (or close it some other way).
     void seçicideYap(std::function<void(YazıcıSeçmeFormu*)> iş) {
-        ModalGelinceÇalıştır([iş](QWidget* w) {
-            auto* f = dynamic_cast<YazıcıSeçmeFormu*>(w);
-            ASSERT_TRUE(f) << w->objectName().toStdString();
-            iş(f);
-        });
+        ModalGelinceÇalıştır<YazıcıSeçmeFormu>(iş);
     }
     bool yazdır() { return YazdırmaDüğmesi(&pencere, pencere.YazdırDüğmesi, DenemeKodu); }
     RaporPenceresi pencere;

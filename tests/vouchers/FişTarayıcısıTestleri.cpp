@@ -36,7 +36,7 @@ protected:
     static void fişiYazdır(GirişFişiYazdırFormu& f, const QString& fiş, int alınmaŞekli) {
         tıkla(f, fiş);
         f.AlınmaŞekliKutusu->setCurrentIndex(alınmaŞekli);
-        seçicideTamam();
+        YazıcıSeçimindeTamam();
         f.FişiYazdırDüğmesi->click();
     }
 };
@@ -241,7 +241,7 @@ TEST_F(FişTarayıcısıTestleri, İptalVeyaGitmeyenBaskıFişiİşaretlemez) {
     tıkla(*f, "7 No 'lu Fiş");
     f->AlınmaŞekliKutusu->setCurrentIndex(0);
     for (int kez = 0; kez < 2; ++kez) {
-        seçicideTamam(true);
+        YazıcıSeçimindeTamam(true);
         f->FişiYazdırDüğmesi->click();
         EXPECT_FALSE(YazıcıSeçimiİptal);
     }
@@ -254,7 +254,7 @@ TEST_F(FişTarayıcısıTestleri, İptalVeyaGitmeyenBaskıFişiİşaretlemez) {
         return u;
     });
     GeçerliYazıcıyıSıfırla();
-    seçicideTamam();
+    YazıcıSeçimindeTamam();
     f->FişiYazdırDüğmesi->click();
     EXPECT_EQ(sonMesaj(), "Belge yazıcıya gönderilemedi!\n\nLütfen, yazıcınızı kontrol edip tekrar deneyiniz.");
     EXPECT_EQ(yazdırılanSayısı("GirisIslemleriTablosu", 7), 0);
@@ -277,7 +277,7 @@ TEST_F(FişTarayıcısıTestleri, ÇıkışPenceresiYerSütunuVeTarihleGösterir
     EXPECT_EQ(f->ListeToplamıKutusu->text(), "1.012,50");
     EXPECT_EQ(f->FişNoKutusu->text(), "4/1");
 
-    seçicideTamam();
+    YazıcıSeçimindeTamam();
     f->FişiYazdırDüğmesi->click();
     ASSERT_EQ(basılanlar->size(), 1u);
     EXPECT_EQ(YazdırılacakRapor, 1);
@@ -353,9 +353,7 @@ TEST_F(FişTarayıcısıTestleri, NumaraDeğişikliğiAğacıYenilerMarkaKodunuS
     auto f = aç<GirişFişiYazdırFormu>();
     tıkla(*f, "7 No 'lu Fiş");
     QString başlık;
-    ModalGelinceÇalıştır([&](QWidget* w) {
-        auto* d = dynamic_cast<FişNoveTarihDeğiştirFormu*>(w);
-        ASSERT_TRUE(d);
+    ModalGelinceÇalıştır<FişNoveTarihDeğiştirFormu>([&](FişNoveTarihDeğiştirFormu* d) {
         başlık = d->windowTitle();
         EXPECT_EQ(d->parentWidget(), f.get());
         EXPECT_EQ(d->FişNoKutusu->text(), "7");
@@ -467,7 +465,7 @@ TEST_F(FişTarayıcısıTestleri, SatırlarVeBaskısıTürkçeNoSırasında) {
     auto ç = aç<ÇıkışFişiYazdırFormu>();
     tıkla(*ç, "44 No 'lu Fiş");
     EXPECT_EQ(nolar(ç->ÇıkışBilgileriListesi), sıra);
-    seçicideTamam();
+    YazıcıSeçimindeTamam();
     ç->FişiYazdırDüğmesi->click();
     ASSERT_EQ(basılanlar->size(), 1u);
     for (int i = 1; i < sıra.size(); ++i) {

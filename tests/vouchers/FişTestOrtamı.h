@@ -123,15 +123,6 @@ protected:
         return h;
     }
 
-    // The next printer choice is answered with Tamam (or İptal).
-    static void seçicideTamam(bool iptal = false) {
-        ModalGelinceÇalıştır([iptal](QWidget* w) {
-            auto* f = dynamic_cast<YazıcıSeçmeFormu*>(w);
-            ASSERT_TRUE(f);
-            (iptal ? f->İptalDüğmesi : f->TamamDüğmesi)->click();
-        });
-    }
-
     // The recorded texts of the last document.
     const YazılanBelge& belge() const { return basılanlar->back(); }
     std::optional<YazılanMetin> bul(const QString& metin, int sayfa = 0) const {

@@ -75,7 +75,7 @@ std::optional<DeporaHatası> açıpDenetle(const QString& yol) {
 QString yedekSorunu(const QString& yedekYolu) {
     try {
         VeritabanıBağlantısı yedek;
-        yedek.denetimİçinAç(yedekYolu);
+        yedek.saltOkunurAç(yedekYolu);
         yedek.sağlamlığıDenetle(TemelTablolar(), true);
         return {};
     } catch (const DeporaHatası& h) {
@@ -105,6 +105,7 @@ void yedektenGeriYükle(const QString& yedek, const QString& hedef) {
     YeniDosyaYaz(geçici, kaynak.size(), [&](char* tampon, std::int64_t konum, std::int64_t uzunluk) {
         return kaynak.seek(konum) && kaynak.read(tampon, uzunluk) == uzunluk;
     }, false);
+    DiskeYaz(geçici);
     {
         QFile f(geçici);
         if (f.open(QIODevice::ReadWrite)) f.setFileTime(QFileInfo(yedek).lastModified(), QFileDevice::FileModificationTime);
@@ -165,7 +166,7 @@ QHash<QString, std::int64_t> yedeğinSayaçları(const QString& yedekYolu) {
     try {
         if (!DosyaVarMı(yedekYolu)) return {};
         VeritabanıBağlantısı yedek;
-        yedek.denetimİçinAç(yedekYolu);
+        yedek.saltOkunurAç(yedekYolu);
         return yedek.anahtarSayaçları();
     } catch (const DeporaHatası&) {
         return {};
@@ -301,7 +302,7 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         QHash<QString, std::int64_t> sayaçlar;
         {
             VeritabanıBağlantısı kopya;
-            kopya.denetimİçinAç(geçici);
+            kopya.saltOkunurAç(geçici);
             kopya.sağlamlığıDenetle(TemelTablolar(), true);
             sayaçlar = kopya.anahtarSayaçları();
         }

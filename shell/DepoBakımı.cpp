@@ -161,6 +161,18 @@ std::optional<DeporaHatası> açıpDenetle(const QString& yol, bool sayfalarıyl
     }
 }
 
+// The keys a backup has handed out, read without a check; none when it cannot be read.
+std::optional<QHash<QString, std::int64_t>> sayaçları(const QString& yol) {
+    try {
+        if (!QFileInfo::exists(yol)) return std::nullopt;
+        VeritabanıBağlantısı yedek;
+        yedek.saltOkunurAç(yol);
+        return yedek.anahtarSayaçları();
+    } catch (const DeporaHatası&) {
+        return std::nullopt;
+    }
+}
+
 // ---- Restore ----
 
 // A name beside the store that no file bears: Ambar-bozuk-20261207-104500.vtb.
@@ -356,8 +368,7 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         if (!QDir().mkpath(klasör))
             throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Klasör oluşturulamadı: %1").arg(klasör));
         QFile::remove(geçici);
-        // the backup to compare with is found and checked beside the copy and its check
-        auto karşılaştırılan = std::async(std::launch::async, enYeniSağlamYedek, yedekYolu);
+        auto sonYedeğinki = std::async(std::launch::async, sayaçları, yedekYolu);  // read beside the copy
         {
             VeritabanıBağlantısı kaynak;
             kaynak.saltOkunurAç(veritabanıYolu);
@@ -371,9 +382,16 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
             kopya.sağlamlığıDenetle(TemelTablolar(), true);
             sayaçlar = kopya.anahtarSayaçları();
         }
-        const auto eski = karşılaştırılan.get();
+        // Only a backup that passes its check is a measure. The newest is checked only when the copy
+        // is behind it or it cannot be read: otherwise the copy takes its place whatever it holds.
+        bool geride = false, eskisiSağlam = true;
+        if (const auto eski = sonYedeğinki.get(); !eski || anahtarlarıGeride(*eski, sayaçlar)) {
+            const auto ölçü = enYeniSağlamYedek(yedekYolu);
+            geride = ölçü && anahtarlarıGeride(ölçü->sayaçlar, sayaçlar);
+            eskisiSağlam = ölçü && ölçü->yol == yedekYolu;
+        }
         YedekSonucu sonuç;
-        if (eski && anahtarlarıGeride(eski->sayaçlar, sayaçlar)) {
+        if (geride) {
             sonuç.yazıldı = false;
             try {
                 sonuç.saklanan = kuşakAdıVer(geçici, yedekYolu, QDate::currentDate(), false);
@@ -381,7 +399,7 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
                 QFile::remove(geçici);  // the clerk is told it was not kept
             }
         } else {
-            yedeğinYerineKoy(geçici, yedekYolu, eski && eski->yol == yedekYolu);
+            yedeğinYerineKoy(geçici, yedekYolu, eskisiSağlam && QFileInfo::exists(yedekYolu));
         }
         KuşaklarıAyıkla(yedekYolu, QDate::currentDate());
         return sonuç;

@@ -27,7 +27,7 @@ bool GünlükYedekGerekli(const QString& veritabanıYolu, const QString& yedekYo
 
 // The daily backup. A byte copy of the store is checked (key, tables, every page)
 // before it becomes the newest backup Ambar.ydk; the one it replaces is kept beside
-// it as a dated generation when it passes its check. A copy whose keys went back
+// it as a dated generation unless it was found damaged. A copy whose keys went back
 // from those of the newest backup that passes its check (an older store, or
 // another one put in the store's place) never replaces it: it is kept under a
 // dated name of today alone. Runs on its own connections; throws when no backup

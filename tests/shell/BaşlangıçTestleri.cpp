@@ -95,6 +95,9 @@ protected:
     static void başınıBoz(const QString& yol) { üzerineYaz(yol, 100); }
     static void boşalt(const QString& yol) { yaz(yol, {}); }
     QStringList yedekKlasörü() const { return QFileInfo(yedek).dir().entryList(QDir::Files, QDir::Name); }
+    void yedekKlasörünüBoşalt() const {
+        for (const QString& ad : yedekKlasörü()) QFile::remove(QFileInfo(yedek).dir().filePath(ad));
+    }
 
     QString vt, yedek;
 };
@@ -141,38 +144,29 @@ TEST_F(BaşlangıçTesti, YedekYalnızVeritabanıDündenKalmışsaYazılır) {
 // and the newest of each of the 12 months up to the newest's; one dated after today is neither counted nor
 // removed.
 TEST_F(BaşlangıçTesti, TarihliYedeklerSaatYüzündenSilinmez) {
-    const QDate gün(2026, 12, 7);
-    struct Durum {
-        const char* ad;
-        QDate bugün;
-        std::vector<std::pair<const char*, bool>> kuşaklar;  // the date in the name, and whether it stays
-    };
-    const Durum durumlar[] = {
-        {"yedi yeni, ayda bir, bir yıldan eskisi gider", gün,
-         {{"2026-12-05-2", true}, {"2026-12-05", true}, {"2026-12-01", true}, {"2026-11-20", true},
-          {"2026-11-10", true}, {"2026-10-31", true}, {"2026-10-01", true}, {"2026-09-15", true},
-          {"2026-09-01", false}, {"2026-01-31", true}, {"2025-12-31", false}}},
-        {"saat bir yıl ileri", gün.addYears(1),
-         {{"2026-12-06", true}, {"2026-12-05", true}, {"2026-12-04", true}, {"2026-12-03", true}, {"2026-12-02", true},
-          {"2026-12-01", true}, {"2026-11-30", true}, {"2026-11-15", false}, {"2026-10-20", true}}},
-        {"bugünden sonrası sayılmaz", gün,
-         {{"2027-06-01", true}, {"2027-05-01", true}, {"2026-12-06", true}, {"2026-12-05", true}, {"2026-12-04", true},
-          {"2026-12-03", true}, {"2026-12-02", true}, {"2026-12-01", true}, {"2026-11-30", true}, {"2026-11-29", false}}},
-    };
     QDir().mkpath(QFileInfo(yedek).absolutePath());
-    for (const Durum& d : durumlar) {
-        SCOPED_TRACE(d.ad);
+    const QDate gün(2026, 12, 7);
+    // the dates in the names, each marked + when it stays and - when it goes
+    const std::pair<QDate, const char*> durumlar[] = {
+        {gün, "+2026-12-05-2 +2026-12-05 +2026-12-01 +2026-11-20 +2026-11-10 +2026-10-31 +2026-10-01 +2026-09-15 "
+              "-2026-09-01 +2026-01-31 -2025-12-31"},
+        {gün.addYears(1), "+2026-12-06 +2026-12-05 +2026-12-04 +2026-12-03 +2026-12-02 +2026-12-01 +2026-11-30 "
+                          "-2026-11-15 +2026-10-20"},
+        {gün, "+2027-06-01 +2027-05-01 +2026-12-06 +2026-12-05 +2026-12-04 +2026-12-03 +2026-12-02 +2026-12-01 "
+              "+2026-11-30 -2026-11-29"},
+    };
+    for (const auto& [bugün, kuşaklar] : durumlar) {
+        SCOPED_TRACE(kuşaklar);
         QStringList kalanlar = {"Ambar.ydk"};
         yaz(yedek, "yedek");
-        for (const auto& [tarih, kalır] : d.kuşaklar) {
-            const QString ad = QString("Ambar-%1.ydk").arg(tarih);
-            yaz(QFileInfo(yedek).absolutePath() + "/" + ad, "kuşak");
-            if (kalır) kalanlar << ad;
+        for (const QString& k : QString(kuşaklar).split(' ')) {
+            yaz(QFileInfo(yedek).absolutePath() + "/Ambar-" + k.mid(1) + ".ydk", "kuşak");
+            if (k.startsWith('+')) kalanlar << "Ambar-" + k.mid(1) + ".ydk";
         }
-        KuşaklarıAyıkla(yedek, d.bugün);
+        KuşaklarıAyıkla(yedek, bugün);
         kalanlar.sort();
         EXPECT_EQ(yedekKlasörü(), kalanlar);
-        for (const QString& ad : yedekKlasörü()) QFile::remove(QFileInfo(yedek).absolutePath() + "/" + ad);
+        yedekKlasörünüBoşalt();
     }
 }
 
@@ -291,7 +285,7 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
         SCOPED_TRACE(d.ad);
         başka.reset();
         for (const QString& ad : QDir(ProgramKlasörü).entryList(QDir::Files)) QFile::remove(ProgramKlasörü + ad);
-        for (const QString& ad : yedekKlasörü()) QFile::remove(QFileInfo(yedek).dir().filePath(ad));
+        yedekKlasörünüBoşalt();
         yaz(vt, sağlamVt);
         yaz(yedek, sağlamYedek);
         düneAl(yedek);
@@ -350,13 +344,13 @@ TEST_F(BaşlangıçTesti, KayıtSayaçlarıGeriGidenDepoSonYedeğinYerineGeçmez
     const QString bugünkü = YedekKuşağı(yedek, QDate::currentDate()), dünkü = YedekKuşağı(yedek, QDate::currentDate().addDays(-1));
     const QString ikinci = bugünkü.chopped(4) + "-2.ydk";
     using enum MesajCevabı;
-    struct Durum {
+    struct Durum {  // parts in Ambar.ydk and in yesterday's dated backup (-1: none) after; the kept copy's name
         const char* ad;
         bool yedekBozuk, bugünküVar;
         MesajCevabı cevap;
-        int sonYedek;      // the parts in Ambar.ydk after
-        QString saklanan;  // the name the warning gives the kept copy (none: no warning)
-        int dünküYedek;    // the parts in yesterday's dated backup (-1: none)
+        int sonYedek;
+        QString saklanan;  // none: no warning
+        int dünküYedek;
     };
     const Durum durumlar[] = {
         {"Hayır", false, false, Hayır, 40, bugünkü, -1},
@@ -366,7 +360,7 @@ TEST_F(BaşlangıçTesti, KayıtSayaçlarıGeriGidenDepoSonYedeğinYerineGeçmez
     };
     for (const Durum& d : durumlar) {
         SCOPED_TRACE(d.ad);
-        for (const QString& ad : yedekKlasörü()) QFile::remove(QFileInfo(yedek).dir().filePath(ad));
+        yedekKlasörünüBoşalt();
         yaz(yedek, doluYedek);
         düneAl(yedek);
         if (d.bugünküVar) yaz(bugünkü, "başka bir yedek");
@@ -412,32 +406,27 @@ TEST_F(BaşlangıçTesti, AynıAndaİkiBaşlangıçtanYalnızBiriÇalışır) {
     if (const QByteArray başlık = qgetenv("DEPORA_DENEME_BASLIGI"); !başlık.isEmpty()) {  // one of the two
         int gösterilme = 0;
         const bool çalışır = Masaüstü::tekÖrnekOl(QString::fromUtf8(başlık), [&] { ++gösterilme; });
-        if (çalışır) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return gösterilme > 0; }, 10000));
-        }
-        std::printf("%s %d\n", çalışır ? "calisan" : "cikan", gösterilme);
-        std::fflush(stdout);
-        Masaüstü::tekÖrneğiBırak();
-        return;
+        const bool gösterildi = çalışır && QTest::qWaitFor([&] { return gösterilme > 0; }, 10000);
+        std::printf("%s %d\n", çalışır ? "calisan" : "cikan", int(gösterildi));
+        return Masaüstü::tekÖrneğiBırak();
     }
     const auto* bu = ::testing::UnitTest::GetInstance()->current_test_info();
-    const QString süzgeç = QString("--gtest_filter=%1.%2").arg(bu->test_suite_name(), bu->name());
     for (int çift = 0; çift < 3; ++çift) {
-        SCOPED_TRACE(çift);
         QProcess başlangıçlar[2];
+        QStringList sonuçlar;
         for (QProcess& p : başlangıçlar) {
             auto ortam = QProcessEnvironment::systemEnvironment();
             ortam.insert("DEPORA_DENEME_BASLIGI", "Depora iki başlangıç " + klasör() + QString::number(çift));
             p.setProcessEnvironment(ortam);
-            p.start(QCoreApplication::applicationFilePath(), {süzgeç});
+            p.start(QCoreApplication::applicationFilePath(),
+                    {QString("--gtest_filter=%1.%2").arg(bu->test_suite_name(), bu->name())});
         }
-        QStringList sonuçlar;
         for (QProcess& p : başlangıçlar) {
             EXPECT_TRUE(p.waitForFinished(20000));
-            sonuçlar << QString::fromUtf8(p.readAllStandardOutput()).split('\n').filter(QRegularExpression("^(calisan|cikan) "));
+            sonuçlar << QString(p.readAllStandardOutput()).split('\n').filter(QRegularExpression("^(calisan|cikan) "));
         }
         sonuçlar.sort();
-        EXPECT_EQ(sonuçlar, QStringList({"calisan 1", "cikan 0"}));
+        EXPECT_EQ(sonuçlar, QStringList({"calisan 1", "cikan 0"})) << çift;
     }
 }
 

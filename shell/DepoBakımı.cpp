@@ -8,6 +8,7 @@
 #include "shell/VeritabanıTabloları.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,6 @@
 #include <cerrno>
 #include <functional>
 #include <future>
-#include <map>
 #include <optional>
 #include <thread>
 #include <unistd.h>
@@ -108,16 +108,16 @@ QString kuşakAdıVer(const QString& yol, const QString& yedekYolu, const QDate&
 
 // ---- Checks ----
 
-// Why a file cannot serve as a backup (empty when it is sound): key, tables, every page.
-QString yedekSorunu(const QString& yol, QHash<QString, std::int64_t>* sayaçlar = nullptr) {
+// Whether a file can serve as a backup: key, tables, every page; and the keys it has handed out.
+bool sağlamMı(const QString& yol, QHash<QString, std::int64_t>& sayaçlar) {
     try {
         VeritabanıBağlantısı yedek;
         yedek.saltOkunurAç(yol);
         yedek.sağlamlığıDenetle(TemelTablolar(), true);
-        if (sayaçlar) *sayaçlar = yedek.anahtarSayaçları();
-        return {};
-    } catch (const DeporaHatası& h) {
-        return h.açıklama().isEmpty() ? QStringLiteral("?") : h.açıklama();
+        sayaçlar = yedek.anahtarSayaçları();
+        return true;
+    } catch (const DeporaHatası&) {
+        return false;
     }
 }
 
@@ -128,13 +128,10 @@ struct SağlamYedek {
     QHash<QString, std::int64_t> sayaçlar;  // the keys it has handed out
 };
 std::optional<SağlamYedek> enYeniSağlamYedek(const QString& yedekYolu) {
-    SağlamYedek y;
-    if (QFileInfo::exists(yedekYolu) && yedekSorunu(yedekYolu, &y.sayaçlar).isEmpty()) {
-        y.yol = yedekYolu;
-        return y;
-    }
+    SağlamYedek y{yedekYolu, QDate(), {}};
+    if (QFileInfo::exists(yedekYolu) && sağlamMı(yedekYolu, y.sayaçlar)) return y;
     for (const Kuşak& k : kuşaklar(yedekYolu))
-        if (yedekSorunu(k.yol, &y.sayaçlar).isEmpty()) return SağlamYedek{k.yol, k.gün, y.sayaçlar};
+        if (sağlamMı(k.yol, y.sayaçlar)) return SağlamYedek{k.yol, k.gün, y.sayaçlar};
     return std::nullopt;
 }
 
@@ -277,10 +274,10 @@ bool anahtarlarıGeride(const QHash<QString, std::int64_t>& eski, const QHash<QS
 }
 
 // Puts the checked copy in the newest backup's place. The newest backup stays in
-// place until the copy takes its name; when it passes its check it is kept as the
+// place until the copy takes its name; with eskisiKalsın it is kept as the
 // generation of the day it was written.
-void yedeğinYerineKoy(const QString& kopya, const QString& yedekYolu, bool eskisiSağlam) {
-    if (eskisiSağlam) kuşakAdıVer(yedekYolu, yedekYolu, QFileInfo(yedekYolu).lastModified().date(), true);
+void yedeğinYerineKoy(const QString& kopya, const QString& yedekYolu, bool eskisiKalsın) {
+    if (eskisiKalsın) kuşakAdıVer(yedekYolu, yedekYolu, QFileInfo(yedekYolu).lastModified().date(), true);
     yeniAdVer(kopya, yedekYolu);
 }
 

@@ -127,7 +127,7 @@ TEST_F(VeritabanıTesti, DepolarMotorunSonrakiSürümündeAçılırKopyaMotorcaD
             yazılırken = hatası([&] { öteki->çalıştır("UPDATE ParcaBilgileriTablosu SET Adi='Y' WHERE ParcaNo=1"); });
             return ::fsync(t) == 0;
         });
-        VeriTabanı.dosyaKopyasıYaz(kopya);
+        EXPECT_NO_THROW(VeriTabanı.dosyaKopyasıYaz(kopya));
         DiskeYazıcıKur(nullptr);
         EXPECT_EQ(yazılırken, 0);
         // an existing file is never written over

@@ -5,7 +5,7 @@
 #include "platform/VeritabanıBağlantısı.h"
 #include "shell/AnaForm.h"
 #include "shell/ArşivModülü.h"
-#include "shell/BaşlangıçModülü.h"
+#include "shell/DepoBakımı.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/TercihlerFormu.h"
 #include "shell/VeritabanıTabloları.h"
@@ -81,7 +81,7 @@ void GünlükYedek(benchmark::State& durum) {
     const QString yedek = klasör().path() + "/yedek/Ambar.ydk";
     QDir().mkpath(klasör().path() + "/yedek");
     for (auto _ : durum)
-        if (GünlükYedekYaz(yol, yedek) != YedekSonucu::Yazıldı) durum.SkipWithError("yazılmadı");
+        if (!GünlükYedekYaz(yol, yedek).yazıldı) durum.SkipWithError("yazılmadı");
 }
 
 // The bound: a plain copy of the same file.

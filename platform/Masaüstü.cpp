@@ -2,15 +2,20 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
+#include <QFile>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -49,6 +54,11 @@ Masaüstü::İşleyiciSorgusu& sorgu() {
 std::unique_ptr<QLocalServer>& sunucu() {
     static std::unique_ptr<QLocalServer> s;
     return s;
+}
+
+int& kilitTanıtıcısı() {
+    static int t = -1;
+    return t;
 }
 
 }  // namespace
@@ -93,21 +103,35 @@ bool tekÖrnekOl(const QString& pencereBaşlığı, std::function<void()> göste
                                                                     QCryptographicHash::Sha1)
                                                .toHex()
                                                .left(16));
-    {
-        QLocalSocket soket;
-        soket.connectToServer(ad);
-        if (soket.waitForConnected(500)) {
-            soket.write("goster\n");
-            soket.waitForBytesWritten(500);
-            soket.disconnectFromServer();
-            return false;
-        }
+    // The lock is the user's own, never beside the store (other seats share that): held
+    // while the program runs and let go by the system however it ends.
+    QString klasör = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (klasör.isEmpty()) klasör = QDir::tempPath();
+    const int kilit = ::open(QFile::encodeName(klasör + QLatin1Char('/') + ad + QStringLiteral(".kilit")).constData(),
+                             O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (kilit >= 0 && ::flock(kilit, LOCK_EX | LOCK_NB) != 0) {
+        ::close(kilit);
+        // the copy that runs is asked to show itself; it may still be starting
+        const QDeadlineTimer süre(3000);
+        do {
+            QLocalSocket soket;
+            soket.connectToServer(ad);
+            if (soket.waitForConnected(200)) {
+                soket.write("goster\n");
+                soket.waitForBytesWritten(500);
+                soket.disconnectFromServer();
+                break;
+            }
+            QThread::msleep(50);
+        } while (!süre.hasExpired());
+        return false;
     }
-    QLocalServer::removeServer(ad);  // a stale socket of a copy that died
+    kilitTanıtıcısı() = kilit;  // none when the lock file cannot be made: run anyway, unguarded
+    QLocalServer::removeServer(ad);  // a socket left by a copy that died
     sunucu() = std::make_unique<QLocalServer>();
     QLocalServer* s = sunucu().get();
     s->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!s->listen(ad)) return true;  // cannot listen: run anyway, unguarded
+    if (!s->listen(ad)) return true;  // cannot listen: run anyway, without raising
     QObject::connect(s, &QLocalServer::newConnection, s, [s, göster] {
         while (QLocalSocket* c = s->nextPendingConnection()) {
             QObject::connect(c, &QLocalSocket::disconnected, c, &QObject::deleteLater);
@@ -117,6 +141,10 @@ bool tekÖrnekOl(const QString& pencereBaşlığı, std::function<void()> göste
     return true;
 }
 
-void tekÖrneğiBırak() { sunucu().reset(); }
+void tekÖrneğiBırak() {
+    sunucu().reset();
+    if (kilitTanıtıcısı() >= 0) ::close(kilitTanıtıcısı());
+    kilitTanıtıcısı() = -1;
+}
 
 }  // namespace Masaüstü

@@ -34,11 +34,12 @@ void işleyiciSorgusuKur(İşleyiciSorgusu s);
 QString kullanıcıAdı();
 QString kuruluş();
 
-// Single instance keyed by the window title and the user. When another copy
-// runs, asks it to show itself and returns false. Otherwise starts listening and
-// calls göster whenever a later copy asks.
+// Single instance keyed by the window title and the user: a lock in the user's
+// runtime folder, held for the program's life. When another copy holds it, asks
+// that copy to show itself and returns false. Otherwise starts listening and calls
+// göster whenever a later copy asks.
 bool tekÖrnekOl(const QString& pencereBaşlığı, std::function<void()> göster);
-// Stops listening (tests).
+// Stops listening and lets the lock go (tests).
 void tekÖrneğiBırak();
 
 }  // namespace Masaüstü

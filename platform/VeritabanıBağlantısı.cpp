@@ -1,7 +1,6 @@
 #include "platform/VeritabanıBağlantısı.h"
 
 #include "platform/Türkçe.h"
-#include "platform/ÇözenDosyaKatmanı.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -45,6 +44,25 @@ DeporaHatası çalışmaHatası(int kod, const QString& ileti) {
     return DeporaHatası(numarası(kod), ileti);
 }
 
+// The format every store is written in: the engine's settings of its version 3 (pages of 1,024
+// bytes, 64,000 rounds of PBKDF2-HMAC-SHA1 for the key, each page sealed with HMAC-SHA1). Set on
+// every open, after the key and before the first read, so that an engine whose defaults have
+// moved on still reads and writes the stores as they are. The first setting is the engine's own
+// name for all of them since version 4; an engine that does not know a setting passes it over.
+const char* const BiçimAyarları =
+    "PRAGMA cipher_compatibility = 3;"
+    "PRAGMA cipher_page_size = 1024; PRAGMA kdf_iter = 64000; PRAGMA cipher_use_hmac = ON;"
+    "PRAGMA cipher_hmac_algorithm = HMAC_SHA1; PRAGMA cipher_kdf_algorithm = PBKDF2_HMAC_SHA1;";
+
+// The page holding the byte the engine locks a file at (1 GiB): never written, so a
+// file larger than that has a page of zeros there.
+constexpr std::int64_t KilitSayfası = (std::int64_t{1} << 30) / VeritabanıBağlantısı::SayfaBoyutu + 1;
+
+std::function<bool(int)>& diskeYazıcı() {
+    static std::function<bool(int)> y;
+    return y;
+}
+
 }  // namespace
 
 QString VeritabanıBağlantısı::VarsayılanAnahtar() { return QStringLiteral("zegöpnr1987"); }
@@ -65,14 +83,6 @@ void VeritabanıBağlantısı::aç(const QString& yol, const QString& anahtar) {
 void VeritabanıBağlantısı::saltOkunurAç(const QString& yol, const QString& anahtar) {
     bağlan(yol, anahtar, false, true);
 }
-void VeritabanıBağlantısı::denetimİçinAç(const QString& yol, const QString& anahtar) {
-    try {
-        bağlan(yol, anahtar, false, true, true);
-    } catch (const DeporaHatası&) {
-        // a file the program's decryption refuses is judged by the engine's own
-        saltOkunurAç(yol, anahtar);
-    }
-}
 
 void VeritabanıBağlantısı::yeniOluştur(const QString& yol, const QString& anahtar) {
     if (QFileInfo::exists(yol))
@@ -80,8 +90,7 @@ void VeritabanıBağlantısı::yeniOluştur(const QString& yol, const QString& a
     bağlan(yol, anahtar, true);
 }
 
-void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur,
-                                  bool çözerek) {
+void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur) {
     kapat();
     const QFileInfo bilgi(yol);
     if (!bilgi.dir().exists())
@@ -92,19 +101,16 @@ void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahta
     sqlite3* db = nullptr;
     const int bayrak =
         saltOkunur ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | (oluştur ? SQLITE_OPEN_CREATE : 0);
-    const QByteArray ad = çözerek ? ÇözülecekDosyaAdresi(yol, anahtar) : QFile::encodeName(yol);
-    int kod = sqlite3_open_v2(ad.constData(), &db, bayrak | (çözerek ? SQLITE_OPEN_URI : 0),
-                              çözerek ? ÇözenDosyaKatmanı() : nullptr);
+    int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &db, bayrak, nullptr);
     auto vazgeç = [&](int k, const QString& ileti) {
         sqlite3_close_v2(db);
         throw DeporaHatası(numarası(k), ileti);
     };
     if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
-    if (!çözerek) {
-        const QByteArray a = anahtar.toUtf8();
-        kod = sqlite3_key(db, a.constData(), a.size());
-        if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
-    }
+    const QByteArray a = anahtar.toUtf8();
+    kod = sqlite3_key(db, a.constData(), a.size());
+    if (kod == SQLITE_OK) kod = sqlite3_exec(db, BiçimAyarları, nullptr, nullptr, nullptr);
+    if (kod != SQLITE_OK) vazgeç(kod, QString::fromUtf8(sqlite3_errmsg(db)));
     // another workstation's write in progress is waited for, the first read included
     sqlite3_busy_timeout(db, 5000);
     // The first read tells a wrong key from a good one.
@@ -118,7 +124,6 @@ void VeritabanıBağlantısı::bağlan(const QString& yol, const QString& anahta
     sqlite3_create_collation_v2(db, "TURKCE", SQLITE_UTF16_ALIGNED, nullptr, türkçeHarmanla, nullptr);
     db_ = db;
     yol_ = yol;
-    çözülmüşAnahtar_ = çözerek ? anahtar : QString();
     if (!oluştur && !saltOkunur) okumaDizinleriniTamamla();
 }
 
@@ -149,7 +154,6 @@ void VeritabanıBağlantısı::kapat() {
     sqlite3_close_v2(db_);
     db_ = nullptr;
     yol_.clear();
-    çözülmüşAnahtar_ = QString();
 }
 
 sqlite3_stmt* VeritabanıBağlantısı::hazırla(const QString& sql, bool& önbellekten) {
@@ -234,24 +238,67 @@ void VeritabanıBağlantısı::sağlamlığıDenetle(const QStringList& olmasıG
     for (const QString& t : olmasıGerekenTablolar)
         if (!tabloVarMı(t)) throw DeporaHatası(HataNo::VeritabanıBozuk, QStringLiteral("%1 tablosu yok.").arg(t));
     if (!sayfalarıyla) return;
-    const QString denetim = QStringLiteral("PRAGMA quick_check(1)");
-    if (!çözülmüşAnahtar_.isNull()) {
+    okurken([&] {
+        sıfırSayfasınıAra();
+        QString sonuç;
         try {
-            if (tekDeğer(denetim).toString() == QLatin1String("ok")) return;
-        } catch (const DeporaHatası&) {
+            sonuç = tekDeğer(QStringLiteral("PRAGMA quick_check(1)")).toString();
+        } catch (const DeporaHatası& h) {
+            // the key opened the first page: a page that does not decrypt is a damaged one
+            if (h.numara() != HataNo::ŞifreYanlış) throw;
+            sonuç = h.açıklama();
         }
-        // the engine's own decryption confirms the damage, and gives its account of it
-        saltOkunurAç(QString(yol_), QString(çözülmüşAnahtar_));
-    }
-    QString sonuç;
+        if (sonuç != QLatin1String("ok")) throw DeporaHatası(HataNo::VeritabanıBozuk, sonuç);
+    });
+}
+
+void VeritabanıBağlantısı::okurken(const std::function<void()>& iş) {
+    const bool kendiİşlemi = !işlemde();
+    if (kendiİşlemi) betikÇalıştır(QStringLiteral("BEGIN"));
     try {
-        sonuç = tekDeğer(denetim).toString();
-    } catch (const DeporaHatası& h) {
-        // the key opened the first page: a page that does not decrypt is a damaged one
-        if (h.numara() != HataNo::ŞifreYanlış) throw;
-        sonuç = h.açıklama();
+        tekDeğer(QStringLiteral("SELECT count(*) FROM sqlite_master"));  // takes the read lock
+        iş();
+    } catch (...) {
+        if (kendiİşlemi) işlemGeriAl();
+        throw;
     }
-    if (sonuç != QLatin1String("ok")) throw DeporaHatası(HataNo::VeritabanıBozuk, sonuç);
+    if (kendiİşlemi) işlemGeriAl();  // a read: nothing to keep
+}
+
+sqlite3_file* VeritabanıBağlantısı::dosyası(std::int64_t& boyut) {
+    // The engine's own handle of the file: opening the file a second time and
+    // closing it would drop every lock this process holds on it.
+    sqlite3_file* dosya = nullptr;
+    sqlite3_int64 b = 0;
+    if (sqlite3_file_control(gerekli(), "main", SQLITE_FCNTL_FILE_POINTER, &dosya) != SQLITE_OK || !dosya ||
+        !dosya->pMethods || dosya->pMethods->xFileSize(dosya, &b) != SQLITE_OK)
+        throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Veritabanı dosyası okunamadı: %1").arg(yol_));
+    boyut = b;
+    return dosya;
+}
+
+void VeritabanıBağlantısı::sıfırSayfasınıAra() {
+    // The engine takes a page of zero bytes for an empty one without checking its seal, so a
+    // page wiped on the disk would pass its checks; the engine itself never writes one.
+    // Only whether a page is all zero bytes is looked at: nothing is decrypted here.
+    const std::int64_t sayfalar = tekDeğer(QStringLiteral("PRAGMA page_count")).toLongLong();
+    std::int64_t boyut = 0;
+    sqlite3_file* dosya = dosyası(boyut);
+    constexpr int Öbek = 1024;  // pages read at once
+    static const char sıfır[SayfaBoyutu] = {};
+    std::vector<char> tampon(static_cast<size_t>(Öbek) * SayfaBoyutu);
+    for (std::int64_t ilk = 0; ilk < sayfalar; ilk += Öbek) {
+        const int n = static_cast<int>(std::min<std::int64_t>(Öbek, sayfalar - ilk));
+        // a file shorter than its pages reads as zeros past its end
+        const int kod = dosya->pMethods->xRead(dosya, tampon.data(), n * SayfaBoyutu, ilk * SayfaBoyutu);
+        if (kod != SQLITE_OK && kod != SQLITE_IOERR_SHORT_READ) hataFırlat(kod);
+        for (int i = 0; i < n; ++i) {
+            const std::int64_t no = ilk + i + 1;
+            if (no != KilitSayfası && std::memcmp(tampon.data() + i * SayfaBoyutu, sıfır, SayfaBoyutu) == 0)
+                throw DeporaHatası(HataNo::VeritabanıBozuk,
+                                   QStringLiteral("Dosyanın %1. sayfası boş (yalnız sıfır).").arg(no));
+        }
+    }
 }
 
 QHash<QString, std::int64_t> VeritabanıBağlantısı::anahtarSayaçları() {
@@ -263,26 +310,15 @@ QHash<QString, std::int64_t> VeritabanıBağlantısı::anahtarSayaçları() {
 }
 
 void VeritabanıBağlantısı::dosyaKopyasıYaz(const QString& hedef) {
-    sqlite3* db = gerekli();
-    // Read through the engine's own handle of the file: opening the file a second
-    // time and closing it would drop every lock this process holds on it.
-    const bool kendiİşlemi = !işlemde();
-    if (kendiİşlemi) betikÇalıştır(QStringLiteral("BEGIN"));
-    try {
-        tekDeğer(QStringLiteral("SELECT count(*) FROM sqlite_master"));  // takes the read lock
-        sqlite3_file* dosya = nullptr;
-        sqlite3_int64 boyut = 0;
-        if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &dosya) != SQLITE_OK || !dosya ||
-            !dosya->pMethods || dosya->pMethods->xFileSize(dosya, &boyut) != SQLITE_OK)
-            throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Veritabanı dosyası okunamadı: %1").arg(yol_));
+    okurken([&] {
+        std::int64_t boyut = 0;
+        sqlite3_file* dosya = dosyası(boyut);
         YeniDosyaYaz(hedef, boyut, [dosya](char* tampon, std::int64_t konum, std::int64_t uzunluk) {
             return dosya->pMethods->xRead(dosya, tampon, static_cast<int>(uzunluk), konum) == SQLITE_OK;
         }, true);
-    } catch (...) {
-        if (kendiİşlemi) işlemGeriAl();
-        throw;
-    }
-    if (kendiİşlemi) işlemGeriAl();  // a read: nothing to keep
+    });
+    // flushed once the read has ended: a slow disk keeps no seat's write waiting
+    DiskeYaz(hedef);
 }
 
 void YeniDosyaYaz(const QString& hedef, std::int64_t boyut,
@@ -307,9 +343,22 @@ void YeniDosyaYaz(const QString& hedef, std::int64_t boyut,
         if (!oku(tampon.data(), konum, n)) vazgeç(QStringLiteral("kaynak okunamadı"));
         if (f.write(tampon.data(), n) != n) vazgeç(f.errorString());
     }
-    if (!f.flush() || ::fsync(tanıtıcı) != 0) vazgeç(f.errorString());
+    if (!f.flush()) vazgeç(f.errorString());
     f.close();
 }
+
+void DiskeYaz(const QString& yol) {
+    const int tanıtıcı = ::open(QFile::encodeName(yol).constData(), O_RDONLY | O_CLOEXEC);
+    const bool tamam = tanıtıcı >= 0 && (diskeYazıcı() ? diskeYazıcı()(tanıtıcı) : ::fsync(tanıtıcı) == 0);
+    const QString neden = QString::fromLocal8Bit(std::strerror(errno));
+    if (tanıtıcı >= 0) ::close(tanıtıcı);
+    if (!tamam) {
+        QFile::remove(yol);
+        throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("%1 diske yazılamadı: %2").arg(yol, neden));
+    }
+}
+
+void DiskeYazıcıKur(std::function<bool(int tanıtıcı)> yazıcı) { diskeYazıcı() = std::move(yazıcı); }
 
 İşlem::İşlem(VeritabanıBağlantısı& vt) : vt_(vt) { vt_.işlemBaşlat(); }
 İşlem::~İşlem() {

@@ -18,6 +18,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+struct sqlite3_file;
 
 class VeritabanıBağlantısı {
 public:
@@ -28,16 +29,14 @@ public:
 
     // The key every copy of the store is written with.
     static QString VarsayılanAnahtar();
+    // The size of a page of every store, as its format is pinned on every open.
+    static constexpr int SayfaBoyutu = 1024;
 
     // Opens an existing file; a missing file or folder, a wrong key or a file that
     // is not a store throws (3044, 3051, 3031). Closes what was open before.
     void aç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     // The same for reading alone: nothing is written to the file.
     void saltOkunurAç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
-    // For reading alone a file that no one writes meanwhile (a backup being
-    // checked): decrypted by the program itself, from a memory map, without locks.
-    // A file it refuses is opened by the engine, which gives the refusal.
-    void denetimİçinAç(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     // Makes a new, empty store file (the delivery tool and the tests).
     void yeniOluştur(const QString& yol, const QString& anahtar = VarsayılanAnahtar());
     void kapat();
@@ -67,14 +66,16 @@ public:
     bool işlemde() const;
 
     // Throws 11 unless the open store holds the given tables and, with
-    // sayfalarıyla, every page of it passes the engine's quick check.
+    // sayfalarıyla, every page of it passes the engine's quick check and none of
+    // its pages is all zero bytes on the disk.
     void sağlamlığıDenetle(const QStringList& olmasıGerekenTablolar, bool sayfalarıyla);
     // The largest key each table with growing keys has handed out (never lowered
     // by a delete): table name -> key.
     QHash<QString, std::int64_t> anahtarSayaçları();
     // Copies the open store's file byte for byte (still encrypted with its key) to
     // a new file readable by the user alone, holding a read lock meanwhile so that
-    // no seat's write falls in the middle. Throws 75 and leaves nothing on failure.
+    // no seat's write falls in the middle, then flushes it to the disk once the lock
+    // is let go. Throws 75 and leaves nothing on failure.
     void dosyaKopyasıYaz(const QString& hedef);
 
     sqlite3* tutamaç() const { return db_; }
@@ -88,13 +89,16 @@ public:
     void bırak(sqlite3_stmt* st, bool önbellekten);
 
 private:
-    void bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur = false,
-                bool çözerek = false);
+    void bağlan(const QString& yol, const QString& anahtar, bool oluştur, bool saltOkunur = false);
     void önbelleğiBoşalt();
+    // Runs iş in one read of the store (in the caller's transaction when one is open).
+    void okurken(const std::function<void()>& iş);
+    // The engine's handle of the open file, and its size.
+    sqlite3_file* dosyası(std::int64_t& boyut);
+    void sıfırSayfasınıAra();
 
     sqlite3* db_ = nullptr;
     QString yol_;
-    QString çözülmüşAnahtar_;  // set while the program decrypts the file itself
     struct Hazır {
         sqlite3_stmt* st = nullptr;
         bool kullanımda = false;
@@ -156,10 +160,14 @@ private:
 };
 
 // Writes a new file (never over an existing one) of boyut bytes that oku(buffer,
-// position, length) fills, and flushes it to the disk; readable by the user alone
-// or by the umask's default. On failure removes it and throws 75.
+// position, length) fills; readable by the user alone or by the umask's default.
+// On failure removes it and throws 75.
 void YeniDosyaYaz(const QString& hedef, std::int64_t boyut,
                   const std::function<bool(char*, std::int64_t, std::int64_t)>& oku, bool yalnızSahibi);
+// Flushes a written file to the disk; on failure removes it and throws 75.
+void DiskeYaz(const QString& yol);
+// Tests put their own flush in place (nullptr: the system's), to act while it runs.
+void DiskeYazıcıKur(std::function<bool(int tanıtıcı)> yazıcı);
 
 // A LIKE pattern for "begins with": %, _ and \ in the text are taken literally
 // (use with "LIKE ? ESCAPE '\'").

@@ -5,6 +5,7 @@
 #include "platform/MesajKapısı.h"
 #include "platform/SayıTarih.h"
 #include "platform/Türkçe.h"
+#include "shell/DepoBakımı.h"
 #include "shell/GenelDeğişkenler.h"
 #include "shell/KaynakMetinleri.h"
 #include "shell/Twip.h"
@@ -32,19 +33,22 @@ std::function<void()>& sonlandırıcı() {
     return s;
 }
 
-// A damaged store: where it is, where its newest backup is and how to get back to it.
+// A damaged store: where it is and where its newest backup is. The finding is noted beside
+// the store, so that the next start checks all of it and offers the restore when it fails.
 QString bozukVeritabanıAçıklaması() {
+    const QString yol = VeriTabanı.yol().isEmpty() ? ProgramKlasörü + QStringLiteral("Ambar.vtb") : VeriTabanı.yol();
     const QFileInfo yedek(YedekDosyası);
     const QString yedekDurumu =
         yedek.exists() ? QStringLiteral("Son yedeğiniz: %1 (%2)")
                              .arg(QDir::toNativeSeparators(yedek.absoluteFilePath()),
                                   yedek.lastModified().toString(QStringLiteral("dd.MM.yyyy HH:mm")))
                        : QStringLiteral("Yedeğiniz bulunamadı.");
-    return QStringLiteral("Veritabanı dosyanız bozulmuş: %1\r\n%2\r\nProgramı kapatıp bozuk dosyayı başka bir adla "
-                          "saklarsanız, program açılırken yedekten oluşturmayı önerir.")
-        .arg(QDir::toNativeSeparators(VeriTabanı.yol().isEmpty() ? ProgramKlasörü + QStringLiteral("Ambar.vtb")
-                                                                 : VeriTabanı.yol()),
-             yedekDurumu);
+    const QString ne = BozukluğuKaydet(yol)
+                           ? QStringLiteral("Program bir sonraki açılışında dosyanın tamamını denetleyecek; bozuksa "
+                                            "yedekten oluşturmayı önerecek.")
+                           : QStringLiteral("Programı kapatıp bozuk dosyayı başka bir adla saklarsanız, program "
+                                            "açılırken yedekten oluşturmayı önerir.");
+    return QStringLiteral("Veritabanı dosyanız bozulmuş: %1\r\n%2\r\n%3").arg(QDir::toNativeSeparators(yol), yedekDurumu, ne);
 }
 
 void sabitMesajlaBitir(const QString& metin) {

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <sqlcipher/sqlite3.h>
 
 void TestOrtamı::SetUp() {
@@ -218,6 +219,11 @@ void YazıcıSeçimindeTamam(bool iptal) {
     ModalGelinceÇalıştır<YazıcıSeçmeFormu>([iptal](YazıcıSeçmeFormu* f) {
         (iptal ? f->İptalDüğmesi : f->TamamDüğmesi)->click();
     });
+}
+
+bool ModalAdımıBekliyor() {
+    return std::any_of(bekleyenAdımlar().begin(), bekleyenAdımlar().end(),
+                       [](const QPointer<QTimer>& z) { return z && z->isActive(); });
 }
 
 void ModalAdımlarınıDurdur() {

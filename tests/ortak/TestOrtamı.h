@@ -115,5 +115,7 @@ void ModalGelinceÇalıştır(std::function<void(T*)> iş, int süreMs = 10000) 
 }
 // The next printer choice is answered with Tamam (or İptal).
 void YazıcıSeçimindeTamam(bool iptal = false);
+// Whether a step still waits for its window (or watches it).
+bool ModalAdımıBekliyor();
 // Drops the steps still waiting (the fixture does it when a test ends).
 void ModalAdımlarınıDurdur();

@@ -208,7 +208,7 @@ TEST(ModalAdımı, BıraktığıPencereyiKapatırGelmeyeniBildirirTestBitinceDur
     EXPECT_NONFATAL_FAILURE(
         {
             ModalGelinceÇalıştır([](QWidget*) {}, 100);
-            QTest::qWait(300);
+            EXPECT_TRUE(QTest::qWaitFor([] { return !ModalAdımıBekliyor(); }, 5000));
         },
         "no modal window came");
     bool çalıştı = false;

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
-#include <sqlcipher/sqlite3.h>
 
 class KatalogOrtamı : public TestOrtamı {
 protected:
@@ -81,21 +80,9 @@ protected:
         return VeriTabanı.tekDeğer("SELECT COUNT(*) FROM " + tablo + " WHERE " + koşul, d).toLongLong();
     }
 
-    // Another workstation amid a write of its own: it has made its change and holds the
-    // write lock, and commits once this one's write waits for the lock. So the window's
-    // checks see the store without the change, and its write with it.
+    // Another workstation amid a write of its own (see YazarkenBırakanKoltuk): the SQL of its change.
     static std::shared_ptr<VeritabanıBağlantısı> yazarkenBırakır(const char* değişiklik) {
-        std::shared_ptr<VeritabanıBağlantısı> öteki(ÖtekiKoltuğuAç().release(), [](VeritabanıBağlantısı* b) {
-            sqlite3_busy_timeout(VeriTabanı.tutamaç(), 50);
-            delete b;
-        });
-        öteki->betikÇalıştır(QStringLiteral("BEGIN IMMEDIATE; ") + QString::fromUtf8(değişiklik));
-        const auto bırak = [](void* b, int kez) {
-            sqlite3_exec(static_cast<sqlite3*>(b), "COMMIT", nullptr, nullptr, nullptr);
-            return kez < 100 ? 1 : 0;
-        };
-        sqlite3_busy_handler(VeriTabanı.tutamaç(), bırak, öteki->tutamaç());
-        return öteki;
+        return YazarkenBırakanKoltuk([değişiklik](VeritabanıBağlantısı& b) { b.betikÇalıştır(QString::fromUtf8(değişiklik)); });
     }
 
     std::unique_ptr<ParçaTanımlaFormu> f;

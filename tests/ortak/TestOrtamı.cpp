@@ -97,6 +97,25 @@ std::unique_ptr<VeritabanıBağlantısı> ÖtekiKoltuğuAç() {
     return öteki;
 }
 
+std::shared_ptr<VeritabanıBağlantısı> YazarkenBırakanKoltuk(const std::function<void(VeritabanıBağlantısı&)>& değiştir) {
+    std::shared_ptr<VeritabanıBağlantısı> öteki(ÖtekiKoltuğuAç().release(), [](VeritabanıBağlantısı* b) {
+        if (VeriTabanı.tutamaç()) sqlite3_busy_timeout(VeriTabanı.tutamaç(), 50);  // the busy handler goes
+        delete b;
+    });
+    öteki->işlemBaşlat();
+    değiştir(*öteki);
+    const auto bırakır = [](void* b, int kaçıncı) {
+        auto* ö = static_cast<VeritabanıBağlantısı*>(b);
+        try {
+            return kaçıncı == 0 && ö->işlemde() ? (ö->işlemOnayla(), 1) : 0;
+        } catch (...) {
+            return 0;
+        }
+    };
+    sqlite3_busy_handler(VeriTabanı.tutamaç(), bırakır, öteki.get());
+    return öteki;
+}
+
 void TestOrtamı::düşmancaMetinleriDene(int kutular, const std::function<QLineEdit*(int)>& hazırla,
                                        const char* ayrıl, const std::function<void()>& kaydet,
                                        const std::function<void(int, const QString&, bool)>& denetle) {

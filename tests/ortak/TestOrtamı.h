@@ -75,6 +75,10 @@ struct ÖtekiKoltuk {
 ÖtekiKoltuk ParçayıSiler(qlonglong parça, const QString& ad, int satır);
 // Its connection; the store's own connection then waits only briefly for a lock.
 std::unique_ptr<VeritabanıBağlantısı> ÖtekiKoltuğuAç();
+// Another workstation amid a write of its own: it has begun its write, made its change
+// (değiştir) and holds the write lock, and commits once this seat's write first waits for
+// the lock. So a window's checks see the store without the change, and its write with it.
+std::shared_ptr<VeritabanıBağlantısı> YazarkenBırakanKoltuk(const std::function<void(VeritabanıBağlantısı&)>& değiştir);
 
 // Types text key by key like QTest::keyClicks, Turkish letters included
 // (QTest::keyClicks asserts on characters outside ASCII).

@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <memory>
-#include <sqlcipher/sqlite3.h>
 
 namespace {
 const int BuYıl = QDate::currentDate().year();
@@ -185,26 +184,22 @@ TEST_F(FişNoTarihTesti, AradaYazılanFişeSorulmadanBirleştirilmez) {
         {"receipt, another date", 0, 7, 6, nullptr, giriş + yeni, giriş + "Bu girişe ekleme yapmak istiyor musunuz?"},
         {"issue, another date", 1, 7, 6, nullptr, çıkış + yeni, çıkış + "Bu çıkışa ekleme yapmak istiyor musunuz?"},
         {"issue, another brand code", 1, 8, 5, nullptr, "Bu FİŞ NO ile (8) KOD için çıkış yapılmış!\r\n\r\n" + yeni, {}}};
-    const auto bırakır = [](void* öteki, int kaçıncı) {  // the other seat commits when this one first waits
-        auto* b = static_cast<VeritabanıBağlantısı*>(öteki);
-        try { return kaçıncı == 0 && b->işlemde() ? (b->işlemOnayla(), 1) : 0; } catch (...) { return 0; }
-    };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);
         VeriTabanı.betikÇalıştır("DELETE FROM GirisIslemleriTablosu; DELETE FROM CikisIslemleriTablosu;");
         satır(d.tür, 7, 500, buYıl(3, 5));
         aç(d.tür, 500, buYıl(3, 5), true);
         yaz(f->FişNoKutusu, "600");
-        const auto öteki = ÖtekiKoltuğuAç();
-        öteki->işlemBaşlat();
-        öteki->çalıştır(QString("INSERT INTO %1 (ParcaNo, Kodu, Tarihi, FisNo) VALUES (2, ?, ?, 600)").arg(tablo(d.tür)),
-                        {d.kodu, buYıl(3, d.gün)});
-        if (d.fatura) öteki->çalıştır("UPDATE GirisIslemleriTablosu SET FaturaNo=? WHERE FisNo=600", {d.fatura});
-        sqlite3_busy_handler(VeriTabanı.tutamaç(), bırakır, öteki.get());
         mesajlar.clear();
-        tamam();
-        sqlite3_busy_timeout(VeriTabanı.tutamaç(), 50);
-        EXPECT_FALSE(öteki->işlemde());
+        {
+            const auto öteki = YazarkenBırakanKoltuk([&](VeritabanıBağlantısı& b) {
+                b.çalıştır(QString("INSERT INTO %1 (ParcaNo, Kodu, Tarihi, FisNo) VALUES (2, ?, ?, 600)").arg(tablo(d.tür)),
+                           {d.kodu, buYıl(3, d.gün)});
+                if (d.fatura) b.çalıştır("UPDATE GirisIslemleriTablosu SET FaturaNo=? WHERE FisNo=600", {d.fatura});
+            });
+            tamam();
+            EXPECT_FALSE(öteki->işlemde());
+        }
         EXPECT_EQ(mesajMetinleri(), QStringList{d.mesaj});
         EXPECT_EQ(say(d.tür, "FisNo=500"), 1);
         EXPECT_EQ(odak(), f->FişNoKutusu);

@@ -108,16 +108,17 @@ QString kuşakAdıVer(const QString& yol, const QString& yedekYolu, const QDate&
 
 // ---- Checks ----
 
-// Whether a file can serve as a backup: key, tables, every page; and the keys it has handed out.
-bool sağlamMı(const QString& yol, QHash<QString, std::int64_t>& sayaçlar) {
+// The keys a backup has handed out; none when it cannot be read or, with denetle,
+// when it fails its check (key, tables, every page).
+std::optional<QHash<QString, std::int64_t>> sayaçları(const QString& yol, bool denetle) {
     try {
+        if (!QFileInfo::exists(yol)) return std::nullopt;
         VeritabanıBağlantısı yedek;
         yedek.saltOkunurAç(yol);
-        yedek.sağlamlığıDenetle(TemelTablolar(), true);
-        sayaçlar = yedek.anahtarSayaçları();
-        return true;
+        if (denetle) yedek.sağlamlığıDenetle(TemelTablolar(), true);
+        return yedek.anahtarSayaçları();
     } catch (const DeporaHatası&) {
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -128,10 +129,9 @@ struct SağlamYedek {
     QHash<QString, std::int64_t> sayaçlar;  // the keys it has handed out
 };
 std::optional<SağlamYedek> enYeniSağlamYedek(const QString& yedekYolu) {
-    SağlamYedek y{yedekYolu, QDate(), {}};
-    if (QFileInfo::exists(yedekYolu) && sağlamMı(yedekYolu, y.sayaçlar)) return y;
+    if (auto s = sayaçları(yedekYolu, true)) return SağlamYedek{yedekYolu, QDate(), *s};
     for (const Kuşak& k : kuşaklar(yedekYolu))
-        if (sağlamMı(k.yol, y.sayaçlar)) return SağlamYedek{k.yol, k.gün, y.sayaçlar};
+        if (auto s = sayaçları(k.yol, true)) return SağlamYedek{k.yol, k.gün, *s};
     return std::nullopt;
 }
 
@@ -155,18 +155,6 @@ std::optional<DeporaHatası> açıpDenetle(const QString& yol, bool sayfalarıyl
         // cannot go on, with the message of a file that cannot be opened
         default: throw DeporaHatası(HataNo::DosyayaErişilemiyor, h.açıklama());
         }
-    }
-}
-
-// The keys a backup has handed out, read without a check; none when it cannot be read.
-std::optional<QHash<QString, std::int64_t>> sayaçları(const QString& yol) {
-    try {
-        if (!QFileInfo::exists(yol)) return std::nullopt;
-        VeritabanıBağlantısı yedek;
-        yedek.saltOkunurAç(yol);
-        return yedek.anahtarSayaçları();
-    } catch (const DeporaHatası&) {
-        return std::nullopt;
     }
 }
 
@@ -365,7 +353,7 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         if (!QDir().mkpath(klasör))
             throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Klasör oluşturulamadı: %1").arg(klasör));
         QFile::remove(geçici);
-        auto sonYedeğinki = std::async(std::launch::async, sayaçları, yedekYolu);  // read beside the copy
+        auto sonYedeğinki = std::async(std::launch::async, sayaçları, yedekYolu, false);  // read beside the copy
         {
             VeritabanıBağlantısı kaynak;
             kaynak.saltOkunurAç(veritabanıYolu);

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -61,6 +62,19 @@ int& kilitTanıtıcısı() {
     return t;
 }
 
+// Takes the lock of the file; true only when another copy holds it. Where the lock
+// cannot be had otherwise (a file system without locks) the file is let go.
+bool başkasıTutuyor(int& kilit) {
+    if (kilit < 0) return false;
+    int sonuç;
+    do sonuç = ::flock(kilit, LOCK_EX | LOCK_NB);
+    while (sonuç != 0 && errno == EINTR);
+    if (sonuç == 0 || errno == EWOULDBLOCK) return sonuç != 0;
+    ::close(kilit);
+    kilit = -1;
+    return false;
+}
+
 }  // namespace
 
 namespace Masaüstü {
@@ -107,9 +121,9 @@ bool tekÖrnekOl(const QString& pencereBaşlığı, std::function<void()> göste
     // while the program runs and let go by the system however it ends.
     QString klasör = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (klasör.isEmpty()) klasör = QDir::tempPath();
-    const int kilit = ::open(QFile::encodeName(klasör + QLatin1Char('/') + ad + QStringLiteral(".kilit")).constData(),
-                             O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (kilit >= 0 && ::flock(kilit, LOCK_EX | LOCK_NB) != 0) {
+    int kilit = ::open(QFile::encodeName(klasör + QLatin1Char('/') + ad + QStringLiteral(".kilit")).constData(),
+                       O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (başkasıTutuyor(kilit)) {
         ::close(kilit);
         // the copy that runs is asked to show itself; it may still be starting
         const QDeadlineTimer süre(3000);
@@ -126,7 +140,7 @@ bool tekÖrnekOl(const QString& pencereBaşlığı, std::function<void()> göste
         } while (!süre.hasExpired());
         return false;
     }
-    kilitTanıtıcısı() = kilit;  // none when the lock file cannot be made: run anyway, unguarded
+    kilitTanıtıcısı() = kilit;  // none when the lock file cannot be made or locked: run anyway, unguarded
     QLocalServer::removeServer(ad);  // a socket left by a copy that died
     sunucu() = std::make_unique<QLocalServer>();
     QLocalServer* s = sunucu().get();

@@ -57,21 +57,21 @@ void yeniAdVer(const QString& eski, const QString& yeni) {
         throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("%1 adı verilemedi: %2").arg(yeni, eski));
 }
 
-// ---- Dated generations ----
+// ---- Dated backups: one a day ----
 
 struct Kuşak {
     QDate gün;
-    int sıra;  // 1, or the second, third... of the same day
+    int sıra;  // 1; earlier versions kept a second, third... of the same day
     QString yol;
 };
 
-QString kuşakAdı(const QString& yedekYolu, const QDate& gün, int sıra) {
+QString kuşakAdı(const QString& yedekYolu, const QDate& gün) {
     const QFileInfo b(yedekYolu);
     return b.absolutePath() + QLatin1Char('/') + b.completeBaseName() + QLatin1Char('-') + gün.toString(Qt::ISODate) +
-           (sıra > 1 ? QStringLiteral("-%1").arg(sıra) : QString()) + QLatin1Char('.') + b.suffix();
+           QLatin1Char('.') + b.suffix();
 }
 
-// The dated backups beside the newest one, newest first.
+// The dated backups beside the newest one, newest first (of one day the last made first).
 std::vector<Kuşak> kuşaklar(const QString& yedekYolu) {
     const QFileInfo b(yedekYolu);
     const QRegularExpression kalıp(QStringLiteral("^%1-(\\d{4}-\\d{2}-\\d{2})(?:-(\\d+))?\\.%2$")
@@ -89,21 +89,40 @@ std::vector<Kuşak> kuşaklar(const QString& yedekYolu) {
     return l;
 }
 
-// Gives the file a dated name of the day that no file bears, never over another
-// file; with kalsın the file keeps its own name as well (where the file system
-// has links). Returns the name it now bears.
-QString kuşakAdıVer(const QString& yol, const QString& yedekYolu, const QDate& gün, bool kalsın) {
-    for (int sıra = 1; sıra < 1000; ++sıra) {
-        const QString ad = kuşakAdı(yedekYolu, gün, sıra);
-        if (::link(QFile::encodeName(yol).constData(), QFile::encodeName(ad).constData()) == 0) {
-            if (!kalsın) QFile::remove(yol);
-            return ad;
-        }
-        if (errno == EEXIST) continue;
-        if (QFile::rename(yol, ad)) return ad;  // a file system without links: moved
-        if (!QFileInfo::exists(ad)) break;
-    }
-    throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Yedek saklanamadı: %1").arg(yol));
+// Keeps the newest backup as the backup of the day it was written, over what that
+// day kept before; it keeps its own name too until a copy takes it (where the
+// file system has links: otherwise it is moved).
+void günününYedeğiYap(const QString& yedekYolu) {
+    const QDate gün = QFileInfo(yedekYolu).lastModified().date();
+    const QString ad = kuşakAdı(yedekYolu, gün), bağ = geçiciAd(yedekYolu, "gun");
+    QFile::remove(bağ);
+    if (::link(QFile::encodeName(yedekYolu).constData(), QFile::encodeName(bağ).constData()) == 0)
+        yeniAdVer(bağ, ad);
+    else
+        yeniAdVer(yedekYolu, ad);
+    for (const Kuşak& k : kuşaklar(yedekYolu))
+        if (k.gün == gün && k.yol != ad) QFile::remove(k.yol);
+}
+
+// ---- Copies of a store that went back ----
+
+// They are kept apart from the day's backups, under names of their own that say what
+// they are: Ambar-eski-depo-20261207-104500.ydk. Never a measure, never restored from,
+// never counted as a day's backup; the newest few stay.
+const QString EskiDepoKopyası = QStringLiteral("eski-depo");
+constexpr int SaklananEskiDepoKopyası = 3;
+
+void eskiDepoKopyalarınıAyıkla(const QString& yedekYolu) {
+    const QFileInfo b(yedekYolu);
+    const QRegularExpression kalıp(QStringLiteral("^%1-%2-(\\d{8}-\\d{6})(?:-(\\d+))?\\.%3$")
+                                       .arg(QRegularExpression::escape(b.completeBaseName()), EskiDepoKopyası,
+                                            QRegularExpression::escape(b.suffix())));
+    std::vector<std::pair<std::pair<QString, int>, QString>> kopyalar;  // (time, order) and path
+    for (const QString& ad : b.dir().entryList(QDir::Files))
+        if (const auto e = kalıp.match(ad); e.hasMatch())
+            kopyalar.push_back({{e.captured(1), e.captured(2).toInt()}, b.dir().filePath(ad)});
+    std::sort(kopyalar.begin(), kopyalar.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (size_t i = SaklananEskiDepoKopyası; i < kopyalar.size(); ++i) QFile::remove(kopyalar[i].second);
 }
 
 // ---- Checks ----
@@ -160,14 +179,16 @@ std::optional<DeporaHatası> açıpDenetle(const QString& yol, bool sayfalarıyl
 
 // ---- Restore ----
 
-// A name beside the store that no file bears: Ambar-bozuk-20261207-104500.vtb.
-QString kenarAdı(const QString& veritabanıYolu) {
-    const QFileInfo b(veritabanıYolu);
-    const QString kök = b.absolutePath() + QLatin1Char('/') + b.completeBaseName() + QStringLiteral("-bozuk-") +
-                        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString ad = kök + QStringLiteral(".vtb");
+// A name beside yol that no file (nor its journal) bears, saying what the file kept
+// aside is and since when: Ambar-bozuk-20261207-104500.vtb.
+QString kenarAdı(const QString& yol, const QString& ne) {
+    const QFileInfo b(yol);
+    const QString kök = b.absolutePath() + QLatin1Char('/') + b.completeBaseName() + QLatin1Char('-') + ne +
+                        QLatin1Char('-') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString uzantı = QLatin1Char('.') + b.suffix();
+    QString ad = kök + uzantı;
     for (int i = 2; QFileInfo::exists(ad) || QFileInfo::exists(ad + QStringLiteral("-journal")); ++i)
-        ad = kök + QStringLiteral("-%1.vtb").arg(i);
+        ad = kök + QStringLiteral("-%1").arg(i) + uzantı;
     return ad;
 }
 
@@ -223,7 +244,7 @@ bool yedektenOluştur(const QString& veritabanıYolu, const QString& yedekYolu,
                     MesajSimgesi::Kritik);
         return false;
     }
-    const QString kenar = kenarAdı(veritabanıYolu);
+    const QString kenar = kenarAdı(veritabanıYolu, QStringLiteral("bozuk"));
     QString soru = ad + durum +
                    (bozukluk ? QStringLiteral("; bozuk dosya ") + tırnaklı(QFileInfo(kenar).fileName()) +
                                    QStringLiteral(" adıyla saklanacak")
@@ -261,11 +282,20 @@ bool anahtarlarıGeride(const QHash<QString, std::int64_t>& eski, const QHash<QS
     return false;
 }
 
+// What becomes of the newest backup when a copy takes its place.
+enum class EskiYedek {
+    Atılır,               // it failed its check
+    DündenseSaklanır,     // kept as its day's backup, unless written today: the copy is then the day's
+    Saklanır,             // kept as its day's backup whenever it was written
+};
+
 // Puts the checked copy in the newest backup's place. The newest backup stays in
-// place until the copy takes its name; with eskisiKalsın it is kept as the
-// generation of the day it was written.
-void yedeğinYerineKoy(const QString& kopya, const QString& yedekYolu, bool eskisiKalsın) {
-    if (eskisiKalsın) kuşakAdıVer(yedekYolu, yedekYolu, QFileInfo(yedekYolu).lastModified().date(), true);
+// place until the copy takes its name.
+void yedeğinYerineKoy(const QString& kopya, const QString& yedekYolu, EskiYedek eskisi) {
+    const QFileInfo b(yedekYolu);
+    if (b.exists() && (eskisi == EskiYedek::Saklanır ||
+                       (eskisi == EskiYedek::DündenseSaklanır && b.lastModified().date() != QDate::currentDate())))
+        günününYedeğiYap(yedekYolu);
     yeniAdVer(kopya, yedekYolu);
 }
 
@@ -321,11 +351,12 @@ bool GünlükYedekGerekli(const QString& veritabanıYolu, const QString& yedekYo
     return QFileInfo(veritabanıYolu).lastModified() < bugün;
 }
 
-QString YedekKuşağı(const QString& yedekYolu, const QDate& gün) { return kuşakAdı(yedekYolu, gün, 1); }
+QString YedekKuşağı(const QString& yedekYolu, const QDate& gün) { return kuşakAdı(yedekYolu, gün); }
 
 VeritabanıHazırlığı VeritabanınıHazırla(const QString& veritabanıYolu, const QString& yedekYolu) {
     YedekDosyası = yedekYolu;
     kalıntılarıSil(yedekYolu, "yeni");
+    kalıntılarıSil(yedekYolu, "gun");
     kalıntılarıSil(veritabanıYolu, "geri");
     // due or not is judged before opening, which may add indexes to the store
     VeritabanıHazırlığı h{true, GünlükYedekGerekli(veritabanıYolu, yedekYolu)};
@@ -378,13 +409,12 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         YedekSonucu sonuç;
         if (geride) {
             sonuç.yazıldı = false;
-            try {
-                sonuç.saklanan = kuşakAdıVer(geçici, yedekYolu, QDate::currentDate(), false);
-            } catch (const DeporaHatası&) {
-                QFile::remove(geçici);  // the clerk is told it was not kept
-            }
+            const QString ad = kenarAdı(yedekYolu, EskiDepoKopyası);
+            if (QFile::rename(geçici, ad)) sonuç.saklanan = ad;
+            else QFile::remove(geçici);  // the clerk is told it was not kept
+            eskiDepoKopyalarınıAyıkla(yedekYolu);
         } else {
-            yedeğinYerineKoy(geçici, yedekYolu, eskisiSağlam && QFileInfo::exists(yedekYolu));
+            yedeğinYerineKoy(geçici, yedekYolu, eskisiSağlam ? EskiYedek::DündenseSaklanır : EskiYedek::Atılır);
         }
         KuşaklarıAyıkla(yedekYolu, QDate::currentDate());
         return sonuç;
@@ -398,23 +428,25 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
 }
 
 void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu) {
-    yedeğinYerineKoy(kopya, yedekYolu, QFileInfo::exists(yedekYolu));
+    yedeğinYerineKoy(kopya, yedekYolu, EskiYedek::Saklanır);
 }
 
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün) {
-    std::vector<Kuşak> sayılanlar;  // newest first, none after today
-    for (Kuşak& k : kuşaklar(yedekYolu))
-        if (k.gün <= bugün) sayılanlar.push_back(std::move(k));
-    if (sayılanlar.empty()) return;
     const auto ayı = [](const QDate& g) { return g.year() * 12 + g.month(); };
-    const int enYeniAy = ayı(sayılanlar.front().gün);
-    int öncekiAy = 0;
-    for (size_t i = 0; i < sayılanlar.size(); ++i) {
-        const int ay = ayı(sayılanlar[i].gün);
+    int günler = 0, enYeniAy = 0, öncekiAy = 0;
+    QDate öncekiGün;
+    for (const Kuşak& k : kuşaklar(yedekYolu)) {  // newest first
+        if (k.gün > bugün) continue;
+        if (k.gün == öncekiGün) {  // an earlier one of a day already kept
+            QFile::remove(k.yol);
+            continue;
+        }
+        öncekiGün = k.gün;
+        const int ay = ayı(k.gün);
+        if (!enYeniAy) enYeniAy = ay;
         const bool ayınEnYenisi = ay != öncekiAy && ay > enYeniAy - 12;
         öncekiAy = ay;
-        if (i < 7 || ayınEnYenisi) continue;
-        QFile::remove(sayılanlar[i].yol);
+        if (++günler > 7 && !ayınEnYenisi) QFile::remove(k.yol);
     }
 }
 

@@ -26,12 +26,14 @@ bool BozukluğuKaydet(const QString& veritabanıYolu);
 bool GünlükYedekGerekli(const QString& veritabanıYolu, const QString& yedekYolu);
 
 // The daily backup. A byte copy of the store is checked (key, tables, every page)
-// before it becomes the newest backup Ambar.ydk; the one it replaces is kept beside
-// it as a dated generation unless it was found damaged. A copy whose keys went back
-// from those of the newest backup that passes its check (an older store, or
-// another one put in the store's place) never replaces it: it is kept under a
-// dated name of today alone. Runs on its own connections; throws when no backup
-// was written (11: the store is damaged).
+// before it becomes the newest backup Ambar.ydk. The one it replaces, unless it was
+// found damaged or written today, is kept beside it as the backup of the day it was
+// written (a day keeps one, the last made). A copy whose keys went back from those
+// of the newest backup that passes its check (an older store, or another one put in
+// the store's place) never replaces it: it is kept apart under a name of its own
+// (Ambar-eski-depo-20261207-104500.ydk, the 3 newest such), which is never taken for
+// a backup. Runs on its own connections; throws when no backup was written (11: the
+// store is damaged).
 struct YedekSonucu {
     bool yazıldı = true;  // the copy became the newest backup
     QString saklanan;     // otherwise the name its copy was kept under; empty: it could not be kept
@@ -45,14 +47,15 @@ void GünlükYedekAl(const QString& veritabanıYolu, const QString& yedekYolu);
 void GünlükYedeğiArkadaAl(const QString& veritabanıYolu, const QString& yedekYolu);
 void GünlükYedeğiBekle();
 
-// Makes a kept copy the newest backup; the one it replaces is kept as a dated generation.
+// Makes a kept copy the newest backup; the one it replaces is kept as the backup of
+// the day it was written.
 void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu);
 
-// The name a backup of the given day is kept under beside Ambar.ydk: Ambar-2026-12-07.ydk
-// (a second one of the same day: Ambar-2026-12-07-2.ydk).
+// The name the backup of the given day is kept under beside Ambar.ydk: Ambar-2026-12-07.ydk.
 QString YedekKuşağı(const QString& yedekYolu, const QDate& gün);
 
-// Removes the dated backups that are not kept. Counted from the backups themselves,
-// whatever the clock says: the 7 newest and the newest of each of the 12 months up to
-// the newest's are kept; one dated after today is neither counted nor removed.
+// Removes the dated backups that are not kept. Counted by day from the backups
+// themselves, whatever the clock says: the 7 newest days and the newest of each of the
+// 12 months up to the newest's are kept, of a day only its last; one dated after today
+// is neither counted nor removed.
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün);

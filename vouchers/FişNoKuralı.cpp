@@ -36,9 +36,9 @@ std::optional<FişBaşlığı> FişBaşlığıOku(FişCinsi tür, std::int64_t f
     return b;
 }
 
-QString FişNoEngeli(FişCinsi tür, std::int64_t fişNo, int yıl, const FişBaşlığı& katılan) {
+QString FişNoEngeli(FişCinsi tür, std::int64_t fişNo, int yıl, const FişBaşlığı& katılan, bool katılabilir) {
     const auto b = FişBaşlığıOku(tür, fişNo, yıl);
-    if (!b || *b == katılan) return {};
+    if (!b || (katılabilir && *b == katılan)) return {};
     if (b->kodu != katılan.kodu) return BaşkaKodunFişNosu(tür, b->kodu);
     return dahaÖnceYapılmış(tür) + BoşSatır + QStringLiteral("Lütfen, yeni bir FİŞ NO seçiniz!");
 }

@@ -30,8 +30,9 @@ std::optional<FişBaşlığı> FişBaşlığıOku(FişCinsi tür, std::int64_t f
 // under number fişNo of year yıl: the refusal to show once the transaction is
 // left when the number now belongs to another brand code or to a voucher with
 // another header (one the clerk was not asked to join); empty when the write
-// may go on.
-QString FişNoEngeli(FişCinsi tür, std::int64_t fişNo, int yıl, const FişBaşlığı& katılan);
+// may go on. Without katılabilir the clerk was asked to join none, so any
+// voucher under the number stops the write.
+QString FişNoEngeli(FişCinsi tür, std::int64_t fişNo, int yıl, const FişBaşlığı& katılan, bool katılabilir = true);
 
 // The clerk's texts of the rule: the number of another brand code, and the
 // question before joining a voucher of the same code.

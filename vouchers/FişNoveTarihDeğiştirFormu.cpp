@@ -176,11 +176,12 @@ void FişNoveTarihDeğiştirFormu::TamamDüğmesi_Click() {
         QString engel;
         const bool yazıldı = HataYönetimiyle([&] {
             İşlem tx(VeriTabanı);
-            // Since the question another workstation may have stored the number: the
-            // voucher joins only the one the clerk agreed to join, or, when none was
-            // asked about, one with its own header.
-            if (!katılınan) katılınan = FişBaşlığıOku(türü(), fişNo_, yıl_).value_or(FişBaşlığı{.kodu = MarkaKodu});
-            engel = FişNoEngeli(türü(), yeniNo, yıl_, *katılınan);
+            // Since the look-up another workstation may have stored the number: the
+            // voucher joins only the one the clerk agreed to join; when none was asked
+            // about, any voucher now under the number stops the change.
+            const bool soruldu = katılınan.has_value();
+            if (!soruldu) katılınan = FişBaşlığıOku(türü(), fişNo_, yıl_).value_or(FişBaşlığı{.kodu = MarkaKodu});
+            engel = FişNoEngeli(türü(), yeniNo, yıl_, *katılınan, soruldu);
             if (!engel.isEmpty()) return;
             VeriTabanı.çalıştır(
                 QStringLiteral("UPDATE %1 SET FisNo=? WHERE FisNo=? AND Tarihi BETWEEN ? AND ?").arg(FişTablosu(türü())),

@@ -101,6 +101,24 @@ protected:
         for (const QString& ad : yedekKlasörü()) QFile::remove(QFileInfo(yedek).dir().filePath(ad));
     }
 
+    // Days go by (gün < 0) or the clock is put back (gün > 0): the store and every backup look that many
+    // days older or newer, the dated backups by their names too.
+    void günKaydır(int gün) {
+        const QDir klasörü = QFileInfo(yedek).dir();
+        QStringList dosyalar = {vt};
+        for (const QString& ad : yedekKlasörü()) dosyalar << klasörü.filePath(ad);
+        std::vector<std::pair<QString, QString>> adlar;
+        for (const QString& yol : dosyalar) {
+            QFile f(yol);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite) &&
+                        f.setFileTime(QFileInfo(yol).lastModified().addDays(gün), QFileDevice::FileModificationTime));
+            const QDate adındaki = QDate::fromString(QFileInfo(yol).fileName().mid(6, 10), Qt::ISODate);
+            if (yol == YedekKuşağı(yedek, adındaki)) adlar.push_back({yol, YedekKuşağı(yedek, adındaki.addDays(gün))});
+        }
+        for (const auto& [eski, yeni] : adlar) ASSERT_TRUE(QFile::rename(eski, yeni + ".kayan"));
+        for (const auto& [eski, yeni] : adlar) ASSERT_TRUE(QFile::rename(yeni + ".kayan", yeni));
+    }
+
     QString vt, yedek;
 };
 
@@ -142,19 +160,19 @@ TEST_F(BaşlangıçTesti, YedekYalnızVeritabanıDündenKalmışsaYazılır) {
     EXPECT_EQ(yedekKlasörü().size(), 2);
 }
 
-// The dated backups kept are counted from the backups themselves, whatever the clock says: the 7 newest
-// and the newest of each of the 12 months up to the newest's; one dated after today is neither counted nor
-// removed.
+// The dated backups kept are counted by day from the backups themselves, whatever the clock says: the 7
+// newest days and the newest of each of the 12 months up to the newest's, of a day (an earlier version kept
+// several) its last; one dated after today is neither counted nor removed.
 TEST_F(BaşlangıçTesti, TarihliYedeklerSaatYüzündenSilinmez) {
     QDir().mkpath(QFileInfo(yedek).absolutePath());
     const QDate gün(2026, 12, 7);
     // the dates in the names, each marked + when it stays and - when it goes
     const std::pair<QDate, const char*> durumlar[] = {
-        {gün, "+2026-12-05-2 +2026-12-05 +2026-12-01 +2026-11-20 +2026-11-10 +2026-10-31 +2026-10-01 +2026-09-15 "
+        {gün, "+2026-12-05-2 -2026-12-05 +2026-12-01 +2026-11-20 +2026-11-10 +2026-10-31 +2026-10-01 +2026-09-15 "
               "-2026-09-01 +2026-01-31 -2025-12-31"},
         {gün.addYears(1), "+2026-12-06 +2026-12-05 +2026-12-04 +2026-12-03 +2026-12-02 +2026-12-01 +2026-11-30 "
                           "-2026-11-15 +2026-10-20"},
-        {gün, "+2027-06-01 +2027-05-01 +2026-12-06 +2026-12-05 +2026-12-04 +2026-12-03 +2026-12-02 +2026-12-01 "
+        {gün, "+2027-06-01 +2027-06-01-2 +2027-05-01 +2026-12-06 +2026-12-05 +2026-12-04 +2026-12-03 +2026-12-02 +2026-12-01 "
               "+2026-11-30 -2026-11-29"},
     };
     for (const auto& [bugün, kuşaklar] : durumlar) {
@@ -169,6 +187,50 @@ TEST_F(BaşlangıçTesti, TarihliYedeklerSaatYüzündenSilinmez) {
         kalanlar.sort();
         EXPECT_EQ(yedekKlasörü(), kalanlar);
         yedekKlasörünüBoşalt();
+    }
+}
+
+// Over days of starts, each day keeps one dated backup, the last made that day: a quiet day's many starts
+// replace today's backup instead of pushing out the week; starts after a day's writes make none; with the
+// clock put back, the backup written "tomorrow" is kept under its own day. Each token: b a start, y a part
+// written, g a day gone by, G the clock put back a day. What is left: Ambar.ydk's parts | each dated
+// backup, oldest first, as its day from today and its parts.
+TEST_F(BaşlangıçTesti, HerGünBirYedekKalır) {
+    const struct { const char* ad; const char* günler; const char* kalan; } durumlar[] = {
+        {"a quiet day, eight starts", "b y g b y g b y g b y g b y g b y g b y g b b b b b b b b",
+         "8 | -7:1 -6:2 -5:3 -4:4 -3:5 -2:6 -1:7"},
+        {"a day with writes", "b y g b y b y b y g b", "5 | -2:1 -1:2"},
+        {"the clock put back", "b y g b g b G b b", "2 | -1:1 0:2 +1:2"},
+    };
+    const QDate bugün = QDate::currentDate();
+    const QByteArray ilk = içerik(vt);  // one part
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        yedekKlasörünüBoşalt();
+        yaz(vt, ilk);
+        for (const QString& adım : QString(d.günler).split(' ')) {
+            if (adım == "b") {
+                ASSERT_TRUE(başlat());
+                VeriTabanı.kapat();
+            } else if (adım == "y") {
+                VeritabanıBağlantısı v;
+                v.aç(vt);
+                v.çalıştır("INSERT INTO ParcaBilgileriTablosu (Kodu, Adi) VALUES (1, 'PUL')");
+            } else {
+                ASSERT_NO_FATAL_FAILURE(günKaydır(adım == "g" ? -1 : 1));
+            }
+        }
+        EXPECT_EQ(mesajMetinleri(), QStringList());
+        QStringList kalan = {oku(yedek).toString(), "|"};
+        for (const QString& ad : yedekKlasörü()) {
+            const QDate gün = QDate::fromString(ad.mid(6, 10), Qt::ISODate);
+            const QString yol = YedekKuşağı(yedek, gün);
+            if (ad == "Ambar.ydk") continue;
+            const int fark = bugün.daysTo(gün);
+            kalan << (ad != QFileInfo(yol).fileName() ? ad
+                                                       : (fark > 0 ? "+" : "") + QString::number(fark) + ":" + oku(yol).toString());
+        }
+        EXPECT_EQ(kalan.join(' ').toStdString(), d.kalan);
     }
 }
 
@@ -337,59 +399,68 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
 }
 
 // A store whose record counters went back from those of the newest backup that passes its check (here
-// the delivered empty store in place of a full one) never replaces it: its copy is kept under a free dated
-// name of today, and the clerk, warned on the main thread, may confirm the store is the right one (its copy
-// then becomes the newest backup, the old one kept under its date). A damaged newest backup is no measure.
+// the delivered empty store in place of a full one) never replaces it: its copy is kept apart under a name
+// of its own, and the clerk, warned on the main thread, may confirm the store is the right one (its copy
+// then becomes the newest backup, the old one kept under its date). A damaged newest backup is no measure;
+// a sound dated one is, however often the older store starts, for the kept copies are never a measure nor
+// counted as a day's backup, and only the 3 newest of them stay.
 TEST_F(BaşlangıçTesti, KayıtSayaçlarıGeriGidenDepoSonYedeğinYerineGeçmez) {
     ASSERT_NO_FATAL_FAILURE(yedekliDepo(39));
     const QByteArray doluYedek = içerik(yedek);
-    const QString bugünkü = YedekKuşağı(yedek, QDate::currentDate()), dünkü = YedekKuşağı(yedek, QDate::currentDate().addDays(-1));
-    const QString ikinci = bugünkü.chopped(4) + "-2.ydk";
+    const QString dünkü = YedekKuşağı(yedek, QDate::currentDate().addDays(-1));
     using enum MesajCevabı;
-    struct Durum {  // parts in Ambar.ydk and in yesterday's dated backup (-1: none) after; the kept copy's name
+    struct Durum {
         const char* ad;
-        bool yedekBozuk, bugünküVar;
+        bool yedekBozuk;
+        int tarihliGün, açılış;  // days of dated backups of the full store before; starts of the older store
         MesajCevabı cevap;
-        int sonYedek;
-        QString saklanan;  // none: no warning
-        int dünküYedek;
+        int sonYedek;  // parts in Ambar.ydk after; -1: left as it was
+        bool uyarılır;
+        int saklanan, dünküYedek;  // copies kept apart; parts in yesterday's dated backup (-1: none)
     };
     const Durum durumlar[] = {
-        {"Hayır", false, false, Hayır, 40, bugünkü, -1},
-        {"bugünkü adı dolu", false, true, Hayır, 40, ikinci, -1},
-        {"Evet", false, false, Evet, 0, bugünkü, 40},
-        {"son yedek bozuk", true, false, Evet, 0, "", -1},
+        {"Hayır", false, 0, 1, Hayır, -1, true, 1, -1},
+        {"Evet", false, 0, 1, Evet, 0, true, 0, 40},
+        {"son yedek bozuk", true, 0, 1, Evet, 0, false, 0, -1},
+        {"son yedek bozuk, bir hafta sağlam, dört açılış", true, 7, 4, Hayır, -1, true, 3, 40},
     };
+    const QRegularExpression saklananAdı("saklandı: (.*Ambar-eski-depo-\\d{8}-\\d{6}(-\\d)?\\.ydk)$");
     for (const Durum& d : durumlar) {
         SCOPED_TRACE(d.ad);
         yedekKlasörünüBoşalt();
         yaz(yedek, doluYedek);
         düneAl(yedek);
-        if (d.bugünküVar) yaz(bugünkü, "başka bir yedek");
+        for (int gün = 1; gün <= d.tarihliGün; ++gün) yaz(YedekKuşağı(yedek, QDate::currentDate().addDays(-gün)), doluYedek);
         if (d.yedekBozuk) ortasınıBoz(yedek);
+        const QByteArray önceki = içerik(yedek);
         yeniDosya(vt, true);
-        düneAl(vt);
-        mesajlar.clear();
-        cevaplar = {d.cevap};
-        const auto hazırlık = VeritabanınıHazırla(vt, yedek);
-        ASSERT_TRUE(hazırlık && hazırlık.yedekGerekli);
-        GünlükYedeğiArkadaAl(vt, yedek);
-        GünlükYedeğiBekle();
-        EXPECT_TRUE(mesajlar.empty());  // told on the main thread
-        QCoreApplication::processEvents();
+        for (int açılış = 0; açılış < d.açılış; ++açılış) {
+            düneAl(vt);
+            mesajlar.clear();
+            cevaplar = {d.cevap};
+            const auto hazırlık = VeritabanınıHazırla(vt, yedek);
+            ASSERT_TRUE(hazırlık && hazırlık.yedekGerekli);
+            GünlükYedeğiArkadaAl(vt, yedek);
+            GünlükYedeğiBekle();
+            EXPECT_TRUE(mesajlar.empty());  // told on the main thread
+            QCoreApplication::processEvents();
+            VeriTabanı.kapat();
+        }
+        const QString saklanan = saklananAdı.match(mesajMetinleri().value(0)).captured(1);
         const QStringList beklenen = {
             "Veritabanı dosyanız son yedeğinizden daha eski görünüyor; yerine başka bir dosya konmuş olabilir.\r\n"
-            "Son yedeğiniz değiştirilmedi: " + QDir::toNativeSeparators(yedek) +
-                "\r\nBugünkü kopyası ayrıca saklandı: " + QDir::toNativeSeparators(d.saklanan),
+            "Son yedeğiniz değiştirilmedi: " + QDir::toNativeSeparators(yedek) + "\r\nBugünkü kopyası ayrıca saklandı: " +
+                saklanan,
             "Kullandığınız veritabanı dosyası doğru dosya ise bugünkü kopyası son yedeğiniz olsun mu?\r\n"
             "Şimdiki son yedeğiniz tarihli adıyla saklanır."};
-        EXPECT_EQ(mesajMetinleri(), d.saklanan.isEmpty() ? QStringList() : beklenen);
-        EXPECT_EQ(oku(yedek).toInt(), d.sonYedek);
-        if (d.cevap == Hayır) {
-            EXPECT_EQ(oku(d.saklanan).toInt(), 0);
-        }
+        EXPECT_EQ(mesajMetinleri(), d.uyarılır ? beklenen : QStringList());
+        EXPECT_EQ(d.cevap == Hayır && oku(saklanan).toInt() == 0, d.uyarılır && d.cevap == Hayır);
+        if (d.sonYedek < 0) EXPECT_EQ(içerik(yedek), önceki);
+        else EXPECT_EQ(oku(yedek).toInt(), d.sonYedek);
+        EXPECT_EQ(yedekKlasörü().filter("eski-depo").size(), d.saklanan);
         EXPECT_EQ(QFileInfo::exists(dünkü) ? oku(dünkü).toInt() : -1, d.dünküYedek);
-        VeriTabanı.kapat();
+        EXPECT_EQ(yedekKlasörü().filter(QRegularExpression("^Ambar-\\d{4}-\\d\\d-\\d\\d\\.ydk$")).size(),
+                  std::max(d.tarihliGün, d.dünküYedek < 0 ? 0 : 1));
     }
 }
 

@@ -182,7 +182,9 @@ TEST_F(FişNoTarihTesti, AradaYazılanFişeSorulmadanBirleştirilmez) {
     const struct { const char* ad; int tür, kodu, gün; const char* fatura; QString mesaj, soru; } durumlar[] = {
         {"receipt, another invoice", 0, 7, 5, "B", giriş + yeni, giriş + "Bu girişe ekleme yapmak istiyor musunuz?"},
         {"receipt, another date", 0, 7, 6, nullptr, giriş + yeni, giriş + "Bu girişe ekleme yapmak istiyor musunuz?"},
+        {"receipt, the same header", 0, 7, 5, nullptr, giriş + yeni, giriş + "Bu girişe ekleme yapmak istiyor musunuz?"},
         {"issue, another date", 1, 7, 6, nullptr, çıkış + yeni, çıkış + "Bu çıkışa ekleme yapmak istiyor musunuz?"},
+        {"issue, the same header", 1, 7, 5, nullptr, çıkış + yeni, çıkış + "Bu çıkışa ekleme yapmak istiyor musunuz?"},
         {"issue, another brand code", 1, 8, 5, nullptr, "Bu FİŞ NO ile (8) KOD için çıkış yapılmış!\r\n\r\n" + yeni, {}}};
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);

@@ -428,7 +428,8 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
 }
 
 void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu) {
-    yedeğinYerineKoy(kopya, yedekYolu, EskiYedek::Saklanır);
+    // the newest backup may have been the one found damaged: it is kept only when it passes its check
+    yedeğinYerineKoy(kopya, yedekYolu, sayaçları(yedekYolu, true) ? EskiYedek::Saklanır : EskiYedek::Atılır);
 }
 
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün) {

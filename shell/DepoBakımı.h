@@ -47,8 +47,8 @@ void GünlükYedekAl(const QString& veritabanıYolu, const QString& yedekYolu);
 void GünlükYedeğiArkadaAl(const QString& veritabanıYolu, const QString& yedekYolu);
 void GünlükYedeğiBekle();
 
-// Makes a kept copy the newest backup; the one it replaces is kept as the backup of
-// the day it was written.
+// Makes a kept copy the newest backup; the one it replaces, when it passes its check,
+// is kept as the backup of the day it was written.
 void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu);
 
 // The name the backup of the given day is kept under beside Ambar.ydk: Ambar-2026-12-07.ydk.

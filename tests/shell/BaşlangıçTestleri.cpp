@@ -422,6 +422,7 @@ TEST_F(BaşlangıçTesti, KayıtSayaçlarıGeriGidenDepoSonYedeğinYerineGeçmez
         {"Hayır", false, 0, 1, Hayır, -1, true, 1, -1},
         {"Evet", false, 0, 1, Evet, 0, true, 0, 40},
         {"son yedek bozuk", true, 0, 1, Evet, 0, false, 0, -1},
+        {"son yedek bozuk, dünkü sağlam, Evet", true, 1, 1, Evet, 0, true, 0, 40},
         {"son yedek bozuk, bir hafta sağlam, dört açılış", true, 7, 4, Hayır, -1, true, 3, 40},
     };
     const QRegularExpression saklananAdı("saklandı: (.*Ambar-eski-depo-\\d{8}-\\d{6}(-\\d)?\\.ydk)$");

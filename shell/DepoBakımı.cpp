@@ -57,11 +57,36 @@ void yeniAdVer(const QString& eski, const QString& yeni) {
         throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("%1 adı verilemedi: %2").arg(yeni, eski));
 }
 
+// ---- Files beside the newest backup ----
+
+// One whose name carries a stamp: Ambar-2026-12-07.ydk, Ambar-eski-depo-20261207-104500-2.ydk.
+struct Damgalı {
+    QString damga;  // sorts as it reads
+    int sıra;       // 1, or the n of a second, third... of the same stamp
+    QString yol;
+};
+
+// The files named <base>-<önek><stamp>[-n].<suffix> beside the newest backup, newest first.
+std::vector<Damgalı> damgalılar(const QString& yedekYolu, const QString& önek, const QString& damgaKalıbı) {
+    const QFileInfo b(yedekYolu);
+    const QRegularExpression kalıp(QStringLiteral("^%1-%2(%3)(?:-(\\d+))?\\.%4$")
+                                       .arg(QRegularExpression::escape(b.completeBaseName()),
+                                            QRegularExpression::escape(önek), damgaKalıbı,
+                                            QRegularExpression::escape(b.suffix())));
+    std::vector<Damgalı> l;
+    for (const QString& ad : b.dir().entryList(QDir::Files))
+        if (const auto e = kalıp.match(ad); e.hasMatch())
+            l.push_back({e.captured(1), e.captured(2).isEmpty() ? 1 : e.captured(2).toInt(), b.dir().filePath(ad)});
+    std::sort(l.begin(), l.end(), [](const Damgalı& a, const Damgalı& b) {
+        return a.damga != b.damga ? a.damga > b.damga : a.sıra > b.sıra;
+    });
+    return l;
+}
+
 // ---- Dated backups: one a day ----
 
 struct Kuşak {
     QDate gün;
-    int sıra;  // 1; earlier versions kept a second, third... of the same day
     QString yol;
 };
 
@@ -71,21 +96,11 @@ QString kuşakAdı(const QString& yedekYolu, const QDate& gün) {
            QLatin1Char('.') + b.suffix();
 }
 
-// The dated backups beside the newest one, newest first (of one day the last made first).
+// The dated backups, newest first; of a day (earlier versions kept several) the last made first.
 std::vector<Kuşak> kuşaklar(const QString& yedekYolu) {
-    const QFileInfo b(yedekYolu);
-    const QRegularExpression kalıp(QStringLiteral("^%1-(\\d{4}-\\d{2}-\\d{2})(?:-(\\d+))?\\.%2$")
-                                       .arg(QRegularExpression::escape(b.completeBaseName()),
-                                            QRegularExpression::escape(b.suffix())));
     std::vector<Kuşak> l;
-    for (const QString& ad : b.dir().entryList(QDir::Files)) {
-        const auto e = kalıp.match(ad);
-        const QDate gün = e.hasMatch() ? QDate::fromString(e.captured(1), Qt::ISODate) : QDate();
-        if (gün.isValid()) l.push_back({gün, e.captured(2).isEmpty() ? 1 : e.captured(2).toInt(), b.dir().filePath(ad)});
-    }
-    std::sort(l.begin(), l.end(), [](const Kuşak& a, const Kuşak& b) {
-        return a.gün != b.gün ? a.gün > b.gün : a.sıra > b.sıra;
-    });
+    for (const Damgalı& d : damgalılar(yedekYolu, QString(), QStringLiteral("\\d{4}-\\d{2}-\\d{2}")))
+        if (const QDate gün = QDate::fromString(d.damga, Qt::ISODate); gün.isValid()) l.push_back({gün, d.yol});
     return l;
 }
 
@@ -113,16 +128,8 @@ const QString EskiDepoKopyası = QStringLiteral("eski-depo");
 constexpr int SaklananEskiDepoKopyası = 3;
 
 void eskiDepoKopyalarınıAyıkla(const QString& yedekYolu) {
-    const QFileInfo b(yedekYolu);
-    const QRegularExpression kalıp(QStringLiteral("^%1-%2-(\\d{8}-\\d{6})(?:-(\\d+))?\\.%3$")
-                                       .arg(QRegularExpression::escape(b.completeBaseName()), EskiDepoKopyası,
-                                            QRegularExpression::escape(b.suffix())));
-    std::vector<std::pair<std::pair<QString, int>, QString>> kopyalar;  // (time, order) and path
-    for (const QString& ad : b.dir().entryList(QDir::Files))
-        if (const auto e = kalıp.match(ad); e.hasMatch())
-            kopyalar.push_back({{e.captured(1), e.captured(2).toInt()}, b.dir().filePath(ad)});
-    std::sort(kopyalar.begin(), kopyalar.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (size_t i = SaklananEskiDepoKopyası; i < kopyalar.size(); ++i) QFile::remove(kopyalar[i].second);
+    const auto kopyalar = damgalılar(yedekYolu, EskiDepoKopyası + QLatin1Char('-'), QStringLiteral("\\d{8}-\\d{6}"));
+    for (size_t i = SaklananEskiDepoKopyası; i < kopyalar.size(); ++i) QFile::remove(kopyalar[i].yol);
 }
 
 // ---- Checks ----

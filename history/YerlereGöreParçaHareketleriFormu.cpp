@@ -150,13 +150,19 @@ void YerlereGöreParçaHareketleriFormu::yordamlarıKaydet(const Tanım& t, void
 void YerlereGöreParçaHareketleriFormu::yerleriDoldur() {
     // One seek in the column's index for each distinct name, from the smallest on:
     // a few hundred names among hundreds of thousands of movements. A movement
-    // without a counterpart has no entry: there is nothing to pick it by.
-    const QString sonraki =
-        QStringLiteral("SELECT min(%1) FROM %2 WHERE %1 > ?").arg(tanım_.yerAlanı, tanım_.tablo);
+    // without a counterpart has no entry: there is nothing to pick it by. Each step
+    // starts after the value as stored, inside the engine: a value that does not read
+    // back as the same text (one put in as bytes, or not valid UTF-8) cannot make it
+    // find that value again. Such a value is listed as it reads, once.
+    Sorgu s(VeriTabanı, QStringLiteral("WITH RECURSIVE yerler(ad) AS ("
+                                       "SELECT min(%1) FROM %2 WHERE %1 > '' "
+                                       "UNION ALL SELECT (SELECT min(%1) FROM %2 WHERE %1 > ad) "
+                                       "FROM yerler WHERE ad IS NOT NULL) "
+                                       "SELECT ad FROM yerler WHERE ad IS NOT NULL")
+                                           .arg(tanım_.yerAlanı, tanım_.tablo));
     QStringList yerler;
-    for (QVariant yer = VeriTabanı.tekDeğer(sonraki, {QStringLiteral("")}); !yer.isNull();
-         yer = VeriTabanı.tekDeğer(sonraki, {yerler.back()}))
-        yerler << yer.toString();
+    while (s.sonraki()) yerler << s.metin(QStringLiteral("ad"));
+    yerler.removeDuplicates();
     std::stable_sort(yerler.begin(), yerler.end(),
                      [](const QString& a, const QString& b) { return TürkçeKarşılaştır(a, b) < 0; });
     yerlerListesi_->addItems(yerler);

@@ -256,26 +256,41 @@ TEST_F(ÇıkışListesiTesti, MiktarVeYerKutularıAyrılınca) {
 
 TEST_F(ÇıkışListesiTesti, BaşkaİstasyonunÇıkışıStoğuDüşürdüyseListeYazılmaz) {
     üçParça();
-    ekle("6", "DEPO");
-    seç(1);
-    ekle("4", "DEPO");
-    // meanwhile another workstation issues 5 of the first part
     VeritabanıBağlantısı öteki;
     öteki.aç(ProgramKlasörü + "Ambar.vtb");
-    öteki.çalıştır("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari, Tutari) "
-                   "VALUES (?, 7, ?, 99, 5, 200000)",
-                   {parçalar[0], QDate::currentDate()});
-    tıkla("ListeyiAmbardanÇıkarDüğmesi");
-    EXPECT_EQ(sonMesaj(), "Çıkış yapacağınız MİKTAR ambardaki mevcuttan fazla olamaz!");
-    EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), 1);
-    EXPECT_EQ(liste()->satırSayısı(), 2);
-    EXPECT_EQ(liste()->seçiliSatır(), 0);
-    EXPECT_EQ(bekleyen(), 2);
-    // with that line gone the rest is written
-    tıkla("ListedenÇıkarDüğmesi");
-    tıkla("ListeyiAmbardanÇıkarDüğmesi");
-    EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), 2);
-    EXPECT_EQ(liste()->satırSayısı(), 0);
+    // two lines (part, quantity) of stocks of 10, and what another workstation issues of the
+    // first part meanwhile; two lines of one part are held against its stock together
+    const struct {
+        int parça1;
+        const char* miktar1;
+        int parça2;
+        const char* miktar2;
+        int ötekininÇıkışı;
+    } durumlar[] = {{0, "6", 1, "4", 5}, {0, "5", 0, "5", 3}};
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ötekininÇıkışı);
+        VeriTabanı.çalıştır("DELETE FROM CikisIslemleriTablosu");
+        seç(d.parça1);
+        ekle(d.miktar1, "DEPO");
+        seç(d.parça2);
+        if (d.parça2 == d.parça1) cevapla(MesajCevabı::Evet);  // the same part once more
+        ekle(d.miktar2, "DEPO");
+        ASSERT_EQ(liste()->satırSayısı(), 2);
+        öteki.çalıştır("INSERT INTO CikisIslemleriTablosu (ParcaNo, Kodu, Tarihi, FisNo, Miktari, Tutari) "
+                       "VALUES (?, 7, ?, 99, ?, 200000)",
+                       {parçalar[0], QDate::currentDate(), d.ötekininÇıkışı});
+        tıkla("ListeyiAmbardanÇıkarDüğmesi");
+        EXPECT_EQ(sonMesaj(), "Çıkış yapacağınız MİKTAR ambardaki mevcuttan fazla olamaz!");
+        EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), 1);
+        EXPECT_EQ(liste()->satırSayısı(), 2);
+        EXPECT_EQ(liste()->seçiliSatır(), 0);
+        EXPECT_EQ(bekleyen(), 2);
+        // with that line gone the rest is written
+        tıkla("ListedenÇıkarDüğmesi");
+        tıkla("ListeyiAmbardanÇıkarDüğmesi");
+        EXPECT_EQ(say("SELECT COUNT(*) FROM CikisIslemleriTablosu"), 2);
+        EXPECT_EQ(liste()->satırSayısı(), 0);
+    }
 }
 
 // A hostile text pasted into the voucher number, the quantity or the place is

@@ -61,6 +61,9 @@ TEST(Tarih, KutularınTarihleri) {
     EXPECT_EQ(*TarihOku("05/03/2026"), QDate(2026, 3, 5));
     EXPECT_EQ(*TarihOku("5-3-26"), QDate(2026, 3, 5));
     EXPECT_EQ(*TarihOku("5-3-45"), QDate(1945, 3, 5));
+    // two digits up to 29 are this century's, from 30 the last one's
+    EXPECT_EQ(*TarihOku("1.1.29"), QDate(2029, 1, 1));
+    EXPECT_EQ(*TarihOku("1.1.30"), QDate(1930, 1, 1));
     EXPECT_FALSE(TarihOku("31.02.2026").has_value());
     EXPECT_FALSE(TarihOku("2026").has_value());
     EXPECT_EQ(*TarihOku("5.12"), QDate(QDate::currentDate().year(), 12, 5));

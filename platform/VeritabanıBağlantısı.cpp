@@ -321,6 +321,27 @@ void VeritabanıBağlantısı::dosyaKopyasıYaz(const QString& hedef) {
     DiskeYaz(hedef);
 }
 
+bool VeritabanıBağlantısı::dosyasıAynıMı(const QString& diğer) {
+    QFile öteki(diğer);
+    if (!öteki.open(QIODevice::ReadOnly)) return false;
+    bool aynı = false;
+    okurken([&] {
+        std::int64_t boyut = 0;
+        sqlite3_file* dosya = dosyası(boyut);
+        if (öteki.size() != boyut) return;
+        constexpr std::int64_t Parça = 1 << 17;
+        std::vector<char> bu(static_cast<size_t>(Parça)), o(static_cast<size_t>(Parça));
+        for (std::int64_t konum = 0; konum < boyut; konum += Parça) {
+            const std::int64_t n = std::min(Parça, boyut - konum);
+            if (dosya->pMethods->xRead(dosya, bu.data(), static_cast<int>(n), konum) != SQLITE_OK ||
+                öteki.read(o.data(), n) != n || std::memcmp(bu.data(), o.data(), static_cast<size_t>(n)) != 0)
+                return;
+        }
+        aynı = true;
+    });
+    return aynı;
+}
+
 void YeniDosyaYaz(const QString& hedef, std::int64_t boyut,
                   const std::function<bool(char*, std::int64_t, std::int64_t)>& oku, bool yalnızSahibi) {
     auto hata = [&](const QString& neden) {

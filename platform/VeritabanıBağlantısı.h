@@ -77,6 +77,9 @@ public:
     // no seat's write falls in the middle, then flushes it to the disk once the lock
     // is let go. Throws 75 and leaves nothing on failure.
     void dosyaKopyasıYaz(const QString& hedef);
+    // Whether the open store's file holds byte for byte what the given file holds, read
+    // under a read lock as the copy is.
+    bool dosyasıAynıMı(const QString& diğer);
 
     sqlite3* tutamaç() const { return db_; }
 

@@ -57,79 +57,86 @@ void yeniAdVer(const QString& eski, const QString& yeni) {
         throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("%1 adı verilemedi: %2").arg(yeni, eski));
 }
 
-// ---- Files beside the newest backup ----
+// ---- The backups kept beside the newest ----
 
-// One whose name carries a stamp: Ambar-2026-12-07.ydk, Ambar-eski-depo-20261207-104500-2.ydk.
-struct Damgalı {
-    QString damga;  // sorts as it reads
-    int sıra;       // 1, or the n of a second, third... of the same stamp
-    QString yol;
-};
+// Each carries in its name the number of its making and the day it was made:
+// Ambar-0042-2026-12-07.ydk, and for a copy of a store that went back
+// Ambar-eski-depo-0043-2026-12-07.ydk. The number, which only grows, orders them whatever
+// the clock said; the day is the clerk's label and groups the dated ones into days and
+// months. Earlier versions named them by the day alone (Ambar-2026-12-07.ydk,
+// Ambar-2026-12-07-2.ydk, Ambar-eski-depo-20261207-104500.ydk): those were made before any
+// numbered one, in the order of their names. Any other file is none of ours.
+enum class Tür { Tarihli, EskiDepo };
 
-// The files named <base>-<önek><stamp>[-n].<suffix> beside the newest backup, newest first.
-std::vector<Damgalı> damgalılar(const QString& yedekYolu, const QString& önek, const QString& damgaKalıbı) {
-    const QFileInfo b(yedekYolu);
-    const QRegularExpression kalıp(QStringLiteral("^%1-%2(%3)(?:-(\\d+))?\\.%4$")
-                                       .arg(QRegularExpression::escape(b.completeBaseName()),
-                                            QRegularExpression::escape(önek), damgaKalıbı,
-                                            QRegularExpression::escape(b.suffix())));
-    std::vector<Damgalı> l;
-    for (const QString& ad : b.dir().entryList(QDir::Files))
-        if (const auto e = kalıp.match(ad); e.hasMatch())
-            l.push_back({e.captured(1), e.captured(2).isEmpty() ? 1 : e.captured(2).toInt(), b.dir().filePath(ad)});
-    std::sort(l.begin(), l.end(), [](const Damgalı& a, const Damgalı& b) {
-        return a.damga != b.damga ? a.damga > b.damga : a.sıra > b.sıra;
-    });
-    return l;
-}
-
-// ---- Dated backups: one a day ----
-
-struct Kuşak {
+struct Yedek {
+    std::int64_t no;  // 0: an earlier version's
+    QString sıra;     // an earlier version's: its name's stamp and n, which sort as they were made
     QDate gün;
     QString yol;
 };
 
-QString kuşakAdı(const QString& yedekYolu, const QDate& gün) {
-    const QFileInfo b(yedekYolu);
-    return b.absolutePath() + QLatin1Char('/') + b.completeBaseName() + QLatin1Char('-') + gün.toString(Qt::ISODate) +
-           QLatin1Char('.') + b.suffix();
-}
+const QString EskiDepoKopyası = QStringLiteral("eski-depo-");
+constexpr int SaklananEskiDepoKopyası = 3;
 
-// The dated backups, newest first; of a day (earlier versions kept several) the last made first.
-std::vector<Kuşak> kuşaklar(const QString& yedekYolu) {
-    std::vector<Kuşak> l;
-    for (const Damgalı& d : damgalılar(yedekYolu, QString(), QStringLiteral("\\d{4}-\\d{2}-\\d{2}")))
-        if (const QDate gün = QDate::fromString(d.damga, Qt::ISODate); gün.isValid()) l.push_back({gün, d.yol});
+// The kept backups of a kind, oldest made first.
+std::vector<Yedek> yedekler(const QString& yedekYolu, Tür tür) {
+    const QFileInfo b(yedekYolu);
+    const bool eskiDepo = tür == Tür::EskiDepo;
+    const QString kök = QLatin1Char('^') + QRegularExpression::escape(b.completeBaseName()) + QLatin1Char('-') +
+                        (eskiDepo ? EskiDepoKopyası : QString());
+    const QString uzantı = QStringLiteral("\\.") + QRegularExpression::escape(b.suffix()) + QLatin1Char('$');
+    const QRegularExpression numaralı(kök + QStringLiteral("(\\d{1,9})-(\\d{4}-\\d\\d-\\d\\d)") + uzantı);
+    const QRegularExpression öncekiSürüm(kök +
+                                         (eskiDepo ? QStringLiteral("((\\d{8})-\\d{6})") : QStringLiteral("((\\d{4}-\\d\\d-\\d\\d))")) +
+                                         QStringLiteral("(?:-(\\d{1,9}))?") + uzantı);
+    std::vector<Yedek> l;
+    for (const QString& ad : b.dir().entryList(QDir::Files)) {
+        Yedek y{0, {}, {}, b.dir().filePath(ad)};
+        if (const auto e = numaralı.match(ad); e.hasMatch()) {
+            y.no = e.captured(1).toLongLong();
+            y.gün = QDate::fromString(e.captured(2), Qt::ISODate);
+        } else if (const auto ö = öncekiSürüm.match(ad); ö.hasMatch()) {
+            y.sıra = ö.captured(1) + QStringLiteral("-%1").arg(qMax(1, ö.captured(3).toInt()), 9, 10, QLatin1Char('0'));
+            y.gün = QDate::fromString(ö.captured(2), eskiDepo ? QStringLiteral("yyyyMMdd") : QStringLiteral("yyyy-MM-dd"));
+        }
+        if (y.gün.isValid() && (y.no > 0 || !y.sıra.isEmpty())) l.push_back(y);
+    }
+    std::sort(l.begin(), l.end(), [](const Yedek& a, const Yedek& b) {
+        return a.no != b.no ? a.no < b.no : a.sıra < b.sıra;
+    });
     return l;
 }
 
-// Keeps the newest backup as the backup of the day it was written, over what that
-// day kept before; it keeps its own name too until a copy takes it (where the
-// file system has links: otherwise it is moved).
-void günününYedeğiYap(const QString& yedekYolu) {
-    const QDate gün = QFileInfo(yedekYolu).lastModified().date();
-    const QString ad = kuşakAdı(yedekYolu, gün), bağ = geçiciAd(yedekYolu, "gun");
-    QFile::remove(bağ);
-    if (::link(QFile::encodeName(yedekYolu).constData(), QFile::encodeName(bağ).constData()) == 0)
-        yeniAdVer(bağ, ad);
-    else
-        yeniAdVer(yedekYolu, ad);
-    for (const Kuşak& k : kuşaklar(yedekYolu))
-        if (k.gün == gün && k.yol != ad) QFile::remove(k.yol);
+// Keeps the file kaynak beside the newest backup under the next number, of its kind and
+// day, never in the place of another file. With bağlı it keeps its own name too (a
+// link) until a copy takes it, where the file system has links; otherwise it is moved.
+QString numarasıylaSakla(const QString& kaynak, const QString& yedekYolu, Tür tür, const QDate& gün, bool bağlı) {
+    const QFileInfo b(yedekYolu);
+    std::int64_t no = 0;
+    for (Tür t : {Tür::Tarihli, Tür::EskiDepo})
+        for (const Yedek& y : yedekler(yedekYolu, t)) no = std::max(no, y.no);
+    const QByteArray k = QFile::encodeName(kaynak);
+    for (++no;; ++no) {
+        const QString ad = b.absolutePath() + QLatin1Char('/') + b.completeBaseName() + QLatin1Char('-') +
+                           (tür == Tür::EskiDepo ? EskiDepoKopyası : QString()) +
+                           QStringLiteral("%1").arg(no, 4, 10, QLatin1Char('0')) + QLatin1Char('-') +
+                           gün.toString(Qt::ISODate) + QLatin1Char('.') + b.suffix();
+        const QByteArray h = QFile::encodeName(ad);
+        if (::link(k.constData(), h.constData()) == 0) {
+            if (!bağlı) ::unlink(k.constData());
+            return ad;
+        }
+        if (errno == EEXIST || QFileInfo::exists(ad)) continue;
+        // no links on this file system: moved
+        if (std::rename(k.constData(), h.constData()) != 0)
+            throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("%1 adı verilemedi: %2").arg(ad, kaynak));
+        return ad;
+    }
 }
 
-// ---- Copies of a store that went back ----
-
-// They are kept apart from the day's backups, under names of their own that say what
-// they are: Ambar-eski-depo-20261207-104500.ydk. Never a measure, never restored from,
-// never counted as a day's backup; the newest few stay.
-const QString EskiDepoKopyası = QStringLiteral("eski-depo");
-constexpr int SaklananEskiDepoKopyası = 3;
-
 void eskiDepoKopyalarınıAyıkla(const QString& yedekYolu) {
-    const auto kopyalar = damgalılar(yedekYolu, EskiDepoKopyası + QLatin1Char('-'), QStringLiteral("\\d{8}-\\d{6}"));
-    for (size_t i = SaklananEskiDepoKopyası; i < kopyalar.size(); ++i) QFile::remove(kopyalar[i].yol);
+    const auto kopyalar = yedekler(yedekYolu, Tür::EskiDepo);
+    for (size_t i = 0; i + SaklananEskiDepoKopyası < kopyalar.size(); ++i) QFile::remove(kopyalar[i].yol);
 }
 
 // ---- Checks ----
@@ -148,7 +155,7 @@ std::optional<QHash<QString, std::int64_t>> sayaçları(const QString& yol, bool
     }
 }
 
-// The newest backup that passes its check: Ambar.ydk, else the newest dated one (gün set).
+// The backup made last that passes its check: Ambar.ydk, else a dated one (gün set).
 struct SağlamYedek {
     QString yol;
     QDate gün;
@@ -156,8 +163,9 @@ struct SağlamYedek {
 };
 std::optional<SağlamYedek> enYeniSağlamYedek(const QString& yedekYolu) {
     if (auto s = sayaçları(yedekYolu, true)) return SağlamYedek{yedekYolu, QDate(), *s};
-    for (const Kuşak& k : kuşaklar(yedekYolu))
-        if (auto s = sayaçları(k.yol, true)) return SağlamYedek{k.yol, k.gün, *s};
+    const auto tarihliler = yedekler(yedekYolu, Tür::Tarihli);
+    for (auto y = tarihliler.rbegin(); y != tarihliler.rend(); ++y)
+        if (auto s = sayaçları(y->yol, true)) return SağlamYedek{y->yol, y->gün, *s};
     return std::nullopt;
 }
 
@@ -191,7 +199,7 @@ std::optional<DeporaHatası> açıpDenetle(const QString& yol, bool sayfalarıyl
 QString kenarAdı(const QString& yol, const QString& ne) {
     const QFileInfo b(yol);
     const QString kök = b.absolutePath() + QLatin1Char('/') + b.completeBaseName() + QLatin1Char('-') + ne +
-                        QLatin1Char('-') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+                        QLatin1Char('-') + BakımSaati().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QString uzantı = QLatin1Char('.') + b.suffix();
     QString ad = kök + uzantı;
     for (int i = 2; QFileInfo::exists(ad) || QFileInfo::exists(ad + QStringLiteral("-journal")); ++i)
@@ -226,7 +234,7 @@ void yedektenGeriYükle(const QString& yedek, const QString& hedef) {
 bool yedektenOluştur(const QString& veritabanıYolu, const QString& yedekYolu,
                      const std::optional<DeporaHatası>& bozukluk) {
     const QString ad = tırnaklı(VeritabanıAdı);
-    const bool tarihliVar = !kuşaklar(yedekYolu).empty();
+    const bool tarihliVar = !yedekler(yedekYolu, Tür::Tarihli).empty();
     if (!DosyaVarMı(yedekYolu) && !tarihliVar) {
         if (!bozukluk) {
             MesajGöster(ad + QLatin1Char(' ') + KaynakMetni(90), MesajSimgesi::Kritik);
@@ -289,54 +297,51 @@ bool anahtarlarıGeride(const QHash<QString, std::int64_t>& eski, const QHash<QS
     return false;
 }
 
-// What becomes of the newest backup when a copy takes its place.
-enum class EskiYedek {
-    Atılır,               // it failed its check
-    DündenseSaklanır,     // kept as its day's backup, unless written today: the copy is then the day's
-    Saklanır,             // kept as its day's backup whenever it was written
-};
-
-// Puts the checked copy in the newest backup's place. The newest backup stays in
-// place until the copy takes its name.
-void yedeğinYerineKoy(const QString& kopya, const QString& yedekYolu, EskiYedek eskisi) {
+// Puts the checked copy in the newest backup's place. The newest backup, unless it failed
+// its check (eskisiSaklanır false), is kept under the day it was made; it keeps its own
+// name until the copy takes it.
+void yedeğinYerineKoy(const QString& kopya, const QString& yedekYolu, bool eskisiSaklanır) {
     const QFileInfo b(yedekYolu);
-    if (b.exists() && (eskisi == EskiYedek::Saklanır ||
-                       (eskisi == EskiYedek::DündenseSaklanır && b.lastModified().date() != QDate::currentDate())))
-        günününYedeğiYap(yedekYolu);
+    if (eskisiSaklanır && b.exists()) numarasıylaSakla(yedekYolu, yedekYolu, Tür::Tarihli, b.lastModified().date(), true);
     yeniAdVer(kopya, yedekYolu);
 }
 
 // After the warning that the store went back: the clerk may confirm it is the right one.
-void geriGitmeyiBildir(const QString& yedekYolu, const QString& kopya) {
+void geriGitmeyiBildir(const YedekSonucu& s, const QString& yedekYolu) {
     if (VeriTabanı.işlemde()) {  // never a box inside a write
-        QTimer::singleShot(100, qApp, [yedekYolu, kopya] { geriGitmeyiBildir(yedekYolu, kopya); });
+        QTimer::singleShot(100, qApp, [s, yedekYolu] { geriGitmeyiBildir(s, yedekYolu); });
         return;
     }
     MesajGöster(QStringLiteral("Veritabanı dosyanız son yedeğinizden daha eski görünüyor; yerine başka bir dosya "
                                "konmuş olabilir.\r\nSon yedeğiniz değiştirilmedi: %1\r\n")
-                        .arg(QDir::toNativeSeparators(yedekYolu)) +
-                    (kopya.isEmpty() ? QStringLiteral("Bugünkü kopyası saklanamadı.")
-                                     : QStringLiteral("Bugünkü kopyası ayrıca saklandı: %1")
-                                           .arg(QDir::toNativeSeparators(kopya))),
+                        .arg(QDir::toNativeSeparators(s.ölçü)) +
+                    (s.saklanan.isEmpty() ? QStringLiteral("Bugünkü kopyası saklanamadı.")
+                                          : QStringLiteral("Bugünkü kopyası ayrıca saklandı: %1")
+                                                .arg(QDir::toNativeSeparators(s.saklanan))),
                 MesajSimgesi::Ünlem);
-    if (kopya.isEmpty()) return;
+    if (s.saklanan.isEmpty()) return;
     const auto cevap = MesajGöster(QStringLiteral("Kullandığınız veritabanı dosyası doğru dosya ise bugünkü kopyası "
                                                   "son yedeğiniz olsun mu?\r\nŞimdiki son yedeğiniz tarihli adıyla "
                                                   "saklanır."),
                                    MesajSimgesi::Soru, MesajDüğmeleri::EvetHayır, QString(), MesajCevabı::Hayır);
-    if (cevap == MesajCevabı::Evet) HataYönetimiyle([&] { KopyayıSonYedekYap(kopya, yedekYolu); });
+    if (cevap == MesajCevabı::Evet) HataYönetimiyle([&] { KopyayıSonYedekYap(s.saklanan, yedekYolu); });
 }
 
 std::function<void()> yedekSonucunuBildiren(const QString& veritabanıYolu, const QString& yedekYolu) {
     try {
         const YedekSonucu s = GünlükYedekYaz(veritabanıYolu, yedekYolu);
         if (s.yazıldı) return [] {};
-        return [yedekYolu, kopya = s.saklanan] { geriGitmeyiBildir(yedekYolu, kopya); };
+        return [s, yedekYolu] { geriGitmeyiBildir(s, yedekYolu); };
     } catch (const DeporaHatası& h) {
         return [h] { HataYönet(h); };
     } catch (const std::exception& e) {
         return [h = DeporaHatası(HataNo::YedekYazılamadı, QString::fromLocal8Bit(e.what()))] { HataYönet(h); };
     }
+}
+
+std::function<QDateTime()>& bakımSaati() {
+    static std::function<QDateTime()> saat;
+    return saat;
 }
 
 std::thread& yedekİşi() {
@@ -352,13 +357,14 @@ bool BozukluğuKaydet(const QString& veritabanıYolu) {
            f.write(QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8() + '\n') > 0 && f.flush();
 }
 
+QDateTime BakımSaati() { return bakımSaati() ? bakımSaati()() : QDateTime::currentDateTime(); }
+void BakımSaatiniKur(std::function<QDateTime()> saat) { bakımSaati() = std::move(saat); }
+
 bool GünlükYedekGerekli(const QString& veritabanıYolu, const QString& yedekYolu) {
     if (!DosyaVarMı(yedekYolu)) return true;
-    const QDateTime bugün(QDate::currentDate(), QTime(0, 0));
-    return QFileInfo(veritabanıYolu).lastModified() < bugün;
+    const QDateTime şimdi = BakımSaati(), yazıldı = QFileInfo(veritabanıYolu).lastModified();
+    return yazıldı < QDateTime(şimdi.date(), QTime(0, 0)) || yazıldı > şimdi;
 }
-
-QString YedekKuşağı(const QString& yedekYolu, const QDate& gün) { return kuşakAdı(yedekYolu, gün); }
 
 VeritabanıHazırlığı VeritabanınıHazırla(const QString& veritabanıYolu, const QString& yedekYolu) {
     YedekDosyası = yedekYolu;
@@ -391,11 +397,21 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         if (!QDir().mkpath(klasör))
             throw DeporaHatası(HataNo::YedekYazılamadı, QStringLiteral("Klasör oluşturulamadı: %1").arg(klasör));
         QFile::remove(geçici);
-        auto sonYedeğinki = std::async(std::launch::async, sayaçları, yedekYolu, false);  // read beside the copy
+        std::future<std::optional<QHash<QString, std::int64_t>>> sonYedeğinki;
         {
             VeritabanıBağlantısı kaynak;
             kaynak.saltOkunurAç(veritabanıYolu);
+            // a store the newest backup already holds byte for byte: nothing new to keep
+            if (QFileInfo::exists(yedekYolu) && kaynak.dosyasıAynıMı(yedekYolu)) {
+                KuşaklarıAyıkla(yedekYolu, BakımSaati().date());
+                return {};
+            }
+            sonYedeğinki = std::async(std::launch::async, sayaçları, yedekYolu, false);  // read beside the copy
             kaynak.dosyaKopyasıYaz(geçici);
+        }
+        {
+            QFile f(geçici);  // dated by the clock the keeping reads, which is the system's
+            if (f.open(QIODevice::ReadWrite)) f.setFileTime(BakımSaati(), QFileDevice::FileModificationTime);
         }
         // the copy holds the store's very bytes: a page that fails here is damaged in the store
         QHash<QString, std::int64_t> sayaçlar;
@@ -407,23 +423,26 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         }
         // Only a backup that passes its check is a measure. The newest is checked only when the copy
         // is behind it or it cannot be read: otherwise the copy takes its place whatever it holds.
-        bool geride = false, eskisiSağlam = true;
+        std::optional<SağlamYedek> ölçü;
+        bool eskisiSağlam = true;
         if (const auto eski = sonYedeğinki.get(); !eski || anahtarlarıGeride(*eski, sayaçlar)) {
-            const auto ölçü = enYeniSağlamYedek(yedekYolu);
-            geride = ölçü && anahtarlarıGeride(ölçü->sayaçlar, sayaçlar);
+            ölçü = enYeniSağlamYedek(yedekYolu);
             eskisiSağlam = ölçü && ölçü->yol == yedekYolu;
         }
         YedekSonucu sonuç;
-        if (geride) {
+        if (ölçü && anahtarlarıGeride(ölçü->sayaçlar, sayaçlar)) {
             sonuç.yazıldı = false;
-            const QString ad = kenarAdı(yedekYolu, EskiDepoKopyası);
-            if (QFile::rename(geçici, ad)) sonuç.saklanan = ad;
-            else QFile::remove(geçici);  // the clerk is told it was not kept
+            sonuç.ölçü = ölçü->yol;
+            try {
+                sonuç.saklanan = numarasıylaSakla(geçici, yedekYolu, Tür::EskiDepo, BakımSaati().date(), false);
+            } catch (const DeporaHatası&) {
+                QFile::remove(geçici);  // the clerk is told it was not kept
+            }
             eskiDepoKopyalarınıAyıkla(yedekYolu);
         } else {
-            yedeğinYerineKoy(geçici, yedekYolu, eskisiSağlam ? EskiYedek::DündenseSaklanır : EskiYedek::Atılır);
+            yedeğinYerineKoy(geçici, yedekYolu, eskisiSağlam);
         }
-        KuşaklarıAyıkla(yedekYolu, QDate::currentDate());
+        KuşaklarıAyıkla(yedekYolu, BakımSaati().date());
         return sonuç;
     } catch (const DeporaHatası& h) {
         QFile::remove(geçici);
@@ -436,25 +455,36 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
 
 void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu) {
     // the newest backup may have been the one found damaged: it is kept only when it passes its check
-    yedeğinYerineKoy(kopya, yedekYolu, sayaçları(yedekYolu, true) ? EskiYedek::Saklanır : EskiYedek::Atılır);
+    yedeğinYerineKoy(kopya, yedekYolu, sayaçları(yedekYolu, true).has_value());
 }
 
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün) {
-    const auto ayı = [](const QDate& g) { return g.year() * 12 + g.month(); };
-    int günler = 0, enYeniAy = 0, öncekiAy = 0;
-    QDate öncekiGün;
-    for (const Kuşak& k : kuşaklar(yedekYolu)) {  // newest first
-        if (k.gün > bugün) continue;
-        if (k.gün == öncekiGün) {  // an earlier one of a day already kept
-            QFile::remove(k.yol);
-            continue;
-        }
-        öncekiGün = k.gün;
-        const int ay = ayı(k.gün);
-        if (!enYeniAy) enYeniAy = ay;
-        const bool ayınEnYenisi = ay != öncekiAy && ay > enYeniAy - 12;
-        öncekiAy = ay;
-        if (++günler > 7 && !ayınEnYenisi) QFile::remove(k.yol);
+    // The day each dated backup counts in, oldest made first: the day it was made, but after
+    // the day of the one made before it when the clock went back between them (so a clock set
+    // back takes no day from those the right clock made). One dated after today is neither
+    // counted nor removed.
+    std::vector<std::pair<QDate, QString>> sayılanlar;
+    QDate önceki, öncekiEtiket;
+    for (const Yedek& y : yedekler(yedekYolu, Tür::Tarihli)) {
+        if (y.gün > bugün) continue;
+        const QDate gün = !önceki.isValid()         ? y.gün
+                          : y.gün == öncekiEtiket   ? önceki
+                                                    : std::max(y.gün, önceki.addDays(1));
+        sayılanlar.emplace_back(gün, y.yol);
+        önceki = gün;
+        öncekiEtiket = y.gün;
+    }
+    // Newest made first: every backup of the 7 newest days, and the newest of each of the 12
+    // newest months, stays.
+    QList<QDate> günler;
+    QList<int> aylar;
+    for (auto y = sayılanlar.rbegin(); y != sayılanlar.rend(); ++y) {
+        const QDate& gün = y->first;
+        const int ay = gün.year() * 12 + gün.month();
+        if (!günler.contains(gün)) günler << gün;
+        const bool ayınEnYenisi = !aylar.contains(ay);
+        if (ayınEnYenisi) aylar << ay;
+        if (günler.indexOf(gün) >= 7 && !(ayınEnYenisi && aylar.size() <= 12)) QFile::remove(y->second);
     }
 }
 

@@ -34,6 +34,7 @@ void TestOrtamı::SetUp() {
     AyarDeposu::yenidenYükle();
     MesajKapısı::yanıtlayıcıKur([this](const MesajKaydı& m) {
         mesajlar.push_back(m);
+        if (mesajGelince) mesajGelince(m);
         if (m.düğmeler == MesajDüğmeleri::Tamam) return MesajCevabı::Tamam;
         if (soruSırasında) soruSırasında();
         if (cevaplar.empty()) return m.varsayılan;

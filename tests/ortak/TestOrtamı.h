@@ -56,6 +56,8 @@ protected:
     int sonlandırmaSayısı = 0;  // times the program was told to end
     // Runs while a question box waits for its answer: another workstation acting meanwhile.
     std::function<void()> soruSırasında;
+    // Runs as each box shows, before it is answered.
+    std::function<void(const MesajKaydı&)> mesajGelince;
     // The system has one printer, "Kayıt Yazıcısı" on "LPT1:", a recorder: every
     // document printed on it lands here. YazıcıVar is false, and so again after each test.
     YazılanBelgeler basılanlar = std::make_shared<std::vector<YazılanBelge>>();

@@ -19,7 +19,10 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <optional>
+#include <random>
+#include <set>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -32,6 +35,37 @@ protected:
         VeriTabanı.kapat();
         vt = ProgramKlasörü + "Ambar.vtb";
         yedek = KullanıcıVeriKlasörü() + "Orvelta/Vtb Yedekleri/Ambar.ydk";
+        // a box names only files that are there as it shows: by path, or a backup by its name
+        mesajGelince = [this](const MesajKaydı& m) {
+            static const QRegularExpression ad("(/[^\\r\\n\"]*\\.(?:ydk|vtb))|\"(Ambar-[^\"/]*\\.ydk)\"");
+            for (auto i = ad.globalMatch(m.metin); i.hasNext();) {
+                const auto e = i.next();
+                const QString yol = e.hasCaptured(1) ? e.captured(1) : QFileInfo(yedek).dir().filePath(e.captured(2));
+                EXPECT_TRUE(QFileInfo::exists(yol)) << yol.toStdString() << " in: " << m.metin.toStdString();
+            }
+        };
+    }
+    void TearDown() override {
+        BakımSaatiniKur(nullptr);
+        TestOrtamı::TearDown();
+    }
+    // The clock the keeping reads, moved as a clerk moves the system's clock.
+    void saatiKullan(const QDateTime& başlangıç) {
+        saat = başlangıç;
+        BakımSaatiniKur([this] { return saat; });
+    }
+    static void zamanKoy(const QString& yol, const QDateTime& zaman) {
+        QFile f(yol);
+        EXPECT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(zaman, QFileDevice::FileModificationTime));
+    }
+    // A part saved by the clerk: the store dated by the clock, as the system would.
+    void kaydet() {
+        {
+            VeritabanıBağlantısı v;
+            v.aç(vt);
+            v.çalıştır("INSERT INTO ParcaBilgileriTablosu (Kodu, Adi) VALUES (1, 'PUL')");
+        }
+        zamanKoy(vt, saat);
     }
     // Dates the file back to this time yesterday, which it returns.
     static QDateTime düneAl(const QString& yol) {
@@ -101,24 +135,42 @@ protected:
         for (const QString& ad : yedekKlasörü()) QFile::remove(QFileInfo(yedek).dir().filePath(ad));
     }
 
-    // Days go by (gün < 0) or the clock is put back (gün > 0): the store and every backup look that many
-    // days older or newer, the dated backups by their names too (one a day, so moved in turn).
-    void günKaydır(int gün) {
-        const QDir k = QFileInfo(yedek).dir();
-        for (const QString& yol : QStringList{vt} + yedekKlasörü().replaceInStrings(QRegularExpression("^"), k.path() + "/")) {
-            QFile f(yol);
-            ASSERT_TRUE(f.open(QIODevice::ReadWrite) &&
-                        f.setFileTime(QFileInfo(yol).lastModified().addDays(gün), QFileDevice::FileModificationTime));
-        }
-        QStringList tarihli = yedekKlasörü().filter(QRegularExpression("^Ambar-\\d{4}-\\d\\d-\\d\\d\\.ydk$"));
-        if (gün > 0) std::reverse(tarihli.begin(), tarihli.end());
-        for (const QString& ad : tarihli)
-            ASSERT_TRUE(QFile::rename(k.filePath(ad), YedekKuşağı(yedek, QDate::fromString(ad.mid(6, 10), Qt::ISODate).addDays(gün))));
+    // The program's files in the backup folder but Ambar.ydk, in the order they were made (an earlier
+    // version's first, in the order of their names).
+    QStringList yapılışSırasıyla() const {
+        static const QRegularExpression numaralı("^Ambar-(?:eski-depo-)?(\\d{1,9})-\\d{4}-\\d\\d-\\d\\d\\.ydk$");
+        QStringList l = yedekKlasörü().filter(QRegularExpression("^Ambar-"));
+        std::stable_sort(l.begin(), l.end(), [](const QString& a, const QString& b) {
+            const auto x = numaralı.match(a), y = numaralı.match(b);
+            if (x.hasMatch() != y.hasMatch()) return y.hasMatch();
+            return x.hasMatch() && x.captured(1).toLongLong() < y.captured(1).toLongLong();
+        });
+        return l;
+    }
+    // A dated backup named as earlier versions named it: Ambar-2026-12-07.ydk.
+    QString eskiAdlı(const QDate& gün) const {
+        return QFileInfo(yedek).dir().filePath("Ambar-" + gün.toString(Qt::ISODate) + ".ydk");
+    }
+    // After a start on another day than the store's last save (by the clock), the store is in a backup:
+    // the newest, or the copy kept apart of a store that went back.
+    void depoYedekte() const {
+        const QStringList kopyalar = yapılışSırasıyla().filter(QRegularExpression("^Ambar-eski-depo-"));
+        const QByteArray depo = içerik(vt);
+        EXPECT_TRUE(depo == içerik(yedek) ||
+                    (!kopyalar.empty() && depo == içerik(QFileInfo(yedek).dir().filePath(kopyalar.back()))));
+    }
+    // The day in a backup's name (a copy kept apart: its day too).
+    static QDate günü(const QString& ad) {
+        static const QRegularExpression gün("(\\d{4}-\\d\\d-\\d\\d)\\.ydk$|-(\\d{8})-\\d{6}(-\\d+)?\\.ydk$|(\\d{4}-\\d\\d-\\d\\d)-\\d+\\.ydk$");
+        const auto e = gün.match(ad);
+        return e.hasCaptured(1)   ? QDate::fromString(e.captured(1), Qt::ISODate)
+               : e.hasCaptured(2) ? QDate::fromString(e.captured(2), "yyyyMMdd")
+                                  : QDate::fromString(e.captured(4), Qt::ISODate);
     }
 
-    // What the backup folder holds: Ambar.ydk's parts ("bozuk": it fails its check) | every other backup,
-    // oldest first, as its day from today (a copy kept apart: "eski") and its parts.
-    QString yedekler() const {
+    // What the backup folder holds: Ambar.ydk's parts ("bozuk": it fails its check) | every other backup
+    // in the order made, as its day from taban (a copy kept apart: "eski") and its parts.
+    QString yedekler(const QDate& taban = QDate::currentDate()) const {
         const auto parçaları = [](const QString& yol) -> QString {
             try {
                 VeritabanıBağlantısı y;
@@ -130,15 +182,14 @@ protected:
             }
         };
         QStringList l = {parçaları(yedek), "|"};
-        for (const QString& ad : yedekKlasörü().filter(QRegularExpression("^Ambar-"))) {
-            const QDate gün = QDate::fromString(ad.mid(6, 10), Qt::ISODate);
-            const int fark = QDate::currentDate().daysTo(gün);
-            const QString ne = ad.startsWith("Ambar-eski-depo-") ? "eski" : gün.isValid() ? QString::asprintf("%+d", fark) : ad;
+        for (const QString& ad : yapılışSırasıyla()) {
+            const QString ne = ad.startsWith("Ambar-eski-depo-") ? "eski" : QString::asprintf("%+lld", taban.daysTo(günü(ad)));
             l << ne + ":" + parçaları(QFileInfo(yedek).dir().filePath(ad));
         }
         return l.join(' ');
     }
 
+    QDateTime saat;
     QString vt, yedek;
 };
 
@@ -176,30 +227,34 @@ TEST_F(BaşlangıçTesti, YedekYalnızVeritabanıDündenKalmışsaYazılır) {
     ASSERT_TRUE(başlat());
     EXPECT_EQ(QFileInfo(yedek).lastModified().date(), QDate::currentDate());
     EXPECT_EQ(oku(yedek).toInt(), 2);
-    EXPECT_EQ(oku(YedekKuşağı(yedek, eskiYedekZamanı.date())).toInt(), 1);
-    EXPECT_EQ(yedekKlasörü().size(), 2);
+    const QString kuşak = "Ambar-0001-" + eskiYedekZamanı.date().toString(Qt::ISODate) + ".ydk";
+    EXPECT_EQ(yedekKlasörü(), QStringList({kuşak, "Ambar.ydk"}));
+    EXPECT_EQ(oku(QFileInfo(yedek).dir().filePath(kuşak)).toInt(), 1);
 }
 
-// The dated backups kept are counted by day from the backups themselves, whatever the clock says: the 7
-// newest days and the newest of each of the 12 months up to the newest's, of a day (an earlier version kept
-// several) its last; one dated after today is neither counted nor removed.
-TEST_F(BaşlangıçTesti, TarihliYedeklerSaatYüzündenSilinmez) {
+// The dated backups kept, taken in the order they were made (an earlier version's, named by the day alone,
+// before the numbered ones), never by the dates in their names: every backup of the 7 newest days that hold
+// one, and the newest of each of the 12 newest months that hold one. Made after the clock went back, a backup
+// counts in the day after the one made before it; one dated after today is neither counted nor removed; a
+// file whose name the program did not give is left alone.
+TEST_F(BaşlangıçTesti, TarihliYedeklerYapılışSırasıylaAyıklanır) {
     QDir().mkpath(QFileInfo(yedek).absolutePath());
-    const QDate gün(2026, 12, 7);
-    // the dates in the names, each marked + when it stays and - when it goes
+    // the names between "Ambar-" and ".ydk", each marked + when it stays and - when it goes
     const std::pair<QDate, const char*> durumlar[] = {
-        {gün, "+2026-12-05-2 -2026-12-05 +2026-12-01 +2026-11-20 +2026-11-10 +2026-10-31 +2026-10-01 +2026-09-15 "
-              "-2026-09-01 +2026-01-31 -2025-12-31"},
-        {gün.addYears(1), "+2026-12-06 +2026-12-05 +2026-12-04 +2026-12-03 +2026-12-02 +2026-12-01 +2026-11-30 "
-                          "-2026-11-15 +2026-10-20"},
-        {gün, "+2027-06-01 +2027-06-01-2 +2027-05-01 +2026-12-06 +2026-12-05 +2026-12-04 +2026-12-03 +2026-12-02 +2026-12-01 "
-              "+2026-11-30 -2026-11-29"},
+        {{2026, 12, 7}, "+2026-12-05-2 +2026-12-05 +2026-12-01 +2026-11-20 +2026-11-10 +2026-10-31 +2026-10-01 "
+                        "+2026-09-15 -2026-09-01 +2026-01-31 +2025-12-31"},
+        {{2026, 3, 9}, "+2026-02-27 -0001-2026-03-01 +0002-2026-03-02 +0003-2026-03-03 +0004-2026-03-04 +0005-2026-03-05 "
+                       "+0006-2026-03-03 +0007-2026-03-04 +0008-2026-03-05 +2026-13-01 +0001-2026-02-30 "
+                       "+eski-depo-0009-2026-03-05 +eski-depo-20260301-101010 +yedek"},
+        {{2026, 1, 6}, "-2025-01-15 +2025-02-15 +2025-03-15 +2025-04-15 +2025-05-15 +2025-06-15 +2025-07-15 +2025-08-15 "
+                       "+2025-09-15 +2025-10-15 +2025-11-15 +2025-12-15 +0001-2026-12-31 +0002-2027-01-02 "
+                       "+0003-2026-01-05"},
     };
-    for (const auto& [bugün, kuşaklar] : durumlar) {
-        SCOPED_TRACE(kuşaklar);
+    for (const auto& [bugün, adlar] : durumlar) {
+        SCOPED_TRACE(adlar);
         QStringList kalanlar = {"Ambar.ydk"};
         yaz(yedek, "yedek");
-        for (const QString& k : QString(kuşaklar).split(' ')) {
+        for (const QString& k : QString(adlar).split(' ')) {
             yaz(QFileInfo(yedek).absolutePath() + "/Ambar-" + k.mid(1) + ".ydk", "kuşak");
             if (k.startsWith('+')) kalanlar << "Ambar-" + k.mid(1) + ".ydk";
         }
@@ -210,37 +265,292 @@ TEST_F(BaşlangıçTesti, TarihliYedeklerSaatYüzündenSilinmez) {
     }
 }
 
-// Over days of starts, each day keeps one dated backup, the last made that day: a quiet day's many starts
-// replace today's backup instead of pushing out the week; starts after a day's writes make none; with the
-// clock put back, the backup written "tomorrow" is kept under its own day. Each token: b a start, y a part
-// written, g a day gone by, G the clock put back a day.
-TEST_F(BaşlangıçTesti, HerGünBirYedekKalır) {
-    const struct { const char* ad; const char* günler; const char* kalan; } durumlar[] = {
-        {"a quiet day, eight starts", "b y g b y g b y g b y g b y g b y g b y g b b b b b b b b",
-         "8 | -7:1 -6:2 -5:3 -4:4 -3:5 -2:6 -1:7"},
-        {"a day with writes", "b y g b y b y b y g b", "5 | -2:1 -1:2"},
-        {"the clock put back", "b y g b g b G b b", "2 | -1:1 +0:2 +1:2"},
+// Days, clocks and the clerk's answers cost no backup: none is written over, the order the backups were made
+// in (never the dates in their names) picks the newest, the one the restore offers and the measure, a start
+// on an unchanged store adds none, and a clock behind the store's last save still gets its backup. Each
+// token: b a start, y a part saved (the store dated by the clock), s two hours later, g<n> n days later at
+// 09:00, G<n> the clock put back n days, e<n> the store as it was with n parts put back with its own time,
+// E and H the answer to the next question, k Ambar.ydk lost, v Ambar.vtb lost. What stays, as yedekler()
+// tells it from the first day.
+TEST_F(BaşlangıçTesti, SaatVeCevaplarYedekKaybettirmez) {
+    const QString birYıl = QString("b y g18 ").repeated(21);  // 1 Jan to 27 Dec 2025, then 14 Jan 2026
+    const struct {
+        const char* ad;
+        QString adımlar;
+        QDate ilk;
+        const char* kalan;
+    } durumlar[] = {
+        {"a quiet day, eight starts", "b y g b y g b y g b y g b y g b y g b y g b b b b b b b b", {2026, 3, 1},
+         "8 | +0:1 +1:2 +2:3 +3:4 +4:5 +5:6 +6:7"},
+        {"a day with writes", "b y g b y b y b y g b", {2026, 3, 1}, "5 | +0:1 +1:2"},
+        {"the clock put back a day", "b y g b g b G1 b b", {2026, 3, 1}, "2 | +0:1"},
+        {"Evet keeps the backup it replaces", "y4 b y5 g b s e5 E b y g b", {2026, 3, 1}, "6 | +0:5 +1:10 +1:5"},
+        {"the clock set back three days", "b y g b y g b y g b y g b y g G3 b y g b y g b y g4 b", {2026, 3, 1},
+         "9 | +1:2 +2:3 +3:4 +4:5 +2:6 +3:7 +4:8"},
+        {"a clock ahead, then both stores lost", "b y g b y g366 b y g b y G364 b y g b y g b y k v E b", {2026, 1, 5},
+         "6 | +0:1 +1:2 +367:3 +368:4 +4:5 +5:6"},
+        {"a year, then the clock a year ahead and put right", birYıl + "g351 b y g2 b y G361 b", {2025, 1, 1},
+         "24 | +54:4 +72:5 +108:7 +144:9 +180:11 +198:12 +234:14 +270:16 +288:17 +306:18 +324:19 +342:20 +360:21 "
+         "+729:22 +731:23"},
+        {"kept copies pruned by their order, Evet with the clock back", "y4 b y5 g b g e5 H b s H b s H b G1 E b",
+         {2026, 3, 1}, "5 | +0:5 eski:5 eski:5 +1:10"},
+        {"quiet days keep seven states", QString("b y g ").repeated(9) + "b g b g b g b g b", {2026, 3, 1},
+         "10 | +2:3 +3:4 +4:5 +5:6 +6:7 +7:8 +8:9"},
+        {"the clock set back a day after a day's saves", "b y g b s y G1 b", {2026, 3, 1}, "3 | +0:1 +1:2"},
+        {"three mornings at the same earlier day", "b y g b y g G20 b s y g G1 b s y g G1 b s y", {2026, 3, 1},
+         "5 | +0:1 +1:2 -18:3 -18:4"},
+        {"a save with the clock a year ahead", "b y g365 b y G364 b", {2026, 3, 1}, "3 | +0:1 +365:2"},
     };
     const QByteArray ilk = içerik(vt);  // one part
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);
         yedekKlasörünüBoşalt();
+        saatiKullan(QDateTime(d.ilk, QTime(9, 0)));
         yaz(vt, ilk);
-        for (const QString& adım : QString(d.günler).split(' ')) {
-            if (adım == "b") {
+        zamanKoy(vt, saat.addDays(-1));
+        std::map<int, std::pair<QByteArray, QDateTime>> hâller = {{1, {ilk, saat.addDays(-1)}}};  // by parts
+        int parça = 1;
+        mesajlar.clear();
+        cevaplar.clear();
+        for (const QString& adım : d.adımlar.split(' ', Qt::SkipEmptyParts)) {
+            const int n = qMax(1, adım.mid(1).toInt());
+            switch (adım[0].toLatin1()) {
+            case 'b': {
+                const bool başkaGün = QFileInfo(vt).lastModified().date() != saat.date();
                 ASSERT_TRUE(başlat());
                 VeriTabanı.kapat();
-            } else if (adım == "y") {
-                VeritabanıBağlantısı v;
-                v.aç(vt);
-                v.çalıştır("INSERT INTO ParcaBilgileriTablosu (Kodu, Adi) VALUES (1, 'PUL')");
-            } else {
-                ASSERT_NO_FATAL_FAILURE(günKaydır(adım == "g" ? -1 : 1));
+                if (başkaGün) depoYedekte();
+                break;
+            }
+            case 'y':
+                for (int i = 0; i < n; ++i) kaydet();
+                hâller[parça += n] = {içerik(vt), saat};
+                break;
+            case 's': saat = saat.addSecs(2 * 3600); break;
+            case 'g': saat = QDateTime(saat.date().addDays(n), QTime(9, 0)); break;
+            case 'G': saat = saat.addDays(-n); break;
+            case 'e':
+                yaz(vt, hâller[parça = n].first);
+                zamanKoy(vt, hâller[n].second);
+                break;
+            case 'E': cevaplar.push_back(MesajCevabı::Evet); break;
+            case 'H': cevaplar.push_back(MesajCevabı::Hayır); break;
+            case 'k': QFile::remove(yedek); break;
+            case 'v': QFile::remove(vt); break;
             }
         }
-        EXPECT_EQ(mesajMetinleri(), QStringList());
-        EXPECT_EQ(yedekler().toStdString(), d.kalan);
+        EXPECT_TRUE(cevaplar.empty());
+        for (const auto& m : mesajlar) EXPECT_NE(m.başlık, "Hata oluştu!") << m.metin.toStdString();
+        EXPECT_EQ(yedekler(d.ilk).toStdString(), d.kalan);
     }
+}
+
+// The keeping against a small model of its rule, over random days, clocks (set back a few days, or a year
+// ahead, then put right), saves, older stores put back and answered Evet or Hayır, Ambar.ydk lost or damaged
+// and the store lost, each start through the real start. After every step the folder holds what the model
+// keeps, in the order made, each file with its content, and no numbered file's content ever changes; the
+// restore and the measure are the sound backup made last; and after a start on another day than the last
+// save, the store is in a backup.
+TEST_F(BaşlangıçTesti, YedeklerKuralınModelineUyar) {
+    struct Yedek {
+        int hâl;  // which state of the store it holds
+        QDateTime zaman;
+    };
+    int sınırdaKalan[2] = {}, sınırdaGiden[2] = {};  // backups kept or removed by the 7th/8th day, the 12th/13th month
+    // Which dated backups (oldest made first) the rule keeps.
+    const auto tutulanlar = [&](const std::vector<Yedek>& t, const QDate& bugün) {
+        std::vector<QDate> gün(t.size());  // the day each counts in; none: dated after today
+        QDate son, sonAd;
+        for (size_t i = 0; i < t.size(); ++i) {
+            const QDate ad = t[i].zaman.date();
+            if (ad > bugün) continue;
+            gün[i] = !son.isValid() || ad > son ? ad : ad == sonAd ? son : son.addDays(1);
+            son = gün[i];
+            sonAd = ad;
+        }
+        std::set<QDate, std::greater<>> günler;
+        std::map<int, size_t, std::greater<>> ayınSonu;
+        for (size_t i = 0; i < t.size(); ++i)
+            if (gün[i].isValid()) {
+                günler.insert(gün[i]);
+                ayınSonu[gün[i].year() * 12 + gün[i].month()] = i;
+            }
+        std::vector<bool> tut(t.size(), true);
+        for (size_t i = 0; i < t.size(); ++i) {
+            if (!gün[i].isValid()) continue;
+            const auto g = std::distance(günler.begin(), günler.find(gün[i]));
+            const auto a = ayınSonu.find(gün[i].year() * 12 + gün[i].month());
+            const auto ay = a->second == i ? std::distance(ayınSonu.begin(), a) : 99;
+            tut[i] = g < 7 || ay < 12;
+            if (g == 6 && ay >= 12) ++sınırdaKalan[0];
+            if (g == 7 && ay >= 12) ++sınırdaGiden[0];
+            if (ay == 11 && g >= 7) ++sınırdaKalan[1];
+            if (ay == 12 && g >= 7) ++sınırdaGiden[1];
+        }
+        return tut;
+    };
+    QByteArray ölçü;  // what the measure a warning names must hold
+    const auto adlar = mesajGelince;
+    mesajGelince = [&, adlar](const MesajKaydı& m) {
+        adlar(m);
+        const auto e = QRegularExpression("Son yedeğiniz değiştirilmedi: (.*)\r\n").match(m.metin);
+        EXPECT_TRUE(!e.hasMatch() || (!ölçü.isEmpty() && içerik(e.captured(1)) == ölçü)) << m.metin.toStdString();
+    };
+    const QByteArray ilk = içerik(vt);
+    for (unsigned tohum = 1; tohum <= 3; ++tohum) {
+        std::mt19937 r(tohum);
+        const auto zar = [&](int n) { return int(r() % unsigned(n)); };
+        QDateTime doğru(QDate(2026, 1, 5), QTime(9, 0));
+        int kayma = 0;  // days the clock is off
+        saatiKullan(doğru);
+        yedekKlasörünüBoşalt();
+        yaz(vt, ilk);
+        std::vector<QByteArray> hâller = {ilk};
+        std::vector<int> parçası = {1};
+        std::vector<QDateTime> zamanı = {saat.addDays(-1)};
+        zamanKoy(vt, zamanı[0]);
+        int depo = 0;  // the store's state; -1: lost
+        QDateTime depoZamanı = zamanı[0];
+        std::optional<Yedek> son;
+        bool sonBozuk = false;
+        std::vector<Yedek> tarihli, kopyalar;
+        QHash<QString, QByteArray> görülen;
+        // what an earlier version left: a backup a month for 14 months, and those of the last days
+        QDir().mkpath(QFileInfo(yedek).absolutePath());
+        for (int i = 0; i < 22; ++i) {
+            const QDate gün = i < 14 ? QDate(2024, 11, 15).addMonths(i) : QDate(2025, 12, 12).addDays(2 * (i - 14));
+            yaz(eskiAdlı(gün), ilk);
+            zamanKoy(eskiAdlı(gün), QDateTime(gün, QTime(9, 0)));
+            tarihli.push_back({0, QDateTime(gün, QTime(9, 0))});
+        }
+        std::sort(tarihli.begin(), tarihli.end(), [](const Yedek& a, const Yedek& b) { return a.zaman < b.zaman; });
+        const auto ayıkla = [&] {
+            const auto tut = tutulanlar(tarihli, saat.date());
+            std::vector<Yedek> kalan;
+            for (size_t i = 0; i < tarihli.size(); ++i)
+                if (tut[i]) kalan.push_back(tarihli[i]);
+            tarihli = kalan;
+        };
+        const auto sakla = [&] {
+            if (son && !sonBozuk) tarihli.push_back(*son);
+        };
+        for (int adım = 0; adım < 120; ++adım) {
+            const int z = depo < 0 ? 0 : zar(100);
+            QString ne;
+            if (z < 30) {
+                ne = "başlangıç";
+                cevaplar.clear();
+                if (depo < 0) {  // restored from the sound backup made last
+                    const Yedek& k = son && !sonBozuk ? *son : tarihli.back();
+                    depo = k.hâl;
+                    depoZamanı = k.zaman;
+                    cevaplar.push_back(MesajCevabı::Evet);
+                }
+                const bool başkaGün = depoZamanı.date() != saat.date();
+                ölçü.clear();
+                if (!son || depoZamanı < QDateTime(saat.date(), QTime(0, 0)) || depoZamanı > saat) {
+                    const std::optional<Yedek> ö = son && !sonBozuk ? son
+                                                   : tarihli.empty() ? std::nullopt
+                                                                     : std::optional(tarihli.back());
+                    if (son && !sonBozuk && son->hâl == depo) {
+                        ayıkla();
+                    } else if (ö && parçası[ö->hâl] > parçası[depo]) {
+                        ölçü = hâller[ö->hâl];
+                        kopyalar.push_back({depo, saat});
+                        if (kopyalar.size() > 3) kopyalar.erase(kopyalar.begin());
+                        ayıkla();
+                        const bool evet = zar(2);
+                        cevaplar.push_back(evet ? MesajCevabı::Evet : MesajCevabı::Hayır);
+                        if (evet) {
+                            sakla();
+                            son = kopyalar.back();
+                            sonBozuk = false;
+                            kopyalar.pop_back();
+                        }
+                    } else {
+                        sakla();
+                        son = Yedek{depo, saat};
+                        sonBozuk = false;
+                        ayıkla();
+                    }
+                }
+                mesajlar.clear();
+                const bool uyarılır = !ölçü.isEmpty();
+                ASSERT_TRUE(başlat());
+                VeriTabanı.kapat();
+                EXPECT_TRUE(cevaplar.empty());
+                EXPECT_EQ(mesajMetinleri().filter("daha eski görünüyor").size(), uyarılır ? 1 : 0);
+                if (başkaGün) depoYedekte();
+            } else if (z < 54) {
+                ne = "kayıt";
+                kaydet();
+                hâller.push_back(içerik(vt));
+                parçası.push_back(parçası[depo] + 1);
+                zamanı.push_back(depoZamanı = saat);
+                depo = int(hâller.size()) - 1;
+            } else if (z < 82) {
+                const int gün = zar(20) < 13 ? 1 : zar(7) < 3 ? 2 + zar(3) : 20 + zar(30);
+                ne = QString("%1 gün").arg(gün);
+                doğru = QDateTime(doğru.date().addDays(gün), QTime(9, 0));
+            } else if (z < 85) {
+                ne = "iki saat";
+                if (doğru.time().hour() < 17) doğru = doğru.addSecs(2 * 3600);
+            } else if (z < 88 && kayma == 0) {
+                ne = "saat geri";
+                kayma = -1 - zar(5);
+            } else if (z < 89 && kayma == 0) {
+                ne = "saat bir yıl ileri";
+                kayma = 365;
+            } else if (z < 93 && kayma != 0) {
+                ne = "saat düzeldi";
+                kayma = 0;
+            } else if (z < 96 && depo > 0) {
+                const int h = zar(depo);
+                ne = QString("eski depo %1").arg(h);
+                yaz(vt, hâller[h]);
+                zamanKoy(vt, depoZamanı = zamanı[h]);
+                depo = h;
+            } else if (z < 97 && son) {
+                ne = "Ambar.ydk yok";
+                QFile::remove(yedek);
+                son.reset();
+            } else if (z < 98 && son && !sonBozuk) {
+                ne = "Ambar.ydk bozuk";
+                başınıBoz(yedek);
+                sonBozuk = true;
+            } else if (z < 99 && ((son && !sonBozuk) || !tarihli.empty())) {
+                ne = "Ambar.vtb yok";
+                QFile::remove(vt);
+                depo = -1;
+            }
+            saat = doğru.addDays(kayma);
+            // the folder against the model, each file by the state of the store it holds
+            const auto hâlNo = [&](const QString& yol) -> int {
+                const QByteArray b = içerik(yol);
+                const auto i = std::find(hâller.begin(), hâller.end(), b);
+                return QFileInfo::exists(yol) ? i == hâller.end() ? -1 : int(i - hâller.begin()) : -2;
+            };
+            QStringList disk = {QString::number(hâlNo(vt)), QString::number(hâlNo(yedek)), "|"}, model = {
+                QString::number(depo < 0 ? -2 : depo), QString::number(son ? sonBozuk ? -1 : son->hâl : -2), "|"};
+            for (const QString& ad : yapılışSırasıyla()) {
+                const QString yol = QFileInfo(yedek).dir().filePath(ad);
+                if (!ad.startsWith("Ambar-eski-depo-")) disk << günü(ad).toString("yyMMdd") + ":" + QString::number(hâlNo(yol));
+                const QByteArray b = içerik(yol);
+                EXPECT_EQ(görülen.insert(ad, görülen.value(ad, b)).value(), b) << ad.toStdString();  // never changes
+            }
+            for (const Yedek& y : tarihli) model << y.zaman.date().toString("yyMMdd") + ":" + QString::number(y.hâl);
+            disk << "|";
+            model << "|";
+            for (const QString& ad : yapılışSırasıyla().filter(QRegularExpression("^Ambar-eski-depo-")))
+                disk << QString::number(hâlNo(QFileInfo(yedek).dir().filePath(ad)));
+            for (const Yedek& y : kopyalar) model << QString::number(y.hâl);
+            ASSERT_EQ(disk.join(' ').toStdString(), model.join(' ').toStdString())
+                << "tohum " << tohum << ", adım " << adım << ": " << ne.toStdString() << ", saat "
+                << saat.toString(Qt::ISODate).toStdString();
+        }
+    }
+    // the cases a rule of 6 or 8 days, or of 11 or 13 months, would get wrong came up
+    for (int i : {0, 1}) EXPECT_TRUE(sınırdaKalan[i] > 0 && sınırdaGiden[i] > 0) << i;
 }
 
 // A backup that cannot be written (its temporary copy blocked, or the copy shows a damaged page of the
@@ -265,6 +575,11 @@ TEST_F(BaşlangıçTesti, YedekYazılamazsaEskisiKalır) {
         EXPECT_TRUE(VeriTabanı.açıkMı());
         EXPECT_EQ(sonlandırmaSayısı, 0);
     };
+    {
+        VeritabanıBağlantısı v;  // something new to keep
+        v.aç(vt);
+        v.çalıştır("UPDATE ParcaBilgileriTablosu SET Adi = 'SOMUN' WHERE Adi = 'CIVATA'");
+    }
     QDir().mkpath(geçiciAdı(yedek, "yeni") + "/engel");  // this run's temporary copy cannot be written
     eskisiKalır("");
     QDir(geçiciAdı(yedek, "yeni")).removeRecursively();
@@ -315,15 +630,15 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
     const QDate üçGünÖnce = QDate::currentDate().addDays(-3);
     const Boz tarihliSağlam = [&](const QString& y) {
         for (const QDate& gün : {üçGünÖnce, üçGünÖnce.addDays(2)}) {
-            yaz(YedekKuşağı(y, gün), sağlamYedek);
-            düneAl(YedekKuşağı(y, gün));
+            yaz(eskiAdlı(gün), sağlamYedek);
+            düneAl(eskiAdlı(gün));
         }
-        ortasınıBoz(YedekKuşağı(y, üçGünÖnce.addDays(2)));
+        ortasınıBoz(eskiAdlı(üçGünÖnce.addDays(2)));
         ortasınıBoz(y);
     };
     const QString tarihliSoru = dosyanız + " bozuk; bozuk dosya \"Ambar-bozuk-*.vtb\" adıyla saklanacak.\r\n\"Ambar.ydk\" "
                                 "adlı son yedeğiniz de bozuk; " + üçGünÖnce.toString("dd.MM.yyyy") + " tarihli \"" +
-                                QFileInfo(YedekKuşağı(yedek, üçGünÖnce)).fileName() +
+                                QFileInfo(eskiAdlı(üçGünÖnce)).fileName() +
                                 "\" yedeğiniz sağlam.\r\nBu yedekten oluşturulsun mu?";
     using enum MesajCevabı;
     using enum MesajSimgesi;
@@ -377,8 +692,8 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
         EXPECT_EQ(sonlandırmaSayısı > 0, d.simge == Ünlem);  // the error routine's fixed boxes end the program
         if (d.açılır) {
             EXPECT_EQ(VeriTabanı.tekDeğer("SELECT COUNT(*) FROM ParcaBilgileriTablosu").toInt(), 401);
-            // the copy keeps the backup's time, so the backup of yesterday is written again today
-            EXPECT_EQ(QFileInfo(yedek).lastModified().date(), QDate::currentDate());
+            // the newest backup holds the store restored (the store restored from it is not copied again)
+            EXPECT_EQ(içerik(yedek), içerik(vt));
             VeriTabanı.kapat();
             // the damaged file (and a journal left beside) kept aside under the name the question gave
             QStringList kenarda = QDir(ProgramKlasörü).entryList({"Ambar-bozuk-*"}, QDir::Files);
@@ -437,7 +752,7 @@ TEST_F(BaşlangıçTesti, KayıtSayaçlarıGeriGidenDepoSonYedeğinYerineGeçmez
         yedekKlasörünüBoşalt();
         yaz(yedek, doluYedek);
         düneAl(yedek);
-        for (int gün = 1; gün <= d.tarihliGün; ++gün) yaz(YedekKuşağı(yedek, QDate::currentDate().addDays(-gün)), doluYedek);
+        for (int gün = 1; gün <= d.tarihliGün; ++gün) yaz(eskiAdlı(QDate::currentDate().addDays(-gün)), doluYedek);
         if (d.yedekBozuk) ortasınıBoz(yedek);
         yeniDosya(vt, true);
         for (int açılış = 0; açılış < d.açılış; ++açılış) {
@@ -452,11 +767,13 @@ TEST_F(BaşlangıçTesti, KayıtSayaçlarıGeriGidenDepoSonYedeğinYerineGeçmez
             QCoreApplication::processEvents();
             VeriTabanı.kapat();
         }
-        const QString saklanan = QRegularExpression("saklandı: (.*Ambar-eski-depo-\\d{8}-\\d{6}(-\\d)?\\.ydk)$")
+        const QString saklanan = QRegularExpression("saklandı: (.*Ambar-eski-depo-\\d{4}-\\d{4}-\\d\\d-\\d\\d\\.ydk)$")
                                      .match(mesajMetinleri().value(0)).captured(1);
+        // the measure named: the backup made last that passes its check
+        const QString ölçü = d.yedekBozuk ? eskiAdlı(QDate::currentDate().addDays(-1)) : yedek;
         const QStringList beklenen = {
             "Veritabanı dosyanız son yedeğinizden daha eski görünüyor; yerine başka bir dosya konmuş olabilir.\r\n"
-            "Son yedeğiniz değiştirilmedi: " + QDir::toNativeSeparators(yedek) + "\r\nBugünkü kopyası ayrıca saklandı: " +
+            "Son yedeğiniz değiştirilmedi: " + QDir::toNativeSeparators(ölçü) + "\r\nBugünkü kopyası ayrıca saklandı: " +
                 saklanan,
             "Kullandığınız veritabanı dosyası doğru dosya ise bugünkü kopyası son yedeğiniz olsun mu?\r\n"
             "Şimdiki son yedeğiniz tarihli adıyla saklanır."};

@@ -141,14 +141,15 @@ void eskiDepoKopyalarınıAyıkla(const QString& yedekYolu) {
 
 // ---- Checks ----
 
-// The keys a backup has handed out; none when it cannot be read or, with denetle,
-// when it fails its check (key, tables, every page).
+// The keys a backup has handed out; none when it cannot be read or lacks the tables
+// (an empty file reads as an empty store) or, with denetle, when it fails its check
+// (key, tables, every page).
 std::optional<QHash<QString, std::int64_t>> sayaçları(const QString& yol, bool denetle) {
     try {
         if (!QFileInfo::exists(yol)) return std::nullopt;
         VeritabanıBağlantısı yedek;
         yedek.saltOkunurAç(yol);
-        if (denetle) yedek.sağlamlığıDenetle(TemelTablolar(), true);
+        yedek.sağlamlığıDenetle(TemelTablolar(), denetle);
         return yedek.anahtarSayaçları();
     } catch (const DeporaHatası&) {
         return std::nullopt;
@@ -252,10 +253,14 @@ bool yedektenOluştur(const QString& veritabanıYolu, const QString& yedekYolu,
     const auto sağlam = enYeniSağlamYedek(yedekYolu);
     if (!sağlam) {
         MesajGöster(ad + durum + QStringLiteral("; ") + tırnaklı(YedekAdı) +
-                        QStringLiteral(" adlı yedeğiniz de bozuk olduğu için yedekten oluşturulamıyor!\n"
-                                       "Yedeğiniz: %1")
-                            .arg(QDir::toNativeSeparators(yedekYolu)) +
-                        (tarihliVar ? QStringLiteral("\nÖnceki günlerin yedekleri de bozuk.") : QString()),
+                        (DosyaVarMı(yedekYolu)
+                             ? QStringLiteral(" adlı yedeğiniz de bozuk olduğu için yedekten oluşturulamıyor!\n"
+                                              "Yedeğiniz: %1")
+                                       .arg(QDir::toNativeSeparators(yedekYolu)) +
+                                   (tarihliVar ? QStringLiteral("\nÖnceki günlerin yedekleri de bozuk.") : QString())
+                             : QStringLiteral(" adlı son yedeğiniz bulunamadığı, önceki günlerin yedekleri de bozuk "
+                                              "olduğu için yedekten oluşturulamıyor!\nYedekleriniz: %1")
+                                   .arg(QDir::toNativeSeparators(QFileInfo(yedekYolu).absolutePath()))),
                     MesajSimgesi::Kritik);
         return false;
     }
@@ -433,11 +438,19 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
         if (ölçü && anahtarlarıGeride(ölçü->sayaçlar, sayaçlar)) {
             sonuç.yazıldı = false;
             sonuç.ölçü = ölçü->yol;
+            // the same store as the copy kept last adds none, so the copies kept are of other states
+            const auto kopyalar = yedekler(yedekYolu, Tür::EskiDepo);
+            VeritabanıBağlantısı kopya;
+            kopya.saltOkunurAç(geçici);
+            if (!kopyalar.empty() && kopya.dosyasıAynıMı(kopyalar.back().yol)) sonuç.saklanan = kopyalar.back().yol;
+            kopya.kapat();
             try {
-                sonuç.saklanan = numarasıylaSakla(geçici, yedekYolu, Tür::EskiDepo, BakımSaati().date(), false);
+                if (sonuç.saklanan.isEmpty())
+                    sonuç.saklanan = numarasıylaSakla(geçici, yedekYolu, Tür::EskiDepo, BakımSaati().date(), false);
             } catch (const DeporaHatası&) {
-                QFile::remove(geçici);  // the clerk is told it was not kept
+                // the clerk is told it was not kept
             }
+            QFile::remove(geçici);
             eskiDepoKopyalarınıAyıkla(yedekYolu);
         } else {
             yedeğinYerineKoy(geçici, yedekYolu, eskisiSağlam);
@@ -459,17 +472,19 @@ void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu) {
 }
 
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün) {
-    // The day each dated backup counts in, oldest made first: the day it was made, but after
-    // the day of the one made before it when the clock went back between them (so a clock set
-    // back takes no day from those the right clock made). One dated after today is neither
-    // counted nor removed.
+    // The day each dated backup counts in, oldest made first: the day it was made, but when the
+    // clock went back since the one made before it, the day after that one's, and the days after it
+    // as far apart as those they were made on, until they are later again. So a clock set back takes
+    // no day from those the right clock made, nor do the days made after a clock set ahead was put
+    // right run together once that clock's days come. One dated after today is neither counted nor
+    // removed.
     std::vector<std::pair<QDate, QString>> sayılanlar;
     QDate önceki, öncekiEtiket;
     for (const Yedek& y : yedekler(yedekYolu, Tür::Tarihli)) {
         if (y.gün > bugün) continue;
-        const QDate gün = !önceki.isValid()         ? y.gün
-                          : y.gün == öncekiEtiket   ? önceki
-                                                    : std::max(y.gün, önceki.addDays(1));
+        const QDate gün = !önceki.isValid() || y.gün > önceki ? y.gün
+                          : y.gün < öncekiEtiket              ? önceki.addDays(1)
+                                                              : önceki.addDays(öncekiEtiket.daysTo(y.gün));
         sayılanlar.emplace_back(gün, y.yol);
         önceki = gün;
         öncekiEtiket = y.gün;

@@ -268,11 +268,12 @@ TEST_F(BaşlangıçTesti, TarihliYedeklerYapılışSırasıylaAyıklanır) {
 // b a start through the real start (the warning's question answered by the E or H given before, else Hayır),
 // y<n> n parts saved (the store dated by the clock), s two hours later, g<n> n days later at 09:00, G<n> the
 // clock put back n days, A the clock a year ahead, D the clock put right, e<n> the store as it was with n parts
-// put back with its own time, k Ambar.ydk lost, K Ambar.ydk damaged, v the store lost and a start (its restore
-// answered Evet), L what an earlier version left (a backup named by the day alone for each of 14 months and 8
-// days). A step the folder cannot take is passed over. After every step besides: no numbered backup's content
-// changed, no box named a file that is not there, a warning named the measure, and after a start on another
-// day than the store's last save the store is in a backup (the newest, or the copy kept apart).
+// put back with its own time, k Ambar.ydk lost, K Ambar.ydk damaged, Z Ambar.ydk emptied, v the store lost and
+// a start (its restore answered Evet), L what an earlier version left (a backup named by the day alone for each
+// of 14 months and 8 days). A step the folder cannot take is passed over. After every step besides: no
+// numbered backup's content changed, no box named a file that is not there, a warning named the measure, and
+// after a start on another day than the store's last save the store is in a backup (the newest, or the copy
+// kept apart).
 void BaşlangıçTesti::adımlarıDene(const QStringList& adımlar, const QDate& ilkGün) {
     struct Yedek {
         int hâl;  // which state of the store it holds
@@ -309,7 +310,10 @@ void BaşlangıçTesti::adımlarıDene(const QStringList& adımlar, const QDate&
         for (size_t i = 0; i < tarihli.size(); ++i) {
             const QDate ad = tarihli[i].zaman.date();
             if (ad > saat.date()) continue;
-            gün[i] = !önceki.isValid() || ad > önceki ? ad : ad == öncekiAdı ? önceki : önceki.addDays(1);
+            // after the clock went back: the next day, then as far apart as made
+            gün[i] = !önceki.isValid() || ad > önceki ? ad
+                     : ad < öncekiAdı                 ? önceki.addDays(1)
+                                                      : önceki.addDays(öncekiAdı.daysTo(ad));
             önceki = gün[i];
             öncekiAdı = ad;
         }
@@ -361,7 +365,7 @@ void BaşlangıçTesti::adımlarıDene(const QStringList& adımlar, const QDate&
                     ayıkla();  // the store unchanged: nothing new
                 } else if (ö && parçası[ö->hâl] > parçası[depo]) {
                     ölçü = hâller[ö->hâl];
-                    kopyalar.push_back({depo, saat});
+                    if (kopyalar.empty() || kopyalar.back().hâl != depo) kopyalar.push_back({depo, saat});
                     if (kopyalar.size() > 3) kopyalar.erase(kopyalar.begin());
                     ayıkla();
                     if (yanıtlar.size() > geriYüklendi && yanıtlar[geriYüklendi] == MesajCevabı::Evet) {
@@ -416,7 +420,11 @@ void BaşlangıçTesti::adımlarıDene(const QStringList& adımlar, const QDate&
             son.reset();
             break;
         case 'K':
-            if (son && !sonBozuk) başınıBoz(yedek), sonBozuk = true;
+        case 'Z':
+            if (son && !sonBozuk) {
+                adım[0] == 'K' ? başınıBoz(yedek) : boşalt(yedek);
+                sonBozuk = true;
+            }
             break;
         case 'L':
             for (int i = 0; i < 22; ++i) {
@@ -473,14 +481,19 @@ TEST_F(BaşlangıçTesti, SaatVeCevaplarYedekKaybettirmez) {
         {"a year, then the clock a year ahead and put right", birYıl + "g351 b y g2 b y G361 b", {2025, 1, 1},
          "24 | +54:4 +72:5 +108:7 +144:9 +180:11 +198:12 +234:14 +270:16 +288:17 +306:18 +324:19 +342:20 +360:21 "
          "+729:22 +731:23"},
-        {"kept copies pruned by their order, Evet with the clock back", "y4 b y5 g b g e5 H b s H b s H b G1 E b",
-         {2026, 3, 1}, "5 | +0:5 eski:5 eski:5 +1:10"},
+        {"kept copies pruned by their order, Evet with the clock back", "y4 b y5 g b g e5 H b y g H b y g H b y G1 E b",
+         {2026, 3, 1}, "8 | +0:5 eski:6 eski:7 +1:10"},
         {"quiet days keep seven states", QString("b y g ").repeated(9) + "b g b g b g b g b", {2026, 3, 1},
          "10 | +2:3 +3:4 +4:5 +5:6 +6:7 +7:8 +8:9"},
         {"the clock set back a day after a day's saves", "b y g b s y G1 b", {2026, 3, 1}, "3 | +0:1 +1:2"},
         {"three mornings at the same earlier day", "b y g b y g G20 b s y g G1 b s y g G1 b s y", {2026, 3, 1},
          "5 | +0:1 +1:2 -18:3 -18:4"},
         {"a save with the clock a year ahead", "b y g365 b y G364 b", {2026, 3, 1}, "3 | +0:1 +365:2"},
+        {"a year's monthly backups after a clock a year ahead was put right", "b y g b y A b y g2 b y D " + birYıl + "b",
+         {2025, 12, 20},
+         "26 | +39:7 +57:8 +93:10 +129:12 +147:13 +183:15 +219:17 +237:18 +255:19 +273:20 +291:21 +309:22 +327:23 "
+         "+345:24 +363:25"},
+        {"an emptied Ambar.ydk, then an older store", "b y g b y g b y Z e1 H b", {2026, 3, 1}, "bozuk | +0:1 +1:2 eski:1"},
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);
@@ -504,7 +517,7 @@ TEST_F(BaşlangıçTesti, YedeklerKuralınModelineUyar) {
             adımlar << (z < 30   ? QStringList{zar(2) ? "E" : "H", "b"}
                         : z < 54 ? QStringList{"y"}
                         : z < 82 ? QStringList{QString("g%1").arg(gün)}
-                                 : QStringList{QString("sssGGGADDDDeeekKvv")[z - 82] + QString::number(1 + zar(6))});
+                                 : QStringList{QString("sssGGGADDDeeekKZvv")[z - 82] + QString::number(1 + zar(6))});
         }
         ASSERT_NO_FATAL_FAILURE(adımlarıDene(adımlar, QDate(2026, 1, 5)));
     }
@@ -584,6 +597,11 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
     const QString yedekBozuk = "; \"Ambar.ydk\" adlı yedeğiniz de bozuk olduğu için yedekten oluşturulamıyor!\n"
                                "Yedeğiniz: " + QDir::toNativeSeparators(yedek);
     const Boz kaydedilmiş = [](const QString& y) { ortasınıBoz(y); yaz(y + ".denetlenecek", "1"); };
+    const Boz öncekilerBozuk = [&](const QString& y) {  // Ambar.ydk gone, the dated one left damaged
+        QFile::remove(y);
+        yaz(eskiAdlı(QDate(2026, 1, 1)), sağlamYedek);
+        başınıBoz(eskiAdlı(QDate(2026, 1, 1)));
+    };
     // the newest backup damaged, a dated one of yesterday too, one of three days ago sound
     const QDate üçGünÖnce = QDate::currentDate().addDays(-3);
     const Boz tarihliSağlam = [&](const QString& y) {
@@ -623,6 +641,10 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
          false},
         {"başka koltukta kilitli", kilit, sağlam, Evet, "Dosyaya erişilemiyor." + tekrar, Ünlem, false},
         {"yok, yedek boş", sil, boşalt, Evet, yok + yedekBozuk, Kritik, false},
+        {"yok, son yedek yok, öncekiler bozuk", sil, öncekilerBozuk, Evet,
+         yok + "; \"Ambar.ydk\" adlı son yedeğiniz bulunamadığı, önceki günlerin yedekleri de bozuk olduğu için "
+               "yedekten oluşturulamıyor!\nYedekleriniz: " + QDir::toNativeSeparators(QFileInfo(yedek).absolutePath()),
+         Kritik, false},
         {"yok, yedeğin bir sayfası bozuk", sil, ortasınıBoz, Evet, yok + yedekBozuk, Kritik, false},
         {"yok, yedeğin son sayfası sıfır", sil, sonSayfasınıSıfırla, Evet, yok + yedekBozuk, Kritik, false},
         {"ilk sayfası bozuk, yedeğin de", başınıBoz, başınıBoz, Evet, dosyanız + " bozuk" + yedekBozuk, Kritik, false},
@@ -685,7 +707,7 @@ TEST_F(BaşlangıçTesti, BozukYaDaEksikVeritabanıYalnızSağlamYedektenOluşur
 // of its own, and the clerk, warned on the main thread, may confirm the store is the right one (its copy
 // then becomes the newest backup, the old one kept under its date). A damaged newest backup is no measure;
 // a sound dated one is, however often the older store starts, for the kept copies are never a measure nor
-// counted as a day's backup, and only the 3 newest of them stay.
+// counted as a day's backup; the same store started again adds no second copy.
 TEST_F(BaşlangıçTesti, KayıtSayaçlarıGeriGidenDepoSonYedeğinYerineGeçmez) {
     ASSERT_NO_FATAL_FAILURE(yedekliDepo(39));
     const QByteArray doluYedek = içerik(yedek);
@@ -703,7 +725,7 @@ TEST_F(BaşlangıçTesti, KayıtSayaçlarıGeriGidenDepoSonYedeğinYerineGeçmez
         {"son yedek bozuk", true, 0, 1, Evet, false, "0 |"},
         {"son yedek bozuk, dünkü sağlam, Evet", true, 1, 1, Evet, true, "0 | -1:40"},
         {"son yedek bozuk, bir hafta sağlam, dört açılış", true, 7, 4, Hayır, true,
-         "bozuk | -7:40 -6:40 -5:40 -4:40 -3:40 -2:40 -1:40 eski:0 eski:0 eski:0"},
+         "bozuk | -7:40 -6:40 -5:40 -4:40 -3:40 -2:40 -1:40 eski:0"},
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);

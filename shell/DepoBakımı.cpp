@@ -20,6 +20,8 @@
 #include <functional>
 #include <future>
 #include <optional>
+#include <set>
+#include <map>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -472,35 +474,42 @@ void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu) {
 }
 
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün) {
-    // The day each dated backup counts in, oldest made first: the day it was made, but when the
-    // clock went back since the one made before it, the day after that one's, and the days after it
-    // as far apart as those they were made on, until they are later again. So a clock set back takes
-    // no day from those the right clock made, nor do the days made after a clock set ahead was put
-    // right run together once that clock's days come. One dated after today is neither counted nor
-    // removed.
-    std::vector<std::pair<QDate, QString>> sayılanlar;
-    QDate önceki, öncekiEtiket;
+    // The day each dated backup counts in, oldest made first: the day it was made, unless that is
+    // before the day the one made before it counts in (the clock went back in between): then the
+    // day after that one's. So a clock set back, or one that starts at the same old date every
+    // morning, takes no day from those the right clock made and adds a day at every backup. One
+    // dated after today sets the pace of those made after it but is neither counted nor removed.
+    struct Sayılan {
+        QDate gün, ad;  // the day it counts in, the day in its name
+        QString yol;
+    };
+    std::vector<Sayılan> sayılanlar;
+    QDate gün;
     for (const Yedek& y : yedekler(yedekYolu, Tür::Tarihli)) {
-        if (y.gün > bugün) continue;
-        const QDate gün = !önceki.isValid() || y.gün > önceki ? y.gün
-                          : y.gün < öncekiEtiket              ? önceki.addDays(1)
-                                                              : önceki.addDays(öncekiEtiket.daysTo(y.gün));
-        sayılanlar.emplace_back(gün, y.yol);
-        önceki = gün;
-        öncekiEtiket = y.gün;
+        gün = !gün.isValid() || y.gün >= gün ? y.gün : gün.addDays(1);
+        if (y.gün <= bugün) sayılanlar.push_back({gün, y.gün, y.yol});
     }
-    // Newest made first: every backup of the 7 newest days, and the newest of each of the 12
-    // newest months, stays.
-    QList<QDate> günler;
-    QList<int> aylar;
-    for (auto y = sayılanlar.rbegin(); y != sayılanlar.rend(); ++y) {
-        const QDate& gün = y->first;
-        const int ay = gün.year() * 12 + gün.month();
-        if (!günler.contains(gün)) günler << gün;
-        const bool ayınEnYenisi = !aylar.contains(ay);
-        if (ayınEnYenisi) aylar << ay;
-        if (günler.indexOf(gün) >= 7 && !(ayınEnYenisi && aylar.size() <= 12)) QFile::remove(y->second);
+    // Every backup of the 7 newest days stays (the days run in the order made) ...
+    QList<QDate> günler;  // newest first
+    for (auto y = sayılanlar.rbegin(); y != sayılanlar.rend(); ++y)
+        if (günler.isEmpty() || günler.back() != y->gün) günler << y->gün;
+    const QDate yedinciGün = günler.value(std::min<qsizetype>(6, günler.size() - 1));
+    // ... and the newest of each of the 12 latest months in the names that hold one: the one made
+    // last, and the one with the latest date where the clock went back within the month.
+    std::map<int, std::pair<size_t, size_t>, std::greater<>> aylar;  // month: made last, latest date
+    for (size_t i = 0; i < sayılanlar.size(); ++i) {
+        const QDate& ad = sayılanlar[i].ad;
+        auto [a, yeni] = aylar.try_emplace(ad.year() * 12 + ad.month(), i, i);
+        if (yeni) continue;
+        a->second.first = i;
+        if (ad >= sayılanlar[a->second.second].ad) a->second.second = i;
     }
+    std::set<size_t> ayınEnYenileri;
+    int ay = 0;
+    for (auto a = aylar.begin(); a != aylar.end() && ay < 12; ++a, ++ay)
+        ayınEnYenileri.insert({a->second.first, a->second.second});
+    for (size_t i = 0; i < sayılanlar.size(); ++i)
+        if (sayılanlar[i].gün < yedinciGün && !ayınEnYenileri.count(i)) QFile::remove(sayılanlar[i].yol);
 }
 
 void GünlükYedekAl(const QString& veritabanıYolu, const QString& yedekYolu) {

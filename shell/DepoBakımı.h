@@ -63,7 +63,8 @@ void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu);
 
 // Removes the dated backups that are not kept. Taken in the order they were made, never by
 // the dates in their names: every backup of the 7 newest days that hold one stays, and the
-// newest of each of the 12 newest months that hold one. A backup counts in the day it was
-// made, or, made after the clock went back, in the day after the one made before it; one
-// dated after today is neither counted nor removed.
+// newest of each of the 12 latest months in their names that hold one (where the clock went
+// back within the month, the one made last and the one dated last). A backup counts in the
+// day it was made, or, when that is before the day the one made before it counts in, in the
+// day after; one dated after today is neither counted nor removed.
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün);

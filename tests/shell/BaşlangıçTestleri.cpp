@@ -305,30 +305,31 @@ void BaşlangıçTesti::adımlarıDene(const QStringList& adımlar, const QDate&
     };
     // Which dated backups the rule keeps, and the cases a rule of 6 or 8 days, 11 or 13 months would miss.
     const auto ayıkla = [&] {
-        std::vector<QDate> gün(tarihli.size());  // the day each counts in; none: dated after today
-        QDate önceki, öncekiAdı;
-        for (size_t i = 0; i < tarihli.size(); ++i) {
-            const QDate ad = tarihli[i].zaman.date();
-            if (ad > saat.date()) continue;
-            // after the clock went back: the next day, then as far apart as made
-            gün[i] = !önceki.isValid() || ad > önceki ? ad
-                     : ad < öncekiAdı                 ? önceki.addDays(1)
-                                                      : önceki.addDays(öncekiAdı.daysTo(ad));
-            önceki = gün[i];
-            öncekiAdı = ad;
-        }
+        std::vector<QDate> gün(tarihli.size());  // the day each counts in: the next one when the clock went back
+        for (size_t i = 0; i < tarihli.size(); ++i)
+            gün[i] = i == 0 || tarihli[i].zaman.date() >= gün[i - 1] ? tarihli[i].zaman.date() : gün[i - 1].addDays(1);
         std::set<QDate, std::greater<>> günler;
-        std::map<int, size_t, std::greater<>> ayınSonu;
-        for (size_t i = 0; i < gün.size(); ++i)
-            if (gün[i].isValid()) {
+        std::map<int, std::vector<size_t>, std::greater<>> aylar;  // by the month in the name
+        for (size_t i = 0; i < tarihli.size(); ++i)
+            if (const QDate ad = tarihli[i].zaman.date(); ad <= saat.date()) {
                 günler.insert(gün[i]);
-                ayınSonu[gün[i].year() * 12 + gün[i].month()] = i;
+                aylar[ad.year() * 12 + ad.month()].push_back(i);
             }
+        std::map<size_t, int> ayınSonu;  // made last or dated last in its month: the month's rank
+        int sıra = 0;
+        for (const auto& [ay, l] : aylar) {
+            ayınSonu[l.back()] = ayınSonu[*std::max_element(l.begin(), l.end(), [&](size_t x, size_t y) {
+                return std::pair(tarihli[x].zaman.date(), x) < std::pair(tarihli[y].zaman.date(), y);
+            })] = sıra++;
+        }
         std::vector<Yedek> kalan;
-        for (size_t i = 0; i < gün.size(); ++i) {
-            const auto g = gün[i].isValid() ? std::distance(günler.begin(), günler.find(gün[i])) : 0;
-            const auto a = ayınSonu.find(gün[i].year() * 12 + gün[i].month());
-            const auto ay = a != ayınSonu.end() && a->second == i ? std::distance(ayınSonu.begin(), a) : 99;
+        for (size_t i = 0; i < tarihli.size(); ++i) {
+            if (tarihli[i].zaman.date() > saat.date()) {
+                kalan.push_back(tarihli[i]);
+                continue;
+            }
+            const auto g = std::distance(günler.begin(), günler.find(gün[i]));
+            const int ay = ayınSonu.count(i) ? ayınSonu[i] : 99;
             if (g < 7 || ay < 12) kalan.push_back(tarihli[i]);
             if (ay >= 12 && (g == 6 || g == 7)) ++sınırda[g - 6];
             if (g >= 7 && (ay == 11 || ay == 12)) ++sınırda[ay - 9];
@@ -491,8 +492,14 @@ TEST_F(BaşlangıçTesti, SaatVeCevaplarYedekKaybettirmez) {
         {"a save with the clock a year ahead", "b y g365 b y G364 b", {2026, 3, 1}, "3 | +0:1 +365:2"},
         {"a year's monthly backups after a clock a year ahead was put right", "b y g b y A b y g2 b y D " + birYıl + "b",
          {2025, 12, 20},
-         "26 | +39:7 +57:8 +93:10 +129:12 +147:13 +183:15 +219:17 +237:18 +255:19 +273:20 +291:21 +309:22 +327:23 "
-         "+345:24 +363:25"},
+         "26 | +368:4 +39:7 +57:8 +93:10 +129:12 +147:13 +183:15 +219:17 +237:18 +255:19 +273:20 +291:21 +309:22 "
+         "+327:23 +345:24 +363:25"},
+        {"a clock that starts at the same old date every morning",
+         "b y g b y g G6000 b s y " + QString("g G1 b s y ").repeated(10), {2026, 3, 1},
+         "13 | +0:1 +1:2 -5998:6 -5998:7 -5998:8 -5998:9 -5998:10 -5998:11 -5998:12"},
+        {"every morning an old date, then the right one", "b y g b y " + QString("g G6000 b y D s b y ").repeated(8),
+         {2026, 3, 1},
+         "18 | -5997:5 +3:6 -5996:7 +4:8 -5995:9 +5:10 -5994:11 +6:12 -5993:13 +7:14 -5992:15 +8:16 -5991:17"},
         {"an emptied Ambar.ydk, then an older store", "b y g b y g b y Z e1 H b", {2026, 3, 1}, "bozuk | +0:1 +1:2 eski:1"},
     };
     for (const auto& d : durumlar) {

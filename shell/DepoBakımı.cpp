@@ -368,7 +368,7 @@ QDateTime BakımSaati() { return bakımSaati() ? bakımSaati()() : QDateTime::cu
 void BakımSaatiniKur(std::function<QDateTime()> saat) { bakımSaati() = std::move(saat); }
 
 bool GünlükYedekGerekli(const QString& veritabanıYolu, const QString& yedekYolu) {
-    if (!DosyaVarMı(yedekYolu)) return true;
+    if (!DosyaVarMı(yedekYolu) || QFileInfo(yedekYolu).size() == 0) return true;
     const QDateTime şimdi = BakımSaati(), yazıldı = QFileInfo(veritabanıYolu).lastModified();
     return yazıldı < QDateTime(şimdi.date(), QTime(0, 0)) || yazıldı > şimdi;
 }

@@ -29,8 +29,8 @@ bool BozukluğuKaydet(const QString& veritabanıYolu);
 QDateTime BakımSaati();
 void BakımSaatiniKur(std::function<QDateTime()> saat);
 
-// The backup is due when none exists, or the database was last written before today or
-// after now (the clock went back since).
+// The backup is due when none exists (or it is empty), or the database was last written
+// before today or after now (the clock went back since).
 bool GünlükYedekGerekli(const QString& veritabanıYolu, const QString& yedekYolu);
 
 // The daily backup. A store that Ambar.ydk already holds byte for byte adds nothing.

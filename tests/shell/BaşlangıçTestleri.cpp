@@ -292,7 +292,7 @@ void BaşlangıçTesti::adımlarıDene(const QStringList& adımlar, const QDate&
     int depo = 0;  // -1: lost
     QDateTime depoZamanı = zamanı[0];
     std::optional<Yedek> son;
-    bool sonBozuk = false;
+    bool sonBozuk = false, boşSon = false;  // Ambar.ydk damaged; emptied
     std::vector<Yedek> tarihli, kopyalar;
     std::deque<MesajCevabı> yanıtlar;
     QHash<QString, QByteArray> görülen;
@@ -358,7 +358,7 @@ void BaşlangıçTesti::adımlarıDene(const QStringList& adımlar, const QDate&
             const bool başkaGün = depoZamanı.date() != saat.date();
             cevaplar = yanıtlar;
             ölçü.clear();
-            if (!son || depoZamanı < QDateTime(saat.date(), QTime(0, 0)) || depoZamanı > saat) {
+            if (!son || (sonBozuk && boşSon) || depoZamanı < QDateTime(saat.date(), QTime(0, 0)) || depoZamanı > saat) {
                 const std::optional<Yedek> ö = son && !sonBozuk ? son
                                                : tarihli.empty() ? std::nullopt
                                                                  : std::optional(tarihli.back());
@@ -425,6 +425,7 @@ void BaşlangıçTesti::adımlarıDene(const QStringList& adımlar, const QDate&
             if (son && !sonBozuk) {
                 adım[0] == 'K' ? başınıBoz(yedek) : boşalt(yedek);
                 sonBozuk = true;
+                boşSon = adım[0] == 'Z';
             }
             break;
         case 'L':
@@ -501,6 +502,7 @@ TEST_F(BaşlangıçTesti, SaatVeCevaplarYedekKaybettirmez) {
          {2026, 3, 1},
          "18 | -5997:5 +3:6 -5996:7 +4:8 -5995:9 +5:10 -5994:11 +6:12 -5993:13 +7:14 -5992:15 +8:16 -5991:17"},
         {"an emptied Ambar.ydk, then an older store", "b y g b y g b y Z e1 H b", {2026, 3, 1}, "bozuk | +0:1 +1:2 eski:1"},
+        {"Ambar.ydk emptied after the day's saves", "b y g b y Z s b", {2026, 3, 1}, "3 | +0:1"},
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);

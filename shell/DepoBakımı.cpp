@@ -474,19 +474,30 @@ void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu) {
 }
 
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün) {
-    // The day each dated backup counts in, oldest made first: the day it was made, unless that is
-    // before the day the one made before it counts in (the clock went back in between): then the
-    // day after that one's. So a clock set back, or one that starts at the same old date every
-    // morning, takes no day from those the right clock made and adds a day at every backup. One
-    // dated after today sets the pace of those made after it but is neither counted nor removed.
+    // The day each dated backup counts in, oldest made first: the day it was made when that is
+    // later than the day the one made before it counts in; otherwise that one's day, while the day
+    // counts fewer than 3 backups (a right clock makes at most those in a day, with a store put
+    // back and confirmed), else the day after. So a clock set back, or one that starts at the same
+    // date every morning, takes no day from those the right clock made, and a day never piles up
+    // backups. One dated after today sets the pace of those made after it but is neither counted
+    // nor removed.
+    constexpr int GündeEnÇok = 3;
     struct Sayılan {
         QDate gün, ad;  // the day it counts in, the day in its name
         QString yol;
     };
     std::vector<Sayılan> sayılanlar;
     QDate gün;
+    int gündekiler = 0;
     for (const Yedek& y : yedekler(yedekYolu, Tür::Tarihli)) {
-        gün = !gün.isValid() || y.gün >= gün ? y.gün : gün.addDays(1);
+        if (!gün.isValid() || y.gün > gün) {
+            gün = y.gün;
+            gündekiler = 0;
+        } else if (gündekiler == GündeEnÇok) {
+            gün = gün.addDays(1);
+            gündekiler = 0;
+        }
+        ++gündekiler;
         if (y.gün <= bugün) sayılanlar.push_back({gün, y.gün, y.yol});
     }
     // Every backup of the 7 newest days stays (the days run in the order made) ...
@@ -495,14 +506,14 @@ void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün) {
         if (günler.isEmpty() || günler.back() != y->gün) günler << y->gün;
     const QDate yedinciGün = günler.value(std::min<qsizetype>(6, günler.size() - 1));
     // ... and the newest of each of the 12 latest months in the names that hold one: the one made
-    // last, and the one with the latest date where the clock went back within the month.
+    // last, and, where the clock went back within the month, the first made of the latest date.
     std::map<int, std::pair<size_t, size_t>, std::greater<>> aylar;  // month: made last, latest date
     for (size_t i = 0; i < sayılanlar.size(); ++i) {
         const QDate& ad = sayılanlar[i].ad;
         auto [a, yeni] = aylar.try_emplace(ad.year() * 12 + ad.month(), i, i);
         if (yeni) continue;
         a->second.first = i;
-        if (ad >= sayılanlar[a->second.second].ad) a->second.second = i;
+        if (ad > sayılanlar[a->second.second].ad) a->second.second = i;
     }
     std::set<size_t> ayınEnYenileri;
     int ay = 0;

@@ -64,7 +64,8 @@ void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu);
 // Removes the dated backups that are not kept. Taken in the order they were made, never by
 // the dates in their names: every backup of the 7 newest days that hold one stays, and the
 // newest of each of the 12 latest months in their names that hold one (where the clock went
-// back within the month, the one made last and the one dated last). A backup counts in the
-// day it was made, or, when that is before the day the one made before it counts in, in the
-// day after; one dated after today is neither counted nor removed.
+// back within the month, the one made last and the first made of those dated last). A backup
+// counts in the day it was made when that is later than the day the one made before it counts
+// in, else in that one's day while it counts fewer than 3, else in the day after; one dated
+// after today is neither counted nor removed.
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün);

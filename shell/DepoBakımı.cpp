@@ -87,7 +87,7 @@ std::vector<Yedek> yedekler(const QString& yedekYolu, Tür tür) {
     const QString kök = QLatin1Char('^') + QRegularExpression::escape(b.completeBaseName()) + QLatin1Char('-') +
                         (eskiDepo ? EskiDepoKopyası : QString());
     const QString uzantı = QStringLiteral("\\.") + QRegularExpression::escape(b.suffix()) + QLatin1Char('$');
-    const QRegularExpression numaralı(kök + QStringLiteral("(\\d{1,9})-(\\d{4}-\\d\\d-\\d\\d)") + uzantı);
+    const QRegularExpression numaralı(kök + QStringLiteral("(\\d{1,18})-(\\d{4}-\\d\\d-\\d\\d)") + uzantı);
     const QRegularExpression öncekiSürüm(kök +
                                          (eskiDepo ? QStringLiteral("((\\d{8})-\\d{6})") : QStringLiteral("((\\d{4}-\\d\\d-\\d\\d))")) +
                                          QStringLiteral("(?:-(\\d{1,9}))?") + uzantı);
@@ -476,11 +476,11 @@ void KopyayıSonYedekYap(const QString& kopya, const QString& yedekYolu) {
 void KuşaklarıAyıkla(const QString& yedekYolu, const QDate& bugün) {
     // The day each dated backup counts in, oldest made first: the day it was made when that is
     // later than the day the one made before it counts in; otherwise that one's day, while the day
-    // counts fewer than 3 backups (a right clock makes at most those in a day, with a store put
-    // back and confirmed), else the day after. So a clock set back, or one that starts at the same
-    // date every morning, takes no day from those the right clock made, and a day never piles up
-    // backups. One dated after today sets the pace of those made after it but is neither counted
-    // nor removed.
+    // counts fewer than 3 backups (a day's first start and a store put back and confirmed make no
+    // more), else the day after. So a clock set back, or one that starts at the same date every
+    // morning, takes no more days than the same starts would under the right clock, and a day never
+    // piles up backups. One dated after today sets the pace of those made after it but is neither
+    // counted nor removed.
     constexpr int GündeEnÇok = 3;
     struct Sayılan {
         QDate gün, ad;  // the day it counts in, the day in its name

@@ -140,7 +140,7 @@ protected:
     // The program's files in the backup folder but Ambar.ydk, in the order they were made (an earlier
     // version's first, in the order of their names).
     QStringList yapılışSırasıyla() const {
-        static const QRegularExpression numaralı("^Ambar-(?:eski-depo-)?(\\d{1,9})-\\d{4}-\\d\\d-\\d\\d\\.ydk$");
+        static const QRegularExpression numaralı("^Ambar-(?:eski-depo-)?(\\d{1,18})-\\d{4}-\\d\\d-\\d\\d\\.ydk$");
         QStringList l = yedekKlasörü().filter(QRegularExpression("^Ambar-"));
         std::stable_sort(l.begin(), l.end(), [](const QString& a, const QString& b) {
             const auto x = numaralı.match(a), y = numaralı.match(b);
@@ -243,7 +243,7 @@ TEST_F(BaşlangıçTesti, TarihliYedeklerYapılışSırasıylaAyıklanır) {
                         "+2026-09-15 -2026-09-01 +2026-01-31 +2025-12-31"},
         {{2026, 3, 9}, "+2026-02-27 +0001-2026-03-01 +0002-2026-03-02 +0003-2026-03-03 +0004-2026-03-04 +0005-2026-03-05 "
                        "+0006-2026-03-03 +0007-2026-03-04 +0008-2026-03-05 +2026-13-01 +0001-2026-02-30 "
-                       "+eski-depo-0009-2026-03-05 +eski-depo-20260301-101010 +yedek"},
+                       "+eski-depo-0009-2026-03-05 +eski-depo-20260301-101010 +yedek +999999999-2026-02-01"},
         {{2026, 1, 6}, "-2025-01-15 +2025-02-15 +2025-03-15 +2025-04-15 +2025-05-15 +2025-06-15 +2025-07-15 +2025-08-15 "
                        "+2025-09-15 +2025-10-15 +2025-11-15 +2025-12-15 +0001-2026-12-31 +0002-2027-01-02 "
                        "+0003-2026-01-05"},

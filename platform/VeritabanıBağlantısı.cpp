@@ -58,6 +58,13 @@ const char* const BiçimAyarları =
 // file larger than that has a page of zeros there.
 constexpr std::int64_t KilitSayfası = (std::int64_t{1} << 30) / VeritabanıBağlantısı::SayfaBoyutu + 1;
 
+// Reads the bytes of a file the engine has open, through its own handle.
+std::function<bool(char*, std::int64_t, std::int64_t)> okuyanı(sqlite3_file* dosya) {
+    return [dosya](char* tampon, std::int64_t konum, std::int64_t uzunluk) {
+        return dosya->pMethods->xRead(dosya, tampon, static_cast<int>(uzunluk), konum) == SQLITE_OK;
+    };
+}
+
 std::function<bool(int)>& diskeYazıcı() {
     static std::function<bool(int)> y;
     return y;
@@ -313,33 +320,43 @@ void VeritabanıBağlantısı::dosyaKopyasıYaz(const QString& hedef) {
     okurken([&] {
         std::int64_t boyut = 0;
         sqlite3_file* dosya = dosyası(boyut);
-        YeniDosyaYaz(hedef, boyut, [dosya](char* tampon, std::int64_t konum, std::int64_t uzunluk) {
-            return dosya->pMethods->xRead(dosya, tampon, static_cast<int>(uzunluk), konum) == SQLITE_OK;
-        }, true);
+        YeniDosyaYaz(hedef, boyut, okuyanı(dosya), true);
     });
     // flushed once the read has ended: a slow disk keeps no seat's write waiting
     DiskeYaz(hedef);
 }
 
 bool VeritabanıBağlantısı::dosyasıAynıMı(const QString& diğer) {
-    QFile öteki(diğer);
-    if (!öteki.open(QIODevice::ReadOnly)) return false;
     bool aynı = false;
     okurken([&] {
         std::int64_t boyut = 0;
         sqlite3_file* dosya = dosyası(boyut);
-        if (öteki.size() != boyut) return;
-        constexpr std::int64_t Parça = 1 << 17;
-        std::vector<char> bu(static_cast<size_t>(Parça)), o(static_cast<size_t>(Parça));
-        for (std::int64_t konum = 0; konum < boyut; konum += Parça) {
-            const std::int64_t n = std::min(Parça, boyut - konum);
-            if (dosya->pMethods->xRead(dosya, bu.data(), static_cast<int>(n), konum) != SQLITE_OK ||
-                öteki.read(o.data(), n) != n || std::memcmp(bu.data(), o.data(), static_cast<size_t>(n)) != 0)
-                return;
-        }
-        aynı = true;
+        aynı = AynıBaytlarMı(boyut, okuyanı(dosya), diğer);
     });
     return aynı;
+}
+
+bool AynıBaytlarMı(std::int64_t boyut, const std::function<bool(char*, std::int64_t, std::int64_t)>& oku,
+                   const QString& diğer) {
+    QFile öteki(diğer);
+    if (!öteki.open(QIODevice::ReadOnly) || öteki.size() != boyut) return false;
+    constexpr std::int64_t Parça = 1 << 17;
+    std::vector<char> bu(static_cast<size_t>(Parça)), o(static_cast<size_t>(Parça));
+    for (std::int64_t konum = 0; konum < boyut; konum += Parça) {
+        const std::int64_t n = std::min(Parça, boyut - konum);
+        if (!oku(bu.data(), konum, n) || öteki.read(o.data(), n) != n ||
+            std::memcmp(bu.data(), o.data(), static_cast<size_t>(n)) != 0)
+            return false;
+    }
+    return true;
+}
+
+bool DosyalarAynıMı(const QString& bir, const QString& diğer) {
+    QFile f(bir);
+    return f.open(QIODevice::ReadOnly) &&
+           AynıBaytlarMı(f.size(), [&f](char* tampon, std::int64_t konum, std::int64_t uzunluk) {
+               return f.seek(konum) && f.read(tampon, uzunluk) == uzunluk;
+           }, diğer);
 }
 
 void YeniDosyaYaz(const QString& hedef, std::int64_t boyut,

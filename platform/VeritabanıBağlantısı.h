@@ -167,6 +167,11 @@ private:
 // On failure removes it and throws 75.
 void YeniDosyaYaz(const QString& hedef, std::int64_t boyut,
                   const std::function<bool(char*, std::int64_t, std::int64_t)>& oku, bool yalnızSahibi);
+// Whether oku, reading boyut bytes as above, gives byte for byte what the file diğer holds.
+bool AynıBaytlarMı(std::int64_t boyut, const std::function<bool(char*, std::int64_t, std::int64_t)>& oku,
+                   const QString& diğer);
+// Whether two files hold the same bytes.
+bool DosyalarAynıMı(const QString& bir, const QString& diğer);
 // Flushes a written file to the disk; on failure removes it and throws 75.
 void DiskeYaz(const QString& yol);
 // Tests put their own flush in place (nullptr: the system's), to act while it runs.

@@ -442,10 +442,7 @@ YedekSonucu GünlükYedekYaz(const QString& veritabanıYolu, const QString& yede
             sonuç.ölçü = ölçü->yol;
             // the same store as the copy kept last adds none, so the copies kept are of other states
             const auto kopyalar = yedekler(yedekYolu, Tür::EskiDepo);
-            VeritabanıBağlantısı kopya;
-            kopya.saltOkunurAç(geçici);
-            if (!kopyalar.empty() && kopya.dosyasıAynıMı(kopyalar.back().yol)) sonuç.saklanan = kopyalar.back().yol;
-            kopya.kapat();
+            if (!kopyalar.empty() && DosyalarAynıMı(geçici, kopyalar.back().yol)) sonuç.saklanan = kopyalar.back().yol;
             try {
                 if (sonuç.saklanan.isEmpty())
                     sonuç.saklanan = numarasıylaSakla(geçici, yedekYolu, Tür::EskiDepo, BakımSaati().date(), false);
